@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace {
+
+std::string makeTempDir() {
+  char dir[] = "/tmp/corvalis-platform-XXXXXX";
+  EXPECT_NE(mkdtemp(dir), nullptr);
+  return dir;
+}
+
+void touch(const std::string& path) {
+  FILE* f = fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  fclose(f);
+}
+
+std::vector<std::string> listAll(const std::string& pattern) {
+  std::vector<std::string> names;
+  std::string name;
+  FileSearch* search = findFirstFile(pattern.c_str(), name);
+  if (!search) return names;
+  do names.push_back(name);
+  while (findNextFile(search, name));
+  findCloseFile(search);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(Itoa, WritesDecimalAndOtherRadixes) {
+  char buffer[40];
+  EXPECT_STREQ(itoa(0, buffer, 10), "0");
+  EXPECT_STREQ(itoa(-42, buffer, 10), "-42");
+  EXPECT_STREQ(itoa(2147483647, buffer, 10), "2147483647");
+  EXPECT_STREQ(itoa(-2147483647 - 1, buffer, 10), "-2147483648");
+  EXPECT_STREQ(itoa(255, buffer, 16), "ff");
+  EXPECT_STREQ(itoa(5, buffer, 2), "101");
+}
+
+TEST(Wildcard, MatchesStarsAndQuestionMarksCaseSensitively) {
+  EXPECT_TRUE(wildcardMatch("*.velq", "tour.velq"));
+  EXPECT_TRUE(wildcardMatch("*.velq", ".velq"));
+  EXPECT_TRUE(wildcardMatch("*.velq", "a.velq.velq"));
+  EXPECT_FALSE(wildcardMatch("*.velq", "tour.VELQ"));
+  EXPECT_FALSE(wildcardMatch("*.velq", "tour.velq~"));
+  EXPECT_TRUE(wildcardMatch("t?ur*", "tour.velq"));
+  EXPECT_FALSE(wildcardMatch("t?ur", "tr"));
+  EXPECT_TRUE(wildcardMatch("*", ""));
+}
+
+TEST(FileSearch, ListsMatchesIncludingHiddenNamesAndFolders) {
+  std::string dir = makeTempDir();
+  touch(dir + "/one.velq");
+  touch(dir + "/.hidden.velq");
+  touch(dir + "/other.txt");
+  touch(dir + "/upper.VELQ");
+  ASSERT_EQ(mkdir((dir + "/folder.velq").c_str(), 0755), 0);
+  std::vector<std::string> expected = {".hidden.velq", "folder.velq", "one.velq"};
+  EXPECT_EQ(listAll(dir + "/*.velq"), expected);
+  EXPECT_TRUE(listAll(dir + "/*.none").empty());
+  EXPECT_TRUE(listAll("/no/such/folder/*.velq").empty());
+  std::string unused;
+  EXPECT_FALSE(findNextFile(nullptr, unused));
+}
+
+TEST(SafeWrite, ReplacesTheFileWholeOrLeavesItAlone) {
+  std::string dir = makeTempDir();
+  std::string path = dir + "/data.bin";
+  ASSERT_TRUE(writeFileSafely(path.c_str(), "first", 5));
+  ASSERT_TRUE(writeFileSafely(path.c_str(), "second!", 7));
+  FILE* f = fopen(path.c_str(), "rb");
+  ASSERT_NE(f, nullptr);
+  char buffer[16] = {};
+  EXPECT_EQ(fread(buffer, 1, sizeof buffer, f), 7u);
+  fclose(f);
+  EXPECT_STREQ(buffer, "second!");
+  // No temporary file is left behind.
+  EXPECT_EQ(listAll(dir + "/*"), std::vector<std::string>{"data.bin"});
+
+  // A folder that does not exist: failure, nothing written.
+  EXPECT_FALSE(writeFileSafely((dir + "/missing/data.bin").c_str(), "x", 1));
+  // A target that is a folder cannot be replaced; the folder stays.
+  ASSERT_EQ(mkdir((dir + "/taken").c_str(), 0755), 0);
+  touch(dir + "/taken/inside");
+  EXPECT_FALSE(writeFileSafely((dir + "/taken").c_str(), "x", 1));
+  struct stat st;
+  ASSERT_EQ(stat((dir + "/taken").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISDIR(st.st_mode));
+  EXPECT_EQ(listAll(dir + "/*").size(), 2u);
+}
+
+TEST(SafeWrite, EmptyDataMakesAnEmptyFile) {
+  std::string dir = makeTempDir();
+  std::string path = dir + "/empty";
+  ASSERT_TRUE(writeFileSafely(path.c_str(), "", 0));
+  struct stat st;
+  ASSERT_EQ(stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_size, 0);
+}
+
+}  // namespace
