@@ -155,7 +155,7 @@ TEST_F(CourseBuilderTest, ResetsEveryPartOfTheRaceAndKeepsControllers) {
   EXPECT_EQ(otherModeCamera, 3);
   EXPECT_EQ(sprintToggle + finishToggle + sprintCount, 0);
   EXPECT_EQ(startCursorRow, 0);
-  EXPECT_EQ(lapLineCount, 3);
+  EXPECT_EQ(lapLineCount, 2);  // end of the start section and of section 5
 }
 
 TEST_F(CourseBuilderTest, PiecesAndDividersAreShiftedByTheirOffsets) {
