@@ -16,7 +16,7 @@ class CourseBuilderTest : public ::testing::Test {
 
   static bool lay(const char* spec) {
     memset(courseSpec, 0, sizeof courseSpec);
-    strncpy(courseSpec, spec, COURSE_SPEC_SIZE - 1);
+    memcpy(courseSpec, spec, strnlen(spec, COURSE_SPEC_SIZE - 1));
     return buildCourse();
   }
 

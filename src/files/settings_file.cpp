@@ -1,0 +1,131 @@
+#include "files/settings_file.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "model/settings.h"
+#include "platform/platform.h"
+#include "texts/language_texts.h"
+
+const char* const settingsFileName = "settings";
+
+namespace {
+
+const size_t LANGUAGE_AT = 0, MODE_AT = 1, DELAY_AT = 2, DISTANCE_AT = 6, INTERVAL_AT = 10,
+             RATIO_AT = 14, NAMES_AT = 30, NAME_BYTES = 13;
+
+void putUint32(uint8_t* out, uint32_t v) {
+  for (int i = 0; i < 4; i++) out[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+void putUint64(uint8_t* out, uint64_t v) {
+  for (int i = 0; i < 8; i++) out[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+uint32_t getUint32(const uint8_t* in) {
+  uint32_t v = 0;
+  for (int i = 3; i >= 0; i--) v = (v << 8) | in[i];
+  return v;
+}
+uint64_t getUint64(const uint8_t* in) {
+  uint64_t v = 0;
+  for (int i = 7; i >= 0; i--) v = (v << 8) | in[i];
+  return v;
+}
+float floatFromBits(uint32_t bits) {
+  float f;
+  memcpy(&f, &bits, sizeof f);
+  return f;
+}
+double doubleFromBits(uint64_t bits) {
+  double d;
+  memcpy(&d, &bits, sizeof d);
+  return d;
+}
+
+bool isKnownRatio(double w, double h) {
+  return (w == 5 && h == 4) || (w == 4 && h == 3) || (w == 16 && h == 10) || (w == -1 && h == -1);
+}
+
+}  // namespace
+
+void clampIntSetting(int& value, int lo, int hi, int replacement) {
+  if (value < lo || value > hi) value = replacement;
+}
+
+void clampFloatSetting(float& value, int lo, int hi, int replacement) {
+  if (std::isnan(value) || value < lo || value > hi) value = static_cast<float>(replacement);
+}
+
+void checkSettingRanges() {
+  if (language > 3) language = 1;
+  if (smoothComputerMovement != 0 && smoothComputerMovement != 1) smoothComputerMovement = 1;
+  clampIntSetting(smoothMoveDelayMs, 0, 999, defaultSmoothMoveDelayMs);
+  clampFloatSetting(smoothMoveDistance, 1, 999, static_cast<int>(defaultSmoothMoveDistance));
+  clampIntSetting(stepMoveIntervalMs, 0, 999, defaultStepMoveIntervalMs);
+  if (!isKnownRatio(screenRatio[0], screenRatio[1])) screenRatio[0] = screenRatio[1] = -1;
+  for (auto& name : teamNames) name[NAME_BYTES - 1] = '\0';
+}
+
+void applyDefaultSettings() {
+  language = 1;
+  smoothComputerMovement = defaultSmoothComputerMovement;
+  smoothMoveDelayMs = defaultSmoothMoveDelayMs;
+  smoothMoveDistance = defaultSmoothMoveDistance;
+  stepMoveIntervalMs = defaultStepMoveIntervalMs;
+  checkSettingRanges();
+}
+
+void encodeSettings(uint8_t record[SETTINGS_FILE_SIZE]) {
+  memset(record, 0, SETTINGS_FILE_SIZE);
+  record[LANGUAGE_AT] = static_cast<uint8_t>(language);
+  record[MODE_AT] = static_cast<uint8_t>(smoothComputerMovement);
+  putUint32(record + DELAY_AT, static_cast<uint32_t>(smoothMoveDelayMs));
+  uint32_t distanceBits;
+  memcpy(&distanceBits, &smoothMoveDistance, sizeof distanceBits);
+  putUint32(record + DISTANCE_AT, distanceBits);
+  putUint32(record + INTERVAL_AT, static_cast<uint32_t>(stepMoveIntervalMs));
+  for (int i = 0; i < 2; i++) {
+    uint64_t bits;
+    memcpy(&bits, &screenRatio[i], sizeof bits);
+    putUint64(record + RATIO_AT + 8 * i, bits);
+  }
+  for (int t = 0; t < 4; t++) memcpy(record + NAMES_AT + NAME_BYTES * t, teamNames[t], NAME_BYTES);
+}
+
+void decodeSettings(const uint8_t* record, size_t size) {
+  applyDefaultSettings();
+  auto present = [size](size_t at, size_t bytes) { return at + bytes <= size; };
+  if (present(LANGUAGE_AT, 1)) language = record[LANGUAGE_AT];
+  if (present(MODE_AT, 1)) smoothComputerMovement = record[MODE_AT];
+  if (present(DELAY_AT, 4)) smoothMoveDelayMs = static_cast<int32_t>(getUint32(record + DELAY_AT));
+  if (present(DISTANCE_AT, 4)) smoothMoveDistance = floatFromBits(getUint32(record + DISTANCE_AT));
+  if (present(INTERVAL_AT, 4))
+    stepMoveIntervalMs = static_cast<int32_t>(getUint32(record + INTERVAL_AT));
+  if (present(RATIO_AT, 16)) {
+    screenRatio[0] = doubleFromBits(getUint64(record + RATIO_AT));
+    screenRatio[1] = doubleFromBits(getUint64(record + RATIO_AT + 8));
+  }
+  for (int t = 0; t < 4; t++)
+    if (present(NAMES_AT + NAME_BYTES * t, NAME_BYTES))
+      memcpy(teamNames[t], record + NAMES_AT + NAME_BYTES * t, NAME_BYTES);
+  checkSettingRanges();
+}
+
+void readSettingsFile() {
+  FILE* file = fopen(settingsFileName, "rb");
+  if (!file) {
+    applyDefaultSettings();
+    return;
+  }
+  uint8_t record[SETTINGS_FILE_SIZE];
+  size_t size = fread(record, 1, sizeof record, file);
+  fclose(file);
+  decodeSettings(record, size);
+}
+
+bool writeSettingsFile() {
+  uint8_t record[SETTINGS_FILE_SIZE];
+  encodeSettings(record);
+  return writeFileSafely(settingsFileName, record, sizeof record);
+}
