@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include "model/board_sections.h"
+#include "model/track.h"
+#include "rules/crash_chain.h"
+
+namespace {
+
+// A hand-made stretch of road: rows 0..40 of lanes 0..5 are plain squares,
+// everything else has no square; no dividers, nobody on the road.
+class CrashChainTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedLapRowCount = lapRowCount;
+    savedRowCount = trackRowCount;
+    savedDividerCount = trackDividerCount;
+    lapRowCount = 109;
+    trackRowCount = 41;
+    trackDividerCount = 0;
+    for (int row = 0; row < TRACK_ROWS; row++)
+      for (int lane = 0; lane < TRACK_LANES; lane++) {
+        trackSquareValue[row][lane] = row <= 40 && lane <= 5 ? 0 : SQUARE_NONE;
+        trackOccupant[row][lane] = -1;
+      }
+    for (Rider& rider : riders) {
+      rider.row = rider.lane = -1;
+      rider.skipTurns = 0;
+      rider.crashInvolved = 0;
+    }
+  }
+  void TearDown() override {
+    lapRowCount = savedLapRowCount;
+    trackRowCount = savedRowCount;
+    trackDividerCount = savedDividerCount;
+    for (int row = 0; row < TRACK_ROWS; row++)
+      for (int lane = 0; lane < TRACK_LANES; lane++) trackOccupant[row][lane] = -1;
+  }
+
+  static void place(int rider, int row, int lane) {
+    riders[rider].row = row;
+    riders[rider].lane = lane;
+    trackOccupant[row][lane] = rider;
+  }
+  static void addDivider(int rowFrom, int rowTo, int lane) {
+    trackDividers[trackDividerCount++] = LaneDivider(rowFrom, rowTo, lane);
+  }
+  // The crash as an event card brings it about: the causer on his square.
+  static void crash(int causer) {
+    spreadCrash(riders[causer].row, riders[causer].lane, riders[causer].row);
+  }
+  static bool down(int rider) {
+    return riders[rider].skipTurns == 1 && riders[rider].crashInvolved == 1;
+  }
+  static bool untouched(int rider) {
+    return riders[rider].skipTurns == 0 && riders[rider].crashInvolved == 0;
+  }
+
+  int savedLapRowCount = 0;
+  int savedRowCount = 0;
+  int savedDividerCount = 0;
+};
+
+TEST_F(CrashChainTest, RidersStraightBehindFallUntilAGap) {
+  place(0, 20, 2);
+  place(1, 19, 2);
+  place(2, 18, 2);
+  place(3, 16, 2);  // row 17 is empty: the chain stops before him
+  place(4, 21, 2);  // ahead of the causer
+  crash(0);
+  EXPECT_TRUE(down(0));
+  EXPECT_TRUE(down(1));
+  EXPECT_TRUE(down(2));
+  EXPECT_TRUE(untouched(3));
+  EXPECT_TRUE(untouched(4));
+}
+
+TEST_F(CrashChainTest, AtTheCrashRowTheLeftFallsAndTheRightDoesNot) {
+  place(0, 20, 2);
+  place(1, 20, 1);  // level on the left: behind in the game's order
+  place(2, 20, 3);  // level on the right: counts as ahead
+  place(3, 19, 3);  // right and behind, but the square behind the causer is empty
+  place(4, 19, 0);  // behind the left rider, two lanes over
+  crash(0);
+  EXPECT_TRUE(down(0));
+  EXPECT_TRUE(down(1));
+  EXPECT_TRUE(untouched(2));
+  EXPECT_TRUE(untouched(3));
+  // From the left rider the crash goes on only to the row behind him.
+  EXPECT_TRUE(untouched(4));
+}
+
+TEST_F(CrashChainTest, BehindTheCrashRowTheRightFallsToo) {
+  place(0, 20, 2);
+  place(1, 19, 2);
+  place(2, 19, 3);  // level on the right of a victim behind the causer's row
+  place(3, 19, 4);  // and on to the next lane
+  place(4, 18, 5);  // no one at (18, 4): out of reach
+  crash(0);
+  EXPECT_TRUE(down(1));
+  EXPECT_TRUE(down(2));
+  EXPECT_TRUE(down(3));
+  EXPECT_TRUE(untouched(4));
+}
+
+TEST_F(CrashChainTest, PassThroughSquaresBehindAreRiddenOver) {
+  trackSquareValue[19][2] = SQUARE_PASS_THROUGH;
+  trackSquareValue[18][2] = SQUARE_PASS_THROUGH;
+  place(0, 20, 2);
+  place(1, 17, 2);  // the next square behind in the lane
+  place(2, 18, 1);  // beside the pass-through stretch: within the reach on the left
+  place(3, 16, 2);  // behind the victim: the chain goes on
+  place(4, 15, 3);  // right of an empty square behind: not reached
+  crash(0);
+  EXPECT_TRUE(down(1));
+  EXPECT_TRUE(down(2));
+  EXPECT_TRUE(down(3));
+  EXPECT_TRUE(untouched(4));
+}
+
+TEST_F(CrashChainTest, APassThroughSquareBesideKeepsTheCrashInItsLane) {
+  trackSquareValue[20][1] = SQUARE_PASS_THROUGH;
+  trackSquareValue[19][3] = SQUARE_PASS_THROUGH;
+  place(0, 20, 2);
+  place(1, 19, 2);
+  place(2, 19, 1);  // left of the victim, but the causer's left is pass-through
+  place(3, 18, 3);  // reached from the victim only through a pass-through square
+  crash(0);
+  EXPECT_TRUE(down(1));
+  // The victim's own left is a plain square: rider 2 falls by him.
+  EXPECT_TRUE(down(2));
+  EXPECT_TRUE(untouched(3));
+}
+
+TEST_F(CrashChainTest, ADividerBlocksUpToAndIncludingItsLastRow) {
+  addDivider(10, 20, 1);  // between lanes 1 and 2, last row 20
+  addDivider(5, 19, 2);   // between lanes 2 and 3, last row 19
+  place(0, 20, 2);
+  place(1, 20, 1);
+  place(2, 19, 2);
+  place(3, 19, 3);
+  crash(0);
+  EXPECT_TRUE(down(2));
+  EXPECT_TRUE(untouched(1));
+  EXPECT_TRUE(untouched(3));
+}
+
+TEST_F(CrashChainTest, ADividerEndingBeforeTheRowDoesNotBlock) {
+  addDivider(10, 19, 1);
+  place(0, 20, 2);
+  place(1, 20, 1);
+  crash(0);
+  EXPECT_TRUE(down(1));
+}
+
+TEST_F(CrashChainTest, ARiderAlreadySittingOutStopsTheChain) {
+  place(0, 20, 2);
+  place(1, 19, 2);
+  riders[1].skipTurns = 2;
+  place(2, 18, 2);
+  place(3, 18, 1);  // left of the resting rider
+  crash(0);
+  EXPECT_TRUE(down(0));
+  EXPECT_EQ(2, riders[1].skipTurns);
+  EXPECT_EQ(0, riders[1].crashInvolved);
+  EXPECT_TRUE(untouched(2));
+  EXPECT_TRUE(untouched(3));
+}
+
+TEST_F(CrashChainTest, RidersOnOtherLapsAreFoundOnTheirCopies) {
+  trackRowCount = 300;
+  for (int row = 100; row < 300; row++)
+    for (int lane = 3; lane <= 8; lane++) trackSquareValue[row][lane] = 0;
+  place(0, 20, 2);
+  place(1, 19 + 109, 2 + 3);  // a lap further on, on the copy of (19, 2)
+  crash(0);
+  EXPECT_TRUE(down(1));
+}
+
+TEST_F(CrashChainTest, EmptySquaresAndTheTrackEdgesBringNobodyDown) {
+  place(5, 19, 2);
+  spreadCrash(20, 2, 20);  // nobody on the crash square
+  EXPECT_TRUE(untouched(5));
+  spreadCrash(-1, 0, -1);
+  spreadCrash(0, TRACK_LANES, 0);
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_TRUE(untouched(r)) << r;
+
+  place(0, 0, 0);   // first row, first lane: nothing behind or to the left
+  place(1, 0, 1);
+  crash(0);
+  EXPECT_TRUE(down(0));
+  EXPECT_TRUE(untouched(1));
+  trackSquareValue[30][TRACK_LANES - 1] = 0;
+  trackSquareValue[30][TRACK_LANES - 2] = 0;
+  place(2, 30, TRACK_LANES - 1);  // last lane: nothing to the right
+  place(3, 30, TRACK_LANES - 2);
+  crash(2);
+  EXPECT_TRUE(down(2));
+  EXPECT_TRUE(down(3));
+}
+
+}  // namespace
