@@ -124,17 +124,17 @@ void setSquares() {
   setRows(2, 11, 11, "x -5 -5 -5 p x x x", "0 3 3 3 3 0 0 0");
   setRows(2, 12, 12, "x -6 -6 -6 -6 x x x", "0 3 3 3 3 0 0 0");
   // Section 3 ("B"), 17 rows.
-  setRows(3, 0, 0, "x 5 5 5 5 x x x", "0 4 4 4 4 0 0 0");
-  setRows(3, 1, 1, "x x p p 4 x x x", "0 0 4 4 4 0 0 0");
-  setRows(3, 2, 2, "x x p 4 4 x x x", "0 0 4 4 4 0 0 0");
-  setRows(3, 3, 4, "x x 4 4 4 x x x", "0 0 4 4 4 0 0 0");
-  setRows(3, 5, 6, "x x 3 3 x x x x", "0 0 4 4 0 0 0 0");
-  setRows(3, 7, 7, "x x 2 2 x x x x", "0 0 4 4 0 0 0 0");
-  setRows(3, 8, 8, "x x p 2 x x x x", "0 0 4 4 0 0 0 0");
-  setRows(3, 9, 10, "x x 2 2 x x x x", "0 0 4 4 0 0 0 0");
-  setRows(3, 11, 11, "x x 1 1 0 x x x", "0 0 4 4 1 1 1 1");
-  setRows(3, 12, 12, "x x 1 1 0 0 x x", "0 0 4 4 1 1 1 1");
-  setRows(3, 13, 13, "x x x 1 0 0 0 x", "0 0 0 4 1 1 1 1");
+  setRows(3, 0, 0, "x +5 +5 +5 +5 x x x", "0 4 4 4 4 0 0 0");
+  setRows(3, 1, 1, "x x p p +4 x x x", "0 0 4 4 4 0 0 0");
+  setRows(3, 2, 2, "x x p +4 +4 x x x", "0 0 4 4 4 0 0 0");
+  setRows(3, 3, 4, "x x +4 +4 +4 x x x", "0 0 4 4 4 0 0 0");
+  setRows(3, 5, 6, "x x +3 +3 x x x x", "0 0 4 4 0 0 0 0");
+  setRows(3, 7, 7, "x x +2 +2 x x x x", "0 0 4 4 0 0 0 0");
+  setRows(3, 8, 8, "x x p +2 x x x x", "0 0 4 4 0 0 0 0");
+  setRows(3, 9, 10, "x x +2 +2 x x x x", "0 0 4 4 0 0 0 0");
+  setRows(3, 11, 11, "x x +1 +1 0 x x x", "0 0 4 4 1 1 1 1");
+  setRows(3, 12, 12, "x x +1 +1 0 0 x x", "0 0 4 4 1 1 1 1");
+  setRows(3, 13, 13, "x x x +1 0 0 0 x", "0 0 0 4 1 1 1 1");
   setRows(3, 14, 16, "x x x x 0 0 0 0", "0 0 0 0 1 1 1 1");
   // Section 4 ("D"), 37 rows.
   setRows(4, 0, 0, "x x x x -1 -2 -3 -1", "0 0 0 0 2 2 2 2");
@@ -189,20 +189,20 @@ void setSquares() {
   setRows(7, 28, 28, "x -4 -5 -5 x x x x", "0 3 3 3 0 0 0 0");
   setRows(7, 29, 30, "x -5 -5 -5 x x x x", "0 3 3 3 0 0 0 0");
   // Section 8 ("F"), 23 rows.
-  setRows(8, 0, 0, "x 5 5 5 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 1, 2, "x 4 4 4 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 3, 3, "x 3 3 p x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 4, 4, "x 3 3 3 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 5, 5, "x 3 3 p x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 6, 6, "x 3 3 3 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 7, 8, "x 2 2 2 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 9, 9, "x p p 2 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 10, 10, "x 2 2 2 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 11, 11, "x p p 2 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 12, 12, "x 2 2 1 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 13, 13, "x 1 1 1 x x x x", "0 4 4 4 0 0 0 0");
-  setRows(8, 14, 14, "x 1 1 1 0 0 0 0", "0 4 4 4 1 1 1 1");
-  setRows(8, 15, 15, "x x 1 1 0 0 0 0", "0 4 4 4 1 1 1 1");
+  setRows(8, 0, 0, "x +5 +5 +5 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 1, 2, "x +4 +4 +4 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 3, 3, "x +3 +3 p x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 4, 4, "x +3 +3 +3 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 5, 5, "x +3 +3 p x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 6, 6, "x +3 +3 +3 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 7, 8, "x +2 +2 +2 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 9, 9, "x p p +2 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 10, 10, "x +2 +2 +2 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 11, 11, "x p p +2 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 12, 12, "x +2 +2 +1 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 13, 13, "x +1 +1 +1 x x x x", "0 4 4 4 0 0 0 0");
+  setRows(8, 14, 14, "x +1 +1 +1 0 0 0 0", "0 4 4 4 1 1 1 1");
+  setRows(8, 15, 15, "x x +1 +1 0 0 0 0", "0 4 4 4 1 1 1 1");
   setRows(8, 16, 22, "x x x 0 0 0 0 0", "0 0 0 1 1 1 1 1");
 }
 
@@ -262,6 +262,8 @@ void setDividersAndRowCounts() {
 
 void setCounts() {
   static const int dividers[SECTION_COUNT] = {0, 4, 4, 3, 2, 2, 0, 5, 2};
+  // The pieces of sections 2 to 8 come with the board picture; until then
+  // those sections have none.
   static const int quads[SECTION_COUNT] = {3, 4, 0, 0, 0, 0, 0, 0, 0};
   static const int arcs[SECTION_COUNT] = {0, 2, 0, 0, 0, 0, 0, 0, 0};
   for (int s = 0; s < SECTION_COUNT; s++) {
