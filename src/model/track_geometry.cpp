@@ -45,9 +45,15 @@ const BoardArc* findArc(float row, float lane) {
   return nullptr;
 }
 
+// Where value lies between from and to, 0 at from; a piece without extent in
+// that direction has every value at its start.
+double fraction(double value, double from, double to) {
+  return to == from ? 0 : (value - from) / (to - from);
+}
+
 // The radii of a curve at a lane, linear between its inner and outer edge.
 void arcRadiiAt(const BoardArc& piece, float lane, double& rx, double& ry) {
-  double u = (lane - piece.laneFrom) / (piece.laneTo - piece.laneFrom);
+  double u = fraction(lane, piece.laneFrom, piece.laneTo);
   rx = piece.radiusXFrom + (piece.radiusXTo - piece.radiusXFrom) * u;
   ry = piece.radiusYFrom + (piece.radiusYTo - piece.radiusYFrom) * u;
 }
@@ -57,6 +63,12 @@ int wholeDegrees(double radians) {
   int d = static_cast<int>(fmod(radians * 360 / 6.2831853, 360) + 0.5);
   if (d < 0) d += 360;
   return d;
+}
+
+// The animation advances at least a little each tick, also on a piece
+// without row extent, so a move always ends.
+float usableRowStep(double step) {
+  return step > 0 && std::isfinite(step) ? static_cast<float>(step) : 1.0f;
 }
 
 BoardPoint keepPreviousPoint(int rider) {
@@ -84,9 +96,9 @@ BoardPoint positionToBoard(float row, float lane, int rider) {
       float extent = quad->rowTo - quad->rowFrom;
       double length = hypot(b.x - a.x, b.y - a.y);
       if (smoothComputerMovement && length > 0)
-        animRowStep = static_cast<float>(extent * smoothMoveDistance / length);
+        animRowStep = usableRowStep(extent * smoothMoveDistance / length);
       else
-        animRowStep = extent;
+        animRowStep = usableRowStep(extent);
     }
     return p;
   }
@@ -98,9 +110,9 @@ BoardPoint positionToBoard(float row, float lane, int rider) {
       arcRadiiAt(*arc, lane, rx, ry);
       double length = fabs((arc->angleTo - arc->angleFrom) * (rx + ry) / 2);
       if (smoothComputerMovement && length > 0)
-        animRowStep = static_cast<float>(extent * smoothMoveDistance / length);
+        animRowStep = usableRowStep(extent * smoothMoveDistance / length);
       else
-        animRowStep = extent;
+        animRowStep = usableRowStep(extent);
     }
     return p;
   }
@@ -109,8 +121,8 @@ BoardPoint positionToBoard(float row, float lane, int rider) {
 
 BoardPoint quadPositionToBoard(BoardQuad piece, float row, float lane, int rider) {
   const float(*p)[2] = piece.corners;
-  double t = (row - piece.rowFrom) / (piece.rowTo - piece.rowFrom);
-  double u = (lane - piece.laneFrom) / (piece.laneTo - piece.laneFrom);
+  double t = fraction(row, piece.rowFrom, piece.rowTo);
+  double u = fraction(lane, piece.laneFrom, piece.laneTo);
   // A on the laneFrom edge, B on the laneTo edge, both at t.
   double ax = p[0][0] + (p[1][0] - p[0][0]) * t;
   double ay = p[0][1] + (p[1][1] - p[0][1]) * t;
@@ -157,7 +169,7 @@ BoardPoint arcPositionToBoard(BoardArc piece, float row, float lane, int rider) 
   double rx, ry;
   arcRadiiAt(piece, lane, rx, ry);
   double a = piece.angleFrom +
-             (piece.angleTo - piece.angleFrom) * (row - piece.rowFrom) / (piece.rowTo - piece.rowFrom);
+             (piece.angleTo - piece.angleFrom) * fraction(row, piece.rowFrom, piece.rowTo);
   headingOwner(rider).heading = piece.angleTo > piece.angleFrom ? a + 1.570796325 : a - 1.570796325;
   int d = wholeDegrees(a);
   double x, y;

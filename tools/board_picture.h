@@ -1,0 +1,23 @@
+// The board picture, drawn from the board section catalogue: every square as
+// the shape its pieces give it, coloured by terrain and marked with its
+// movement modifier, the lane dividers, the section seams, the two start
+// grids, the podium on the summit and the country around the roads.
+#pragma once
+#include "canvas.h"
+
+// The fill of a square of this terrain and movement modifier.
+Colour squareColour(int terrain, int modifier);
+
+// Where the centre of square (row, lane) of a section lies, in board units,
+// with the section's own pieces and exact trigonometry. False when no piece
+// of the section covers it.
+bool sectionSquareCentre(int section, int row, int lane, Point& centre);
+// Any fractional position of a section.
+bool sectionPosition(int section, double row, double lane, Point& point);
+
+// The board picture of scale x (1024 x 512) pixels. With debugMarks every
+// square centre is marked with its section-local row and lane.
+Canvas paintBoardPicture(int scale, bool debugMarks);
+
+// The board point where the line winner's podium stands.
+const Point SUMMIT_POINT = {652, 422};

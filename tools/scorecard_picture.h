@@ -1,0 +1,21 @@
+// The score sheet: a language-free form whose rows and boxes sit where the
+// score panel writes its numbers (picture units of 1072 x 1419): the sixteen
+// finish places, the podiums of the three sprints and the team table.
+#pragma once
+#include "canvas.h"
+
+const double SCORECARD_UNITS_X = 1072;
+const double SCORECARD_UNITS_Y = 1419;
+
+// Centres of the cells the score panel fills.
+Point finishFigureCell(int place);       // place 0..15
+Point finishSprintPointsCell(int place);
+Point finishTotalCell(int place);
+Point sprintPodiumCell(int sprint, int place);  // sprint 0..2, place 0..2
+Point teamTableCell(int team, int member);
+Point teamTotalCell(int team);
+
+// The paper colour of the boxes the numbers are written in.
+const Colour SCORECARD_PAPER = {250, 246, 232};
+
+Canvas paintScorecardPicture(int size);
