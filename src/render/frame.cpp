@@ -1,0 +1,204 @@
+#include "render/frame.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include <GL/freeglut.h>
+
+#include "model/screens.h"
+#include "model/track.h"
+#include "model/track_geometry.h"
+#include "model/view_state.h"
+#include "render/layout.h"
+#include "render/scene_lists.h"
+#include "render/views.h"
+#include "render/widgets.h"
+#include "rules/race_state.h"
+
+void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
+
+namespace {
+
+bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
+
+void placeRiders() {
+  for (int i = 0; i < RIDER_COUNT; ++i) {
+    Rider& rider = riders[i];
+    if (rider.finished || rider.row == -1) continue;
+    BoardPoint point = squareToBoard(rider.row, rider.lane, i);
+    rider.boardX = point.x;
+    rider.boardY = point.y;
+  }
+}
+
+// A team-mate of the active rider in rows 0 to 3 of the lane.
+bool teamMateAtLaneStart(int lane) {
+  if (!validRider(activeRider)) return false;
+  for (int row = 0; row <= 3; ++row) {
+    if (!insideTrack(row, lane)) continue;
+    int occupant = trackOccupant[row][lane];
+    if (validRider(occupant) && occupant / 4 == activeRider / 4) return true;
+  }
+  return false;
+}
+
+// The start square the player is about to choose, white when free, dark red
+// when taken or when a team-mate already stands at the head of the lane.
+void drawStartSquareHighlight() {
+  int row = startCursorRow;
+  int lane = startCursorLane;
+  if (row == -1 || lane == -1) return;
+  bool occupied = insideTrack(row, lane) && trackOccupant[row][lane] != -1;
+  if (occupied || teamMateAtLaneStart(lane))
+    glColor3f(0.8f, 0, 0);
+  else
+    glColor3f(1, 1, 1);
+  float x0, x1, y0, y1;
+  if (courseSpec[0] == '0') {
+    x0 = 1117 - row * 98.25f;
+    x1 = 1117 - (row + 1) * 98.25f;
+    y0 = 210 - lane * 36.6f;
+    y1 = 210 - (lane + 1) * 36.6f;
+  } else if (courseSpec[0] == '6') {
+    x0 = 528 + row * 99.0f;
+    x1 = 528 + (row + 1) * 99.0f;
+    y0 = 975 + (lane - 4) * 37.0f;
+    y1 = 975 + (lane - 3) * 37.0f;
+  } else {
+    return;
+  }
+  glBegin(GL_QUADS);
+  glVertex2f(x0, y0);
+  glVertex2f(x1, y0);
+  glVertex2f(x1, y1);
+  glVertex2f(x0, y1);
+  glEnd();
+}
+
+void drawBoardScene() {
+  const bool view3D = boardView2D == 0;
+  glViewport(boardViewport[0] + drawAreaX, boardViewport[1], boardViewport[2], boardViewport[3]);
+  glMatrixMode(GL_PROJECTION);
+  glLoadMatrixd(projectionMatrices[boardProjectionIndex()]);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadMatrixd(view3D ? boardModelview3D : identityModelview);
+
+  // The highlight lies in the board's plane: in 3D both are drawn without
+  // the depth test, so that it shows on the board.
+  const bool placing = currentScreen == SCREEN_START_PLACE_HUMAN;
+  if (view3D && !placing)
+    glEnable(GL_DEPTH_TEST);
+  else
+    glDisable(GL_DEPTH_TEST);
+  glCallList(boardList);
+  if (placing) drawStartSquareHighlight();
+  if (view3D) glEnable(GL_DEPTH_TEST);
+
+  placeRiders();
+
+  if (view3D) {
+    glAlphaFunc(GL_GREATER, 0);
+    glEnable(GL_ALPHA_TEST);
+  }
+  for (int i = 0; i < RIDER_COUNT; ++i) {
+    const Rider& rider = riders[i];
+    if (rider.parked || rider.finished || rider.row == -1) continue;
+    glPushMatrix();
+    glTranslatef(rider.boardX, rider.boardY, 0);
+    glRotated(rider.heading * 360 / 6.2831853, 0, 0, 1);
+    drawRiderFigure(i, view3D ? POSE_UPRIGHT : POSE_FLAT, 0, 1, 1);
+    glPopMatrix();
+    if (!view3D) drawRiderNumberLabel(i);
+  }
+  if (view3D && validRider(lastLineWinner)) {
+    // The winner of the last line once more, on the podium.
+    int team = lastLineWinner / 4;
+    glPushMatrix();
+    glTranslatef(652, 422, 0);
+    glRotatef(90, 0, 0, 1);
+    glColor3fv(teamColour[team]);
+    glCallList(tokenCylinderList);
+    glCallList(riderFigureLists[1 + team]);
+    glPopMatrix();
+  }
+  if (view3D) glDisable(GL_ALPHA_TEST);
+}
+
+void beginOverlay() {
+  glViewport(windowViewport[0], windowViewport[1], windowViewport[2], windowViewport[3]);
+  glMatrixMode(GL_PROJECTION);
+  glLoadMatrixd(projectionMatrices[PROJECTION_WINDOW]);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glDisable(GL_DEPTH_TEST);
+  glTranslatef(static_cast<float>(drawAreaX), static_cast<float>(drawAreaY), 0);
+}
+
+// A block that forgot a pop must not leave the next frame deeper.
+void unwindMatrixStacks() {
+  GLint depth = 1;
+  glMatrixMode(GL_PROJECTION);
+  glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depth);
+  for (; depth > 1; --depth) glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+  for (; depth > 1; --depth) glPopMatrix();
+}
+
+}  // namespace
+
+int isBoardScreen() {
+  switch (currentScreen) {
+    case SCREEN_POSITIONS:
+    case SCREEN_MAIN_MENU:
+    case SCREEN_LANGUAGE:
+    case SCREEN_MANUAL:
+    case SCREEN_COURSE_SELECTION:
+    case SCREEN_COURSE_DESIGN:
+    case SCREEN_SAVED_COURSES:
+    case SCREEN_TEAM_SETUP:
+    case SCREEN_LOADING:
+    case SCREEN_SETTINGS:
+    case SCREEN_SETUP_ERRORS:
+    case SCREEN_SAVED_RACES:
+    case SCREEN_SAVED_RACE_SCORECARD:
+      return 0;
+    default:
+      return 1;
+  }
+}
+
+void drawRiderNumberLabel(int rider) {
+  if (!validRider(rider)) return;
+  char number[12];
+  std::snprintf(number, sizeof number, "%d", printedRiderNumber(rider));
+  if (rider == lastLineWinner)
+    glColor3f(0, 0, 0);
+  else
+    glColor3f(1, 1, 1);
+  const Rider& r = riders[rider];
+  if (cameraIndex == PROJECTION_BOARD_TURNED)
+    glRasterPos2f(r.boardX + 12, r.boardY - 8);
+  else
+    glRasterPos2f(r.boardX - 12, r.boardY + 8);
+  for (const char* c = number; *c != 0; ++c)
+    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, static_cast<unsigned char>(*c));
+}
+
+void drawFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (isBoardScreen()) drawBoardScene();
+  beginOverlay();
+  for (int block = 0; block < OVERLAY_BLOCK_COUNT; ++block) {
+    if (overlayBlocks[block] != nullptr) overlayBlocks[block]();
+  }
+  unwindMatrixStacks();
+  applyBoardViewState();
+}
+
+void onDisplay() {
+  if (!viewsReady) return;
+  if (!glutGet(GLUT_INIT_STATE) || glutGetWindow() == 0) return;
+  drawFrame();
+  glutSwapBuffers();
+}

@@ -1,0 +1,46 @@
+// The display callback: one complete frame, the board scene with the rider
+// figures on board screens, then the flat overlay of the current screen in
+// drawing-area pixels, then GL is put back into the board view's state and
+// the buffers are swapped. Drawing the board scene also stores each rider's
+// drawn position and heading.
+#pragma once
+
+// The overlay blocks, in the order a frame draws them. Each screen's own
+// unit puts its drawing function into overlayBlocks at start; a block tests
+// currentScreen itself and draws nothing on other screens. An empty entry
+// draws nothing.
+enum OverlayBlock {
+  OVERLAY_RACE_PANEL,        // common frame (band, version lines) and the race panel
+  OVERLAY_POSITIONS,         // SCREEN_POSITIONS
+  OVERLAY_SETTINGS,          // SCREEN_SETTINGS
+  OVERLAY_DIALOGS,           // dialog panels (team setup under the setup errors)
+  OVERLAY_MAIN_MENU,         // SCREEN_MAIN_MENU
+  OVERLAY_TEAM_SETUP,        // SCREEN_TEAM_SETUP
+  OVERLAY_SAVED_RACES,       // SCREEN_SAVED_RACES, SCREEN_SAVED_RACE_SCORECARD
+  OVERLAY_LANGUAGE,          // SCREEN_LANGUAGE
+  OVERLAY_SAVED_COURSES,     // SCREEN_SAVED_COURSES
+  OVERLAY_LOADING,           // SCREEN_LOADING
+  OVERLAY_MANUAL,            // SCREEN_MANUAL
+  OVERLAY_COURSE_DESIGN,     // SCREEN_COURSE_DESIGN
+  OVERLAY_COURSE_SELECTION,  // SCREEN_COURSE_SELECTION
+  OVERLAY_SCORE_PANEL,       // score panel of the scorecard, standings and saved race
+  OVERLAY_BLOCK_COUNT
+};
+extern void (*overlayBlocks[OVERLAY_BLOCK_COUNT])();
+
+// The GLUT display callback and the redraw after every change of state:
+// draws a frame and swaps the buffers. Before the first reshape, or without
+// a window, it does nothing.
+void onDisplay();
+
+// Everything of a frame but the buffer swap (the tests read its pixels back
+// from the back buffer).
+void drawFrame();
+
+// 1 when the current screen is drawn over the board and its race panel; 0
+// for the full screens (positions, menus, manual, course screens, team
+// setup, loading, settings, setup errors, saved races and their scorecard).
+int isBoardScreen();
+
+// The rider's printed number beside his figure in the 2D board view.
+void drawRiderNumberLabel(int rider);

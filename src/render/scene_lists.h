@@ -1,0 +1,54 @@
+// The display lists of everything that does not change between frames: the
+// rider tokens and figures, the board picture, the strength-card shapes, the
+// die, the scorecard picture, and the names reserved for the section maps
+// and course previews. Built by the reshape callback; the sizes in drawing-
+// area pixels come from the layout, so a drawing area of a new size gets
+// new lists.
+#pragma once
+#include <cstdint>
+
+#include <GL/gl.h>
+
+const int SECTION_MAP_LIST_COUNT = 9;
+const int COURSE_PREVIEW_LIST_COUNT = 4;
+
+extern GLuint tokenDiscList;          // 2D token: filled ellipse 14 k by 14
+extern GLuint tokenCylinderList;      // 3D token: cylinder of radius 14, height 18
+extern GLuint riderFigureLists[6];    // [0] 2D ring; [1] to [5] 3D figure with rider picture 1 to 5
+extern GLuint boardList;              // the board picture over 1954 x 1152 board units
+extern GLuint cardShapeLists[3];      // card body, enlarged inner frame, inner frame
+extern GLuint dieBodyList;            // dark red rounded square of side dieSize
+extern GLuint diePipList;             // white pip of radius dieSize / 10
+extern GLuint scorecardList;          // the scorecard picture, scorecardWidth x scorecardHeight
+extern GLuint scorecardExcerptList;   // the general-classification cut-out of it
+// Names reserved for the loading screen, which compiles the section maps
+// and course previews into them: map s is sectionMapLists[s], preview c is
+// coursePreviewLists[c]. Every build reserves fresh names and writes all
+// thirteen entries.
+extern GLuint sectionMapLists[SECTION_MAP_LIST_COUNT];
+extern GLuint coursePreviewLists[COURSE_PREVIEW_LIST_COUNT];
+
+// 1 once the lists exist. The settings screen clears it before calling the
+// reshape callback after a change of ratio, which then builds them anew.
+extern int32_t sceneListsBuilt;
+// The drawing area the lists were built for.
+extern int32_t sceneListsWidth;
+extern int32_t sceneListsHeight;
+
+// Called after every build, once the fresh section-map and preview names
+// are reserved and before the first frame: the loading screen binds it to
+// compile the maps and previews again (their pictures are kept) when the
+// pictures already exist.
+extern void (*sceneListsRebuiltHook)();
+
+// k of the 2D tokens: (W / 5) / (H / 4), 1 on a drawing area of 5:4 pixels
+// and on an empty one.
+float tokenAspect();
+
+// Releases every list of the previous build, clears the buffers, sets the
+// texture filters, compiles all lists for the current drawing area, reserves
+// the map and preview names, draws the first frame and sets sceneListsBuilt.
+void buildSceneLists();
+
+// Releases every list name this unit holds.
+void releaseSceneLists();

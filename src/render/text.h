@@ -1,0 +1,30 @@
+// Drawing text with GLUT's bitmap fonts in the overlay (drawing-area pixels,
+// y down). Placement and wrapping use the program's own width tables and
+// the shared layout of texts/text_layout.h, so what is measured is what is
+// drawn; every glyph of the two Helvetica fonts advances by its table width.
+#pragma once
+
+#include "texts/text_layout.h"  // FONT_*, ALIGN_*, charWidthsSmall/Large, initFontWidths
+
+// Draws text at (x, y), y being 3 pixels above the baseline: align 0 centred
+// on x, 1 starting at x, 2 ending at x; font 0 Helvetica 12, 1 fixed 8 x 13,
+// 2 Times Roman 24, 3 Helvetica 18. With wrapWidth -1 the text is one run in
+// the current colour. With another wrapWidth and font 3 it is laid out word
+// by word with the manual's mark-up (which sets the colours): the first line
+// from x, every later line from wrapMarginX + wrapPaddingX and lineHeight
+// pixels lower, stopping when more than lineBudget lines would be needed.
+// Accented letters without a glyph in the chosen font are skipped.
+void drawText(float x, float y, int align, const char* text, int font, int wrapWidth,
+              int lineHeight, int lineBudget);
+
+// Whether font draws the byte code (a GLUT glyph for 1..0x7F, the accented
+// letters of the four languages that the font carries from 0x80 on).
+bool fontDrawsCharacter(int font, unsigned char code);
+
+// The pixels the raster position moves for code in font: the width table
+// entry in the two Helvetica fonts, 12 for the cedilla in Times Roman, the
+// glyph's own width otherwise, 0 for a code the font does not draw.
+int drawnAdvance(int font, unsigned char code);
+
+// GLUT's bitmap font of a font number (Helvetica 12 for anything unknown).
+void* glutFontOf(int font);
