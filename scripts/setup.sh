@@ -2,7 +2,7 @@
 # Installs the Debian packages the game and its tests need, if any is missing.
 set -euo pipefail
 packages=(g++ cmake make googletest libgtest-dev freeglut3-dev libglu1-mesa-dev libgl-dev
-          libjpeg62-turbo-dev xvfb xauth libgl1-mesa-dri)
+          libjpeg62-turbo-dev xvfb xauth libgl1-mesa-dri libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -5,6 +5,7 @@
 #include "model/board_sections.h"
 #include "model/track.h"
 #include "model/view_state.h"
+#include "rules/move_search.h"
 #include "rules/race_state.h"
 
 namespace {
@@ -215,5 +216,6 @@ bool buildCourse() {
   resetRaceState();
   layCourse();
   resetViewAndTurn();
+  computeReachTables();
   return true;
 }

@@ -1,0 +1,752 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "model/board_sections.h"
+#include "model/track.h"
+#include "rules/course_builder.h"
+#include "rules/move_search.h"
+#include "rules/race_state.h"
+#include "rules/throw_rules.h"
+
+namespace {
+
+// The grid of the searches run directly through searchMoves below.
+BudgetGrid testGrid;
+
+// Hand-made tracks: every test lays the road it needs on an empty grid.
+class MoveSearchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedLapRowCount = lapRowCount;
+    lapRowCount = 109;
+    clearTrack(240);
+  }
+  void TearDown() override {
+    lapRowCount = savedLapRowCount;
+    clearTrack(0);
+    activeRider = -1;
+  }
+
+  static void clearTrack(int rowCount) {
+    trackRowCount = rowCount;
+    trackDividerCount = 0;
+    for (int row = 0; row < TRACK_ROWS; row++)
+      for (int lane = 0; lane < TRACK_LANES; lane++) {
+        trackSquareValue[row][lane] = SQUARE_NONE;
+        trackTerrain[row][lane] = TERRAIN_NONE;
+        trackOccupant[row][lane] = -1;
+        trackReach12[row][lane] = -1;
+        trackReach11[row][lane] = -1;
+      }
+    for (Rider& rider : riders) {
+      rider.row = rider.lane = -1;
+      rider.movedThisRound = 0;
+    }
+    for (int i = 0; i < 4; i++) lineRows[i] = -1;
+    for (int p = 0; p < RESULT_PLACES; p++) raceResults[p] = -1;
+    for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = -1;
+    movementTotal = 5;
+    breakawayDeclared = 0;
+    activeRider = 0;
+  }
+  // Plain squares of one value and terrain over a block of rows and lanes.
+  static void road(int rowFrom, int rowTo, int laneFrom, int laneTo, int value = 0,
+                   int terrain = TERRAIN_FLAT) {
+    for (int row = rowFrom; row <= rowTo; row++)
+      for (int lane = laneFrom; lane <= laneTo; lane++) {
+        trackSquareValue[row][lane] = value;
+        trackTerrain[row][lane] = value == SQUARE_PASS_THROUGH ? TERRAIN_NONE : terrain;
+      }
+  }
+  static void reach(int rowFrom, int rowTo, int laneFrom, int laneTo, int reach12, int reach11) {
+    for (int row = rowFrom; row <= rowTo; row++)
+      for (int lane = laneFrom; lane <= laneTo; lane++) {
+        trackReach12[row][lane] = reach12;
+        trackReach11[row][lane] = reach11;
+      }
+  }
+  static void place(int rider, int row, int lane, bool moved) {
+    riders[rider].row = row;
+    riders[rider].lane = lane;
+    riders[rider].movedThisRound = moved ? 1 : 0;
+    trackOccupant[row][lane] = rider;
+  }
+  static MoveChoice score(int row, int lane, int steps, int mover = 0, int record = 0) {
+    MoveChoice choice;
+    scoreMoves(row, lane, steps, mover, record, &choice);
+    return choice;
+  }
+  static std::string targetPath(int row, int lane, int steps, int targetRow, int targetLane) {
+    MovePath path;
+    bool found = findMovePath(row, lane, steps, targetRow, targetLane, path);
+    return found ? std::string(path) : std::string("(none: ") + path + ")";
+  }
+
+  int savedLapRowCount = 0;
+};
+
+TEST_F(MoveSearchTest, BudgetZeroEvaluatesTheStartSquareAlone) {
+  road(0, 20, 0, 4);
+  reach(0, 20, 0, 4, 30, 29);
+  MoveChoice choice = score(5, 2, 0);
+  EXPECT_EQ(choice.row, 5);
+  EXPECT_EQ(choice.lane, 2);
+  EXPECT_STREQ(choice.path, "");
+  EXPECT_EQ(farthestReachRow(5, 2, 0), 5);
+}
+
+TEST_F(MoveSearchTest, PassThroughStartMovesOnWithoutAStep) {
+  road(0, 20, 0, 4);
+  trackSquareValue[5][2] = SQUARE_PASS_THROUGH;
+  trackSquareValue[6][2] = SQUARE_PASS_THROUGH;
+  EXPECT_EQ(farthestReachRow(5, 2, 0), 7);
+  EXPECT_EQ(farthestReachRow(5, 2, 2), 9);
+  MoveChoice choice = score(5, 2, 0);
+  EXPECT_EQ(choice.row, 7);
+  EXPECT_EQ(choice.lane, 2);
+  EXPECT_STREQ(choice.path, "");
+}
+
+TEST_F(MoveSearchTest, TargetModeKeepsTheFirstPathInStepOrder) {
+  road(0, 20, 0, 3);
+  EXPECT_EQ(targetPath(0, 1, 2, 2, 1), "MM");
+  EXPECT_EQ(targetPath(0, 1, 2, 2, 2), "MR");
+  EXPECT_EQ(targetPath(0, 1, 2, 2, 0), "ML");
+  EXPECT_EQ(targetPath(0, 1, 3, 2, 2), "MR");  // a longer budget finds the same first path
+  EXPECT_EQ(targetPath(0, 1, 1, 1, 0), "L");
+  place(3, 1, 1, false);  // the straight square is taken
+  EXPECT_EQ(targetPath(0, 1, 2, 2, 2), "RM");
+  EXPECT_EQ(targetPath(0, 1, 2, 2, 1), "LR");
+  // Out of reach: no path, and the path stays empty.
+  EXPECT_EQ(targetPath(0, 1, 2, 3, 1), "(none: )");
+  EXPECT_EQ(targetPath(0, 1, 4, 2, 1 + 3), "(none: )");
+}
+
+TEST_F(MoveSearchTest, TargetPathSlidesOverPassThroughSquares) {
+  road(0, 20, 0, 3);
+  trackSquareValue[2][1] = SQUARE_PASS_THROUGH;
+  trackSquareValue[3][1] = SQUARE_PASS_THROUGH;
+  // One step into the run lands on row 4 without further letters.
+  EXPECT_EQ(targetPath(1, 1, 1, 4, 1), "M");
+  EXPECT_EQ(targetPath(1, 1, 2, 5, 2), "MR");
+}
+
+TEST_F(MoveSearchTest, EqualSquaresGoToTheLargerRowThenLane) {
+  road(0, 20, 0, 4);
+  reach(0, 20, 0, 4, 30, 29);
+  MoveChoice choice = score(0, 2, 2);
+  EXPECT_EQ(choice.row, 2);
+  EXPECT_EQ(choice.lane, 4);
+  EXPECT_STREQ(choice.path, "RR");
+  movementTotal = 8;
+  choice = score(0, 2, 2);
+  EXPECT_EQ(choice.row, 2);
+  EXPECT_EQ(choice.lane, 4);
+  EXPECT_DOUBLE_EQ(choice.share, 0.25);  // nobody counted
+}
+
+TEST_F(MoveSearchTest, FarthestModeIgnoresRiders) {
+  road(0, 40, 0, 2);
+  reach(0, 40, 0, 2, 30, 29);
+  EXPECT_EQ(farthestReachRow(0, 1, 12), 12);
+  place(3, 1, 0, false);
+  place(4, 1, 1, false);
+  place(5, 1, 2, false);
+  EXPECT_EQ(farthestReachRow(0, 1, 12), 12);
+  // The scoring search cannot get past the wall.
+  MoveChoice choice = score(0, 1, 12, 8);
+  EXPECT_EQ(choice.row, 0);
+  EXPECT_EQ(choice.lane, 1);
+}
+
+TEST_F(MoveSearchTest, ScoringSearchFollowsDepthFirstPostOrder) {
+  // Rows 0 and 1 lie before a paying sprint on row 1, row 2 beyond it. A
+  // square before the line never loses on the line (its term is 0) and wins
+  // on reach; a square beyond the line then wins again on the line. The
+  // squares are met in this order: (2,1) (2,0) (2,2) (1,1) (1,0) (2,3) (1,2)
+  // (0,1), so the last winner is (1,2).
+  road(0, 5, 0, 3);
+  reach(0, 1, 0, 3, 40, 39);
+  reach(2, 5, 0, 3, 20, 19);
+  lineRows[0] = 1;
+  lineRows[1] = 50;
+  lineRows[2] = 60;
+  lineRows[3] = 100;
+  MoveChoice choice = score(0, 1, 2);
+  EXPECT_EQ(choice.row, 1);
+  EXPECT_EQ(choice.lane, 2);
+  EXPECT_EQ(choice.line, 0);
+  EXPECT_STREQ(choice.path, "R");
+}
+
+TEST_F(MoveSearchTest, SquareReachedAgainWithNoMoreStepsIsNotScoredAgain) {
+  // Two lanes. After "M" the best is (1,1). "L" reaches (2,0) and (2,1) again
+  // with no steps left: they are not expanded or scored again, so (1,0),
+  // neither further on nor of better reach, cannot take over. Scoring them
+  // again would let a row-2 square win on the line and (1,0) then win back
+  // on reach.
+  road(0, 5, 0, 1);
+  reach(0, 1, 0, 1, 40, 39);
+  reach(2, 5, 0, 1, 20, 19);
+  lineRows[0] = 1;
+  lineRows[1] = 50;
+  lineRows[2] = 60;
+  lineRows[3] = 100;
+  MoveChoice choice = score(0, 1, 2);
+  EXPECT_EQ(choice.row, 1);
+  EXPECT_EQ(choice.lane, 1);
+  EXPECT_STREQ(choice.path, "M");
+}
+
+TEST_F(MoveSearchTest, FullSprintLeavesTheChoiceToReach) {
+  road(0, 20, 2, 2);
+  reach(0, 5, 2, 2, 40, 39);
+  reach(6, 20, 2, 2, 20, 19);
+  lineRows[0] = 2;
+  lineRows[1] = 5;
+  lineRows[2] = 60;
+  lineRows[3] = 100;
+  // The best so far lies before the second sprint; two steps cross it.
+  MoveChoice choice;
+  choice.row = 5;
+  choice.lane = 2;
+  choice.line = 1;
+  scoreMoves(5, 2, 2, 0, 0, &choice);
+  EXPECT_EQ(choice.row, 7);  // the sprint still pays
+  EXPECT_EQ(choice.line, 2);
+
+  raceResults[3] = 4;
+  raceResults[4] = 9;
+  raceResults[5] = 12;
+  choice = MoveChoice();
+  choice.row = 5;
+  choice.lane = 2;
+  choice.line = 1;
+  scoreMoves(5, 2, 2, 0, 0, &choice);
+  EXPECT_EQ(choice.row, 5);  // all three places taken: the better reach stays
+  EXPECT_EQ(choice.line, 1);
+}
+
+TEST_F(MoveSearchTest, SquareBeforeEveryLineStillComparesOnReach) {
+  road(0, 20, 2, 2);
+  reach(0, 20, 2, 2, 20, 19);
+  trackReach12[3][2] = 40;
+  trackReach11[3][2] = 39;
+  lineRows[0] = 3;
+  lineRows[1] = 50;
+  lineRows[2] = 60;
+  lineRows[3] = 100;
+  // The best so far lies beyond a paying line; a square before every line
+  // (line index 0) does not lose on the line and wins on its reach.
+  MoveChoice choice;
+  choice.row = 4;
+  choice.lane = 2;
+  choice.line = 1;
+  scoreMoves(2, 2, 1, 0, 0, &choice);
+  EXPECT_EQ(choice.row, 3);
+  EXPECT_EQ(choice.line, 0);
+}
+
+TEST_F(MoveSearchTest, OneSprintCourseReadsThePlacesOfAMissingSprint) {
+  road(0, 20, 2, 2);
+  reach(0, 20, 2, 2, 20, 19);
+  trackReach12[2][2] = 40;
+  trackReach11[2][2] = 39;
+  lineRows[0] = 2;
+  lineRows[3] = 100;
+  // Beyond the only sprint the line index is 3: the third place of a third
+  // sprint, which is never taken, makes the line pay, so a square beyond the
+  // sprint beats the best square before it despite its poorer reach.
+  MoveChoice choice;
+  choice.row = 2;
+  choice.lane = 2;
+  choice.line = 0;
+  scoreMoves(3, 2, 2, 0, 0, &choice);
+  EXPECT_EQ(choice.row, 5);
+  EXPECT_EQ(choice.line, 3);
+
+  raceResults[8] = 6;  // only that place decides: now reach does
+  choice = MoveChoice();
+  choice.row = 2;
+  choice.lane = 2;
+  choice.line = 0;
+  scoreMoves(3, 2, 2, 0, 0, &choice);
+  EXPECT_EQ(choice.row, 2);
+  EXPECT_EQ(choice.line, 0);
+}
+
+TEST_F(MoveSearchTest, ChainsCountRidersWhoHaveMovedOnTheSameTerrain) {
+  road(0, 30, 4, 4);
+  reach(0, 30, 4, 4, 40, 39);
+  trackSquareValue[12][4] = SQUARE_PASS_THROUGH;
+  place(1, 14, 4, true);   // team-mate, adjacent
+  place(4, 13, 4, true);   // opponent behind
+  place(2, 11, 4, true);   // team-mate three positions back (row 12 not counted)
+  place(5, 9, 4, true);    // beyond the gap on row 10: not in the chain
+  place(6, 16, 4, true);   // opponent ahead
+  place(7, 17, 4, false);  // has not moved: ends the chain
+  place(8, 18, 4, true);
+  MoveChoice choice = score(15, 4, 0, 0);
+  EXPECT_EQ(choice.mates, 2);
+  EXPECT_EQ(choice.dist, 1);
+  EXPECT_EQ(choice.behind, 1);
+  EXPECT_EQ(choice.ahead, 1);
+
+  // Another team moving: riders 4 to 7 are his mates now.
+  choice = score(15, 4, 0, 5);
+  EXPECT_EQ(choice.mates, 2);
+  EXPECT_EQ(choice.dist, 1);
+  EXPECT_EQ(choice.behind, 2);
+  EXPECT_EQ(choice.ahead, 0);
+
+  // Cobbles on row 13 end the chain behind there.
+  trackTerrain[13][4] = TERRAIN_COBBLES;
+  choice = score(15, 4, 0, 0);
+  EXPECT_EQ(choice.mates, 1);
+  EXPECT_EQ(choice.behind, 0);
+  trackTerrain[13][4] = TERRAIN_FLAT;
+
+  // Only a mate far back: his distance counts; a rider on the lap copy of a
+  // square belongs to the chain as well.
+  trackOccupant[14][4] = -1;
+  choice = score(15, 4, 0, 0);
+  EXPECT_EQ(choice.mates, 0);
+  EXPECT_EQ(choice.dist, 99);
+  place(1, 14 + 109, 4 + 3, true);
+  choice = score(15, 4, 0, 0);
+  EXPECT_EQ(choice.mates, 2);
+  EXPECT_EQ(choice.dist, 1);
+}
+
+// The mover (rider 0) starts from (10, 2), a -4 climb square, with a total of
+// 7: a follower may use 7 - 4 = 3 steps less the steps the mover took.
+// Queued behind him: his team-mate rider 1, then rider 4 of another team.
+class FollowTestTest : public MoveSearchTest {
+ protected:
+  void SetUp() override {
+    MoveSearchTest::SetUp();
+    road(0, 30, 2, 2);
+    reach(0, 30, 2, 2, 50, 45);
+    trackSquareValue[10][2] = -4;
+    moveEndpoints[0] = 10;
+    moveEndpoints[1] = 2;
+    movementTotal = 7;
+    activeRider = 0;
+    place(1, 9, 2, false);
+    place(4, 8, 2, false);
+  }
+};
+
+TEST_F(FollowTestTest, RecordedSearchPrefersASquareTeamMatesCanFollowTo) {
+  // Three steps ahead nobody can follow (share 0.25); one step ahead rider 1
+  // reaches the square behind it and rider 4 finds it taken (share 1).
+  MoveChoice choice = score(10, 2, 3, 0, 1);
+  EXPECT_EQ(choice.row, 11);
+  EXPECT_STREQ(choice.path, "M");
+  EXPECT_DOUBLE_EQ(choice.share, 1.0);
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(bestMoveRiderValues[r], r == 1 ? 50 : -1) << r;
+}
+
+TEST_F(FollowTestTest, TrialSearchNeitherTestsFollowersNorRecords) {
+  for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = 77;
+  MoveChoice choice = score(10, 2, 3, 0, 0);
+  EXPECT_EQ(choice.row, 13);
+  EXPECT_STREQ(choice.path, "MMM");
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(bestMoveRiderValues[r], 77);
+}
+
+TEST_F(FollowTestTest, BreakawayOrShortMoveSkipsTheFollowTest) {
+  breakawayDeclared = 1;
+  for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = 77;
+  MoveChoice choice = score(10, 2, 3, 0, 1);
+  EXPECT_EQ(choice.row, 13);
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(bestMoveRiderValues[r], -1);
+
+  breakawayDeclared = 0;
+  movementTotal = 6;
+  choice = score(10, 2, 3, 0, 1);
+  EXPECT_EQ(choice.row, 13);
+  EXPECT_DOUBLE_EQ(choice.share, 0.25);
+}
+
+// A wider road: from (10, 2) with a total of 8 the mover may step to (11, 1),
+// (11, 2) or (11, 3). Rider 1 (his team) and rider 4 (another team) queue
+// behind him.
+class FollowTermTest : public MoveSearchTest {
+ protected:
+  void SetUp() override {
+    MoveSearchTest::SetUp();
+    road(0, 30, 0, 4);
+    reach(0, 30, 0, 4, 50, 45);
+    moveEndpoints[0] = 10;
+    moveEndpoints[1] = 2;
+    movementTotal = 8;
+    activeRider = 0;
+    place(1, 9, 2, false);
+    place(4, 8, 2, false);
+  }
+};
+
+TEST_F(FollowTermTest, BetterReachWinsWhenTheFollowersDoNotLose) {
+  // (11, 2): rider 4 would need rider 1's square, share 1. (11, 3): both
+  // follow, share 0.5, but its reach is better and rider 1 keeps his reach.
+  trackReach12[11][3] = 52;
+  MoveChoice choice = score(10, 2, 1, 0, 1);
+  EXPECT_EQ(choice.row, 11);
+  EXPECT_EQ(choice.lane, 3);
+  EXPECT_DOUBLE_EQ(choice.share, 0.5);
+  EXPECT_EQ(bestMoveRiderValues[1], 50);
+  EXPECT_EQ(bestMoveRiderValues[4], 50);
+}
+
+TEST_F(FollowTermTest, BetterReachLosesWhenItHelpsTheOpponentsMore) {
+  // Rider 1 would fall back 2 in reach and rider 4 gains a follow worth
+  // 8 - 6 = 2: 3 * (2 - 2) - 2 < 0.
+  trackReach12[11][3] = 52;
+  trackReach12[10][3] = 48;
+  MoveChoice choice = score(10, 2, 1, 0, 1);
+  EXPECT_EQ(choice.row, 11);
+  EXPECT_EQ(choice.lane, 2);
+  EXPECT_DOUBLE_EQ(choice.share, 1.0);
+  EXPECT_EQ(bestMoveRiderValues[1], 50);
+  EXPECT_EQ(bestMoveRiderValues[4], -1);
+}
+
+TEST_F(MoveSearchTest, ReachTablesOnAStraightRoad) {
+  road(0, 99, 0, 2);
+  trackSquareValue[50][1] = 3;   // descent: three more steps
+  trackSquareValue[60][1] = -2;  // climb
+  trackSquareValue[70][1] = SQUARE_PASS_THROUGH;
+  computeReachTables();
+  EXPECT_EQ(trackReach12[0][0], 12);
+  EXPECT_EQ(trackReach11[0][0], 11);
+  EXPECT_EQ(trackReach12[50][1], 65);
+  EXPECT_EQ(trackReach11[50][1], 64);
+  // Ten steps from the climb square: the tenth slides over row 70.
+  EXPECT_EQ(trackReach12[60][1], 71);
+  EXPECT_EQ(trackReach12[95][2], 99);
+  EXPECT_EQ(trackReach12[70][1], -1);
+  EXPECT_EQ(trackReach11[70][1], -1);
+  EXPECT_EQ(trackReach12[10][3], -1);
+}
+
+TEST_F(MoveSearchTest, ReachNearTheEndOfTheGridIsNotSearched) {
+  road(500, TRACK_ROWS - 1, 0, 2);
+  computeReachTables();
+  EXPECT_EQ(trackReach12[524][0], 536);  // still searched
+  EXPECT_EQ(trackReach11[524][0], 535);
+  EXPECT_EQ(trackReach12[525][0], 543);
+  EXPECT_EQ(trackReach11[525][0], 542);
+  EXPECT_EQ(trackReach12[544][2], 562);
+  EXPECT_EQ(trackReach11[544][2], 561);
+}
+
+TEST_F(MoveSearchTest, PassThroughRunAtTheEndLeadsNowhere) {
+  // The course ends in a run of pass-through squares: none of them is a
+  // square to end on, and the slide must stop at the end of the grid.
+  road(0, 99, 0, 0);
+  road(90, 99, 0, 0, SQUARE_PASS_THROUGH);
+  EXPECT_EQ(farthestReachRow(85, 0, 12), 89);
+  EXPECT_EQ(score(85, 0, 12).row, 89);
+
+  road(500, TRACK_ROWS - 1, 5, 5);
+  road(530, TRACK_ROWS - 1, 5, 5, SQUARE_PASS_THROUGH);
+  EXPECT_EQ(farthestReachRow(520, 5, 20), 529);
+  EXPECT_EQ(farthestReachRow(530, 5, 3), -1);  // starting inside the run
+  MovePath path;
+  EXPECT_FALSE(findMovePath(520, 5, 20, TRACK_ROWS, 5, path));
+}
+
+TEST_F(MoveSearchTest, PathsNeverOutgrowTheirBuffers) {
+  road(0, 100, 0, 0);
+  reach(0, 100, 0, 0, 30, 29);
+  EXPECT_EQ(farthestReachRow(0, 0, 60), MAX_STEP_BUDGET);
+  MoveChoice choice = score(0, 0, 60);
+  EXPECT_EQ(choice.row, MAX_STEP_BUDGET);
+  EXPECT_EQ(strlen(choice.path), static_cast<size_t>(MAX_STEP_BUDGET));
+  // A path already begun leaves room only for the rest.
+  MovePath building = "MMMMM";
+  MovePath best = {};
+  int32_t mover = 0, line = -1, row = -1, lane = -1, mates = 0, ahead = 0, behind = 0, dist = 99;
+  double share = 0;
+  clearBudgetGrid(&testGrid);
+  searchMoves(5, 0, 60, &mover, &line, &row, &lane, &mates, &ahead, &behind, &dist, &share,
+              &testGrid, building, best, -1, -1, 0, 0);
+  EXPECT_EQ(row, MAX_STEP_BUDGET);
+  EXPECT_EQ(strlen(best), static_cast<size_t>(MAX_STEP_BUDGET));
+  EXPECT_STREQ(building, "MMMMM");
+}
+
+TEST_F(MoveSearchTest, ClearedGridForgetsTheLastSearch) {
+  road(0, 20, 0, 2);
+  int32_t mover = 0, line = -1, row = -1, lane = -1, mates = 0, ahead = 0, behind = 0, dist = 99;
+  double share = 0;
+  MovePath building = {}, best = {};
+  clearBudgetGrid(&testGrid);
+  searchMoves(0, 1, 3, &mover, &line, &row, &lane, &mates, &ahead, &behind, &dist, &share,
+              &testGrid, building, best, -1, -1, 0, 1);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 0, 1), 3);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 2, 1), 1);
+  clearBudgetGrid(&testGrid);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 0, 1), -1);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 2, 1), -1);
+  EXPECT_EQ(budgetGridEntry(&testGrid, -1, 1), -1);
+
+  // When the generation count runs round, every old mark is wiped.
+  testGrid.generation = 0xFFFFFFFFu;
+  testGrid.stamp[4][4] = 1;
+  testGrid.steps[4][4] = 7;
+  testGrid.stamp[5][5] = 0xFFFFFFFFu;
+  testGrid.steps[5][5] = 6;
+  EXPECT_EQ(budgetGridEntry(&testGrid, 5, 5), 6);
+  clearBudgetGrid(&testGrid);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 4, 4), -1);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 5, 5), -1);
+  row = lane = -1;
+  searchMoves(0, 1, 3, &mover, &line, &row, &lane, &mates, &ahead, &behind, &dist, &share,
+              &testGrid, building, best, -1, -1, 0, 1);
+  EXPECT_EQ(row, 3);
+  EXPECT_EQ(budgetGridEntry(&testGrid, 0, 1), 3);
+}
+
+// ---- Comparison with a plain enumeration of every path -------------------
+
+const int SMALL_ROWS = 24;
+const int SMALL_LANES = 6;
+
+// Every path from (row, lane) with `steps` steps, step by step under the step
+// rules, without any pruning; pass-through squares slide on.
+struct Enumeration {
+  int mostStepsLeft[TRACK_ROWS][TRACK_LANES];
+  std::string firstPath[TRACK_ROWS][TRACK_LANES];
+  bool ignoreOccupancy = false;
+
+  void run(int row, int lane, int steps, bool ignore) {
+    for (auto& r : mostStepsLeft)
+      for (int& v : r) v = -1;
+    for (auto& r : firstPath)
+      for (std::string& p : r) p.clear();
+    ignoreOccupancy = ignore;
+    std::string path;
+    walk(row, lane, steps, path);
+  }
+  void walk(int row, int lane, int steps, std::string& path) {
+    if (!insideTrack(row, lane) || trackSquareValue[row][lane] == SQUARE_NONE) return;
+    if (trackSquareValue[row][lane] == SQUARE_PASS_THROUGH) {
+      walk(row + 1, lane, steps, path);
+      return;
+    }
+    if (mostStepsLeft[row][lane] == -1) firstPath[row][lane] = path;
+    if (steps > mostStepsLeft[row][lane]) mostStepsLeft[row][lane] = steps;
+    if (steps <= 0) return;
+    for (char step : {'M', 'L', 'R'}) {
+      if (stepBlocked(tryStep(row, lane, step, ignoreOccupancy ? 1 : 0))) continue;
+      path.push_back(step);
+      walk(row + 1, step == 'M' ? lane : step == 'L' ? lane - 1 : lane + 1, steps - 1, path);
+      path.pop_back();
+    }
+  }
+};
+
+// The first path met in step order that reaches the target.
+bool firstPathTo(int row, int lane, int steps, int targetRow, int targetLane, std::string& path) {
+  if (row == targetRow && lane == targetLane) return true;
+  if (!insideTrack(row, lane) || trackSquareValue[row][lane] == SQUARE_NONE) return false;
+  if (trackSquareValue[row][lane] == SQUARE_PASS_THROUGH)
+    return firstPathTo(row + 1, lane, steps, targetRow, targetLane, path);
+  if (steps <= 0) return false;
+  for (char step : {'M', 'L', 'R'}) {
+    if (stepBlocked(tryStep(row, lane, step, 0))) continue;
+    path.push_back(step);
+    if (firstPathTo(row + 1, step == 'M' ? lane : step == 'L' ? lane - 1 : lane + 1, steps - 1,
+                    targetRow, targetLane, path))
+      return true;
+    path.pop_back();
+  }
+  return false;
+}
+
+Enumeration enumeration;
+
+void putRider(int rider, int row, int lane) {
+  riders[rider].row = row;
+  riders[rider].lane = lane;
+  trackOccupant[row][lane] = rider;
+}
+
+void layRandomTrack(std::mt19937& random) {
+  std::uniform_int_distribution<int> percent(0, 99), modifier(-3, 3), lane(0, SMALL_LANES - 1);
+  std::uniform_int_distribution<int> reachValue(0, 60), row(0, SMALL_ROWS - 1);
+  for (int r = 0; r < SMALL_ROWS; r++)
+    for (int l = 0; l < SMALL_LANES; l++) {
+      int p = percent(random);
+      trackSquareValue[r][l] = p < 12 ? SQUARE_NONE : p < 24 ? SQUARE_PASS_THROUGH : modifier(random);
+      trackTerrain[r][l] = p < 24 ? TERRAIN_NONE : TERRAIN_FLAT;
+      trackReach12[r][l] = reachValue(random);
+      trackReach11[r][l] = trackReach12[r][l] - percent(random) % 3;
+      trackOccupant[r][l] = -1;
+    }
+  trackDividerCount = percent(random) % 4;
+  for (int d = 0; d < trackDividerCount; d++) {
+    int from = row(random);
+    trackDividers[d] = LaneDivider(from, from + 1 + percent(random) % 6, lane(random) % (SMALL_LANES - 1));
+  }
+  for (int rider = 0; rider < RIDER_COUNT; rider++) {
+    riders[rider].row = riders[rider].lane = -1;
+    riders[rider].movedThisRound = 0;
+  }
+  int riderCount = percent(random) % 6;
+  for (int rider = 0; rider < riderCount; rider++) {
+    int r = row(random), l = lane(random);
+    if (trackSquareValue[r][l] < SQUARE_PASS_THROUGH + 1 || trackOccupant[r][l] != -1) continue;
+    putRider(rider, r, l);
+  }
+}
+
+TEST_F(MoveSearchTest, PrunedSearchesAgreeWithEveryPathEnumerated) {
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<int> row(0, SMALL_ROWS - 1), lane(0, SMALL_LANES - 1);
+  std::uniform_int_distribution<int> budget(0, 8);
+  clearTrack(SMALL_ROWS);
+  // Every line pays and the three lines split the road, so every square has a
+  // line index of 1 or more and the scoring is a plain order: line index,
+  // then reach, then row, then lane.
+  lineRows[1] = 8;
+  lineRows[2] = 16;
+  movementTotal = 5;
+  int compared = 0, withSteps = 0;
+  for (int track = 0; track < 150; track++) {
+    layRandomTrack(random);
+    for (int start = 0; start < 6; start++) {
+      int r = row(random) / 2, l = lane(random), steps = budget(random);
+      if (trackSquareValue[r][l] == SQUARE_NONE || trackOccupant[r][l] != -1) continue;
+      SCOPED_TRACE("track " + std::to_string(track) + " from " + std::to_string(r) + "," +
+                   std::to_string(l) + " with " + std::to_string(steps));
+
+      // Farthest mode: the farthest square and every grid entry.
+      int32_t mover = 0, line = -1, bestRow = -1, bestLane = -1, mates = 0, ahead = 0, behind = 0;
+      int32_t dist = 99;
+      double share = 0;
+      MovePath building = {}, best = {};
+      clearBudgetGrid(&testGrid);
+      searchMoves(r, l, steps, &mover, &line, &bestRow, &bestLane, &mates, &ahead, &behind, &dist,
+                  &share, &testGrid, building, best, -1, -1, 0, 1);
+      enumeration.run(r, l, steps, true);
+      int farRow = -1, farLane = -1;
+      for (int rr = 0; rr < TRACK_ROWS; rr++)
+        for (int ll = 0; ll < TRACK_LANES; ll++) {
+          ASSERT_EQ(budgetGridEntry(&testGrid, rr, ll), enumeration.mostStepsLeft[rr][ll])
+              << "farthest, square " << rr << "," << ll;
+          if (enumeration.mostStepsLeft[rr][ll] != -1) {
+            farRow = rr;
+            farLane = ll;
+          }
+        }
+      EXPECT_EQ(bestRow, farRow);
+      EXPECT_EQ(bestLane, farLane);
+
+      // Scoring mode: the best square by the plain order, with the first
+      // path that reached it.
+      MoveChoice choice;
+      choice.row = choice.lane = -1;
+      clearBudgetGrid(&testGrid);
+      choice.path[0] = '\0';
+      searchMoves(r, l, steps, &mover, &choice.line, &choice.row, &choice.lane, &choice.mates,
+                  &choice.ahead, &choice.behind, &choice.dist, &choice.share, &testGrid, building,
+                  choice.path, -1, -1, 0, 0);
+      enumeration.run(r, l, steps, false);
+      int wantRow = -1, wantLane = -1;
+      auto lineIndexOf = [](int row) { return row <= 8 ? 1 : row <= 16 ? 2 : 4; };
+      for (int rr = 0; rr < TRACK_ROWS; rr++)
+        for (int ll = 0; ll < TRACK_LANES; ll++) {
+          ASSERT_EQ(budgetGridEntry(&testGrid, rr, ll), enumeration.mostStepsLeft[rr][ll])
+              << "scoring, square " << rr << "," << ll;
+          if (enumeration.mostStepsLeft[rr][ll] == -1) continue;
+          if (wantRow == -1 || lineIndexOf(rr) > lineIndexOf(wantRow) ||
+              (lineIndexOf(rr) == lineIndexOf(wantRow) &&
+               trackReach12[rr][ll] >= trackReach12[wantRow][wantLane])) {
+            wantRow = rr;
+            wantLane = ll;
+          }
+        }
+      EXPECT_EQ(choice.row, wantRow);
+      EXPECT_EQ(choice.lane, wantLane);
+      if (wantRow != -1) {
+        EXPECT_EQ(std::string(choice.path), enumeration.firstPath[wantRow][wantLane]);
+        if (choice.path[0] != '\0') withSteps++;
+      }
+
+      // Target mode: the first path in step order to a few squares.
+      for (int t = 0; t < 4; t++) {
+        int tr = r + 1 + row(random) % 8, tl = lane(random);
+        std::string expected;
+        if (!firstPathTo(r, l, steps, tr, tl, expected)) expected.clear();
+        MovePath path;
+        findMovePath(r, l, steps, tr, tl, path);
+        EXPECT_EQ(std::string(path), expected) << "to " << tr << "," << tl;
+      }
+      compared++;
+    }
+  }
+  EXPECT_GT(compared, 400);
+  EXPECT_GT(withSteps, 200);
+}
+
+// ---- The reach tables of laid courses -------------------------------------
+
+TEST(ReachTablesTest, LaidCoursesHoldConsistentReach) {
+  initBoardSections();
+  const char* courses[] = {"64S5F12", "01S23S7S8F12", "67S8F12", "01S23S4S5F12", "012S37812F34",
+                           "012378123781237812378F1237"};
+  for (const char* course : courses) {
+    SCOPED_TRACE(course);
+    memset(courseSpec, 0, sizeof courseSpec);
+    strcpy(courseSpec, course);
+    ASSERT_TRUE(buildCourse());
+    int searched = 0;
+    for (int row = 0; row < TRACK_ROWS; row++)
+      for (int lane = 0; lane < TRACK_LANES; lane++) {
+        int value = trackSquareValue[row][lane];
+        if (value == SQUARE_NONE || value == SQUARE_PASS_THROUGH) {
+          ASSERT_EQ(trackReach12[row][lane], -1) << row << "," << lane;
+          ASSERT_EQ(trackReach11[row][lane], -1) << row << "," << lane;
+          continue;
+        }
+        ASSERT_GE(trackReach12[row][lane], trackReach11[row][lane]) << row << "," << lane;
+        ASSERT_GE(trackReach11[row][lane], row) << row << "," << lane;
+        if (row >= 525) {
+          ASSERT_EQ(trackReach12[row][lane], row + 18);
+          ASSERT_EQ(trackReach11[row][lane], row + 17);
+        } else {
+          // A reach lies on a square of the course.
+          ASSERT_LT(trackReach12[row][lane], trackRowCount) << row << "," << lane;
+          searched++;
+        }
+      }
+    EXPECT_GT(searched, 200);
+  }
+  // The longest of them reaches into the rows that are not searched.
+  EXPECT_GT(trackRowCount, 525);
+}
+
+TEST(ReachTablesTest, ReachDoesNotDependOnRidersOnTheRoad) {
+  initBoardSections();
+  memset(courseSpec, 0, sizeof courseSpec);
+  strcpy(courseSpec, "01S23S7S8F12");
+  ASSERT_TRUE(buildCourse());
+  static int32_t before[TRACK_ROWS][TRACK_LANES];
+  memcpy(before, trackReach12, sizeof before);
+  for (int rider = 0; rider < RIDER_COUNT; rider++) {
+    int row = 20 + rider * 3, lane = 2 + rider % 4;
+    if (trackSquareValue[row][lane] > SQUARE_PASS_THROUGH) trackOccupant[row][lane] = rider;
+  }
+  computeReachTables();
+  EXPECT_EQ(memcmp(before, trackReach12, sizeof before), 0);
+  for (int row = 0; row < TRACK_ROWS; row++)
+    for (int lane = 0; lane < TRACK_LANES; lane++) trackOccupant[row][lane] = -1;
+}
+
+}  // namespace
