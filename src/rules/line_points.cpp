@@ -1,0 +1,65 @@
+#include "rules/line_points.h"
+
+#include "model/hooks.h"
+#include "model/screens.h"
+#include "model/track.h"
+#include "model/track_geometry.h"
+#include "rules/race_state.h"
+#include "rules/turn_sequence.h"
+
+namespace {
+
+const int SPRINT_PLACES = 3;
+const int FINISH_PLACES = 16;
+const int FINISH_LINE = 3;
+
+bool holdsPlaceOnLine(int rider, int first, int places) {
+  for (int p = 0; p < places; p++)
+    if (raceResults[first + p] == rider) return true;
+  return false;
+}
+
+}  // namespace
+
+void awardLinePoints(int fromRow, int toRow, int* rider) {
+  if (!rider || *rider < 0 || *rider >= RIDER_COUNT) return;
+  int who = *rider;
+  for (int k = 0; k <= FINISH_LINE; k++) {
+    int line = lineRows[k];
+    if (line < 0 || !(fromRow <= line && line < toRow)) continue;
+    int places = k < FINISH_LINE ? SPRINT_PLACES : FINISH_PLACES;
+    int first = 3 * k;
+    // A rider put back behind a line he had already crossed crosses it
+    // again on a later move; he keeps his first place and gets no other.
+    if (holdsPlaceOnLine(who, first, places)) continue;
+    for (int p = 0; p < places; p++) {
+      if (raceResults[first + p] != -1) continue;
+      raceResults[first + p] = who;
+      riderScore[who] += placePoints[first + p];
+      if (p == 0) {
+        lastLineWinner = who;
+        requestRedraw();
+      }
+      break;
+    }
+  }
+}
+
+void parkBlockedRider() {
+  currentScreen = SCREEN_BUSY;
+  if (activeRider >= 0 && activeRider < RIDER_COUNT) {
+    Rider& rider = riders[activeRider];
+    rider.parked = 1;
+    rider.movedThisRound = 1;
+    if (insideTrack(rider.row, rider.lane) && trackOccupant[rider.row][rider.lane] == activeRider)
+      trackOccupant[rider.row][rider.lane] = -1;
+    pathLength = 0;
+    if (insideTrack(rider.row, rider.lane)) {
+      BoardPoint point = squareToBoard(rider.row, rider.lane, activeRider);
+      rider.boardX = point.x;
+      rider.boardY = point.y;
+    }
+  }
+  requestRedraw();
+  nextTurn();
+}

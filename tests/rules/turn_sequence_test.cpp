@@ -1,0 +1,343 @@
+#include <gtest/gtest.h>
+
+#include "model/board_sections.h"
+#include "model/hooks.h"
+#include "model/screens.h"
+#include "model/track.h"
+#include "rules/move_animation.h"
+#include "rules/race_state.h"
+#include "rules/turn_sequence.h"
+#include "support/test_track.h"
+
+namespace {
+
+// A straight flat road of lanes 0..4, rows 0..80, the finish on row 50.
+// Riders are played by persons, so a turn stops on the card screen; every
+// rider not put on the road has finished.
+class TurnSequenceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    clearTestTrack(81);
+    layRoad(0, 80, 0, 4);
+    fillTestReach();
+    lineRows[3] = 50;
+    for (int i = 0; i < RIDER_COUNT; i++) {
+      riders[i].humanControlled = 1;
+      riders[i].finished = 1;
+      riders[i].movedThisRound = 1;
+    }
+  }
+  void TearDown() override { moveTimerHook = nullptr; }
+
+  static void enter(int rider, int row, int lane) {
+    riders[rider].finished = 0;
+    riders[rider].movedThisRound = 0;
+    putRider(rider, row, lane);
+  }
+  // The active rider ends his move where he stands.
+  static void endMoveInPlace() {
+    const Rider& r = riders[activeRider];
+    trackOccupant[r.row][r.lane] = activeRider;
+    riders[activeRider].movedThisRound = 1;
+  }
+  // The order in which the riders get their turns until nobody is left or
+  // count turns were given.
+  static std::vector<int> turnOrder(int count) {
+    std::vector<int> order;
+    nextTurn();
+    while (activeRider != -1 && static_cast<int>(order.size()) < count) {
+      order.push_back(activeRider);
+      endMoveInPlace();
+      nextTurn();
+    }
+    return order;
+  }
+};
+
+TEST_F(TurnSequenceTest, FrontMostPlaysFirstAndTheHigherLaneBreaksTies) {
+  enter(0, 10, 1);
+  enter(1, 10, 3);
+  enter(2, 12, 0);
+  enter(3, 5, 4);
+  EXPECT_EQ(turnOrder(5), (std::vector<int>{2, 1, 0, 3, 2}));
+  // The round ended after the fourth move and began again from the front.
+  EXPECT_EQ(roundNumber, 3);
+  EXPECT_EQ(currentScreen, SCREEN_PLAY_CARDS);
+}
+
+TEST_F(TurnSequenceTest, ATurnLiftsTheRiderAndRecordsHisStart) {
+  enter(4, 30, 2);
+  enter(5, 20, 2);
+  breakawayDeclared = 1;
+  chosenCards[0] = 3;
+  pathLength = 7;
+  bestMoveRiderValues[3] = 12;
+  eventCardBonusValue = 6;
+  extraDie = 4;
+  nextTurn();
+  EXPECT_EQ(activeRider, 4);
+  EXPECT_EQ(shownTeam, 1);
+  EXPECT_EQ(trackOccupant[30][2], -1);
+  EXPECT_EQ(trackOccupant[20][2], 5);
+  EXPECT_EQ(moveEndpoints[0], 30);
+  EXPECT_EQ(moveEndpoints[1], 2);
+  EXPECT_EQ(animRow, 30);
+  EXPECT_EQ(animLane, 2);
+  EXPECT_EQ(breakawayDeclared, 0);
+  EXPECT_EQ(chosenCards[0], CARD_DIE);
+  EXPECT_EQ(pathLength, -1);
+  EXPECT_EQ(bestMoveRiderValues[3], -1);
+  // An event card's extra card is cleared; the extra die then waits a turn.
+  EXPECT_EQ(eventCardBonusValue, 0);
+  EXPECT_EQ(extraDie, 4);
+}
+
+TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
+  setSquare(56, 2, SQUARE_PASS_THROUGH);
+  enter(0, 58, 2);  // has just moved here
+  enter(1, 57, 2);
+  enter(2, 55, 2);  // behind the pass-through square
+  enter(3, 53, 2);  // row 54 is empty: he stays
+  enter(4, 57, 3);  // beyond the line in another lane: stays
+  enter(5, 20, 0);
+  riders[1].movedThisRound = riders[2].movedThisRound = 1;
+  riders[3].movedThisRound = riders[4].movedThisRound = 1;
+  activeRider = 0;
+  riders[0].movedThisRound = 1;
+  nextTurn();
+  EXPECT_EQ(riders[0].finished, 1);
+  EXPECT_EQ(riders[1].finished, 1);
+  EXPECT_EQ(riders[2].finished, 1);
+  EXPECT_EQ(riders[3].finished, 0);
+  EXPECT_EQ(riders[4].finished, 0);
+  EXPECT_EQ(trackOccupant[58][2], -1);
+  EXPECT_EQ(trackOccupant[57][2], -1);
+  EXPECT_EQ(trackOccupant[55][2], -1);
+  EXPECT_EQ(trackOccupant[53][2], 3);
+  EXPECT_EQ(activeRider, 5);
+}
+
+TEST_F(TurnSequenceTest, TheLastFinisherEndsTheRaceWithoutAnotherTurn) {
+  enter(7, 60, 1);
+  riders[7].movedThisRound = 1;
+  activeRider = 7;
+  nextTurn();
+  EXPECT_EQ(riders[7].finished, 1);
+  EXPECT_EQ(activeRider, -1);
+  EXPECT_EQ(currentScreen, SCREEN_DOPING_CONTROL);
+}
+
+TEST_F(TurnSequenceTest, RoundEndsFollowAtOnceWhileEveryoneSitsOut) {
+  enter(0, 10, 0);
+  enter(1, 12, 1);
+  riders[0].skipTurns = 2;
+  riders[1].skipTurns = 1;
+  roundNumber = 4;
+  nextTurn();
+  EXPECT_EQ(roundNumber, 6);
+  EXPECT_EQ(activeRider, 1);
+  EXPECT_EQ(riders[1].skipTurns, 0);
+  EXPECT_EQ(riders[0].skipTurns, 0);
+  EXPECT_EQ(riders[0].movedThisRound, 1);  // still sits this round out
+  endMoveInPlace();
+  nextTurn();
+  EXPECT_EQ(roundNumber, 7);
+  EXPECT_EQ(activeRider, 1);
+  endMoveInPlace();
+  nextTurn();
+  EXPECT_EQ(activeRider, 0);
+}
+
+TEST_F(TurnSequenceTest, OneRoundEndWhenSomeoneMayStillMove) {
+  enter(0, 10, 0);
+  enter(1, 12, 1);
+  riders[0].movedThisRound = 1;
+  riders[1].skipTurns = 1;
+  roundNumber = 4;
+  nextTurn();
+  EXPECT_EQ(roundNumber, 5);
+  EXPECT_EQ(activeRider, 0);
+}
+
+TEST_F(TurnSequenceTest, AChosenRiderWithATurnToSitOutSitsItOut) {
+  enter(0, 30, 0);
+  enter(1, 20, 0);
+  riders[0].skipTurns = 1;  // brought down in a crash this round
+  nextTurn();
+  EXPECT_EQ(activeRider, 1);
+  EXPECT_EQ(riders[0].skipTurns, 0);
+  EXPECT_EQ(riders[0].movedThisRound, 1);
+  EXPECT_EQ(trackOccupant[30][0], 0);
+  EXPECT_EQ(roundNumber, 2);
+  endMoveInPlace();
+  nextTurn();
+  EXPECT_EQ(roundNumber, 3);
+  EXPECT_EQ(activeRider, 0);
+}
+
+TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
+  enter(0, 20, 3);
+  trackOccupant[20][3] = -1;
+  riders[0].parked = 1;
+  riders[0].movedThisRound = 1;
+  enter(1, 20, 3);
+  enter(2, 20, 2);
+  riders[1].movedThisRound = riders[2].movedThisRound = 1;
+  nextTurn();
+  EXPECT_EQ(riders[0].parked, 0);
+  EXPECT_EQ(riders[0].row, 20);
+  EXPECT_EQ(riders[0].lane, 1);
+  EXPECT_EQ(trackOccupant[20][1], 0);
+  EXPECT_EQ(roundNumber, 3);
+  EXPECT_EQ(activeRider, 1);
+}
+
+TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
+  enter(0, 20, 3);
+  trackOccupant[20][3] = -1;
+  riders[0].parked = 1;
+  riders[0].movedThisRound = 1;
+  for (int lane = 0; lane <= 3; lane++) {
+    enter(1 + lane, 20, lane);
+    riders[1 + lane].movedThisRound = 1;
+  }
+  // A rider on a later lap's copy of (19, 4) blocks it as well.
+  enter(5, 19 + 109, 4 + 3);
+  setSquare(19 + 109, 4 + 3, 0);
+  trackRowCount = 200;
+  riders[5].movedThisRound = 1;
+  lineRows[3] = 150;
+  nextTurn();
+  EXPECT_EQ(riders[0].row, 19);
+  EXPECT_EQ(riders[0].lane, 3);
+}
+
+TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
+  enter(0, 20, 1);
+  enter(1, 21, 1);
+  for (int r : {0, 1}) {
+    trackOccupant[riders[r].row][riders[r].lane] = -1;
+    riders[r].parked = 1;
+    riders[r].movedThisRound = 1;
+  }
+  enter(2, 21, 1);  // takes rider 1's square
+  enter(3, 21, 0);
+  riders[2].movedThisRound = riders[3].movedThisRound = 1;
+  nextTurn();
+  // Rider 1 finds his row full below lane 1 and takes row 20, lane 4;
+  // rider 0 then still finds his own square.
+  EXPECT_EQ(riders[1].row, 20);
+  EXPECT_EQ(riders[1].lane, 4);
+  EXPECT_EQ(riders[0].row, 20);
+  EXPECT_EQ(riders[0].lane, 1);
+}
+
+TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {
+  // Carried over the line by drafting in another lane than the finisher.
+  enter(3, 55, 4);
+  riders[3].movedThisRound = 1;
+  nextTurn();
+  EXPECT_EQ(riders[3].finished, 1);
+  EXPECT_EQ(trackOccupant[55][4], -1);
+  EXPECT_EQ(currentScreen, SCREEN_DOPING_CONTROL);
+}
+
+TEST_F(TurnSequenceTest, ParkedRiderBlockedByRidersLeftBeyondTheLineGetsBackOnce_TheyFinish) {
+  // Lane 0 behind the parked rider, and its copies one lap on (3 lanes
+  // across) beyond the finish, where riders were left standing.
+  clearTestTrack(200);
+  for (int i = 0; i < RIDER_COUNT; i++) {
+    riders[i].humanControlled = 1;
+    riders[i].finished = 1;
+  }
+  layRoad(0, 5, 0, 0);
+  layRoad(100, 120, 3, 3);
+  lineRows[3] = 100;
+  enter(0, 5, 0);
+  trackOccupant[5][0] = -1;
+  riders[0].parked = 1;
+  for (int r = 0; r <= 5; r++) {
+    enter(1 + r, r + 109, 3);
+    riders[1 + r].movedThisRound = 1;
+  }
+  riders[0].movedThisRound = 1;
+  nextTurn();
+  for (int r = 1; r <= 6; r++) EXPECT_EQ(riders[r].finished, 1) << r;
+  EXPECT_EQ(riders[0].parked, 0);
+  EXPECT_EQ(activeRider, 0);
+  EXPECT_EQ(riders[0].row, 5);
+}
+
+TEST_F(TurnSequenceTest, ARiderWhoCanNeverBePutBackLeavesTheRaceAndTheRaceEnds) {
+  // Nothing but pass-through squares at and behind the parked rider.
+  clearTestTrack(81);
+  for (int i = 0; i < RIDER_COUNT; i++) {
+    riders[i].humanControlled = 1;
+    riders[i].finished = 1;
+  }
+  layRoad(0, 2, 0, 0, SQUARE_PASS_THROUGH);
+  layRoad(3, 80, 0, 0);
+  lineRows[3] = 50;
+  enter(0, 2, 0);
+  trackOccupant[2][0] = -1;
+  riders[0].parked = 1;
+  riders[0].movedThisRound = 1;
+  int roundBefore = roundNumber;
+  nextTurn();
+  EXPECT_EQ(riders[0].finished, 1);
+  EXPECT_EQ(currentScreen, SCREEN_DOPING_CONTROL);
+  EXPECT_LE(roundNumber, roundBefore + 2);
+  for (int p = 0; p < RESULT_PLACES; p++) EXPECT_EQ(raceResults[p], -1);
+}
+
+TEST_F(TurnSequenceTest, AParkedRiderWithoutASquareIsNotGivenATurn) {
+  layRoad(0, 2, 4, 4, SQUARE_PASS_THROUGH);
+  enter(0, 2, 4);  // no real square at or behind him in lanes 0..4 of row 2 and below... except lanes 0..3
+  trackOccupant[2][4] = -1;
+  riders[0].parked = 1;
+  riders[0].movedThisRound = 1;
+  for (int r = 0; r <= 2; r++)
+    for (int lane = 0; lane <= 3; lane++) {
+      int rider = 1 + r * 4 + lane;
+      enter(rider, r, lane);
+      riders[rider].movedThisRound = 1;
+    }
+  nextTurn();
+  EXPECT_EQ(riders[0].parked, 1);
+  EXPECT_EQ(riders[0].movedThisRound, 1);
+  EXPECT_NE(activeRider, 0);
+  EXPECT_NE(activeRider, -1);
+}
+
+TEST_F(TurnSequenceTest, LapCountsOnlyMarksBehindTheRider) {
+  lapLineRows[0] = 5;
+  lapLineRows[1] = 114;
+  enter(0, 5, 0);
+  updateRiderLap(0);
+  EXPECT_EQ(riderLap[0], 0);
+  riders[0].row = 6;
+  updateRiderLap(0);
+  EXPECT_EQ(riderLap[0], 1);
+  riders[0].row = 115;
+  updateRiderLap(0);
+  EXPECT_EQ(riderLap[0], 2);
+  updateRiderLap(-1);  // no rider: nothing
+  updateRiderLap(RIDER_COUNT);
+}
+
+TEST_F(TurnSequenceTest, AComputerRiderPlaysHisTurnAtOnce) {
+  enter(9, 10, 2);
+  riders[9].humanControlled = 0;
+  roundNumber = 1;  // no cards in the first round
+  int before = moveTimerRequests();
+  scriptRandom({diceDraw(2, 3)});
+  nextTurn();
+  stopScriptedRandom();
+  EXPECT_EQ(activeRider, 9);
+  EXPECT_EQ(currentScreen, SCREEN_MOVING);
+  EXPECT_EQ(movementTotal, 5);
+  EXPECT_EQ(pathLength, 5);
+  EXPECT_EQ(moveTimerRequests(), before + 1);
+}
+
+}  // namespace

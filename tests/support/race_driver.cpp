@@ -1,0 +1,252 @@
+#include "support/race_driver.h"
+
+#include <cstring>
+
+#include "model/board_sections.h"
+#include "model/hooks.h"
+#include "model/occupancy.h"
+#include "model/screens.h"
+#include "model/track.h"
+#include "rules/course_builder.h"
+#include "rules/event_deck.h"
+#include "rules/line_points.h"
+#include "rules/move_animation.h"
+#include "rules/race_start.h"
+#include "rules/race_state.h"
+#include "rules/turn_sequence.h"
+
+namespace {
+
+uint64_t randomState = 1;
+
+int seededRandom() {
+  // xorshift64*: fast, and the same sequence for the same seed everywhere.
+  randomState ^= randomState >> 12;
+  randomState ^= randomState << 25;
+  randomState ^= randomState >> 27;
+  return static_cast<int>((randomState * 2685821657736338717ULL) >> 33);
+}
+
+struct Tick {
+  bool pending = false;
+  unsigned delayMs = 0;
+  int value = 0;
+};
+Tick tick;
+
+void recordTick(unsigned delayMs, int value) {
+  tick.pending = true;
+  tick.delayMs = delayMs;
+  tick.value = value;
+}
+
+int lastRound = 0;
+int movesStarted = 0;
+
+// Stands in for the move animation, which is still to come: what its last
+// tick does once the rider has reached the last point of his path. He
+// stands on his end square, scores the lines crossed, and the next turn
+// follows; a move of no steps parks him.
+void completeComputerMove() {
+  if (currentScreen != SCREEN_MOVING || activeRider < 0) return;
+  Rider& rider = riders[activeRider];
+  rider.movedThisRound = 1;
+  if (pathLength <= 0) {
+    rider.parked = 1;
+    nextTurn();
+    return;
+  }
+  rider.row = static_cast<int>(pathPoints[pathLength][0]);
+  rider.lane = static_cast<int>(pathPoints[pathLength][1]);
+  moveEndpoints[2] = pathPoints[pathLength][0];
+  moveEndpoints[3] = pathPoints[pathLength][1];
+  int mover = activeRider;
+  awardLinePoints(static_cast<int>(moveEndpoints[0]), rider.row, &mover);
+  trackOccupant[rider.row][rider.lane] = activeRider;
+  updateRiderLap(activeRider);
+  nextTurn();
+}
+
+std::string describe(const char* what, int a, int b = -1) {
+  std::string text = what;
+  text += " (" + std::to_string(a);
+  if (b != -1) text += ", " + std::to_string(b);
+  return text + ")";
+}
+
+bool offGridAllowed(int rider) {
+  if (rider != activeRider) return false;
+  return currentScreen == SCREEN_MOVING || currentScreen == SCREEN_NO_MOVE ||
+         currentScreen == SCREEN_EVENT_CARD || currentScreen == SCREEN_COMPUTER_TURN;
+}
+
+bool onStartScreens() {
+  return currentScreen >= SCREEN_START_THROW && currentScreen <= SCREEN_START_PLACE_COMPUTER;
+}
+
+std::string checkOccupancy() {
+  int onGrid = 0;
+  for (int i = 0; i < RIDER_COUNT; i++) {
+    const Rider& r = riders[i];
+    if (r.finished || r.parked) {
+      if (r.finished && insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == i)
+        return describe("finished rider still on the grid", i);
+      continue;
+    }
+    if (!insideTrack(r.row, r.lane)) {
+      if (r.row == -1 && onStartScreens()) continue;  // not placed yet
+      return describe("rider off the track", i);
+    }
+    int occupant = trackOccupant[r.row][r.lane];
+    if (occupant == i) {
+      onGrid++;
+      if (riderAtSquare(r.row, r.lane, true) != i) return describe("two riders on one square", i);
+      continue;
+    }
+    if (!offGridAllowed(i) || occupant != -1) return describe("occupancy disagrees with rider", i, occupant);
+  }
+  int cells = 0;
+  for (int row = 0; row < trackRowCount; row++)
+    for (int lane = 0; lane < TRACK_LANES; lane++) {
+      int occupant = trackOccupant[row][lane];
+      if (occupant == -1) continue;
+      cells++;
+      if (occupant < 0 || occupant >= RIDER_COUNT) return describe("bad occupant", row, lane);
+      if (riders[occupant].row != row || riders[occupant].lane != lane)
+        return describe("occupied cell not the rider's square", occupant);
+    }
+  if (cells != onGrid) return describe("occupied cells and riders on the grid differ", cells, onGrid);
+  return "";
+}
+
+std::string checkPlaces() {
+  int points[RIDER_COUNT] = {};
+  for (int line = 0; line < 4; line++) {
+    int first = 3 * line, count = line < 3 ? 3 : 16;
+    bool gap = false;
+    for (int p = first; p < first + count; p++) {
+      int rider = raceResults[p];
+      if (rider == -1) {
+        gap = true;
+        continue;
+      }
+      if (gap) return describe("places not filled in order", line, p);
+      if (rider < 0 || rider >= RIDER_COUNT) return describe("bad rider in place", p);
+      for (int q = first; q < p; q++)
+        if (raceResults[q] == rider) return describe("rider holds two places on a line", rider, line);
+      points[rider] += placePoints[p];
+    }
+  }
+  for (int i = 0; i < RIDER_COUNT; i++)
+    if (points[i] != riderScore[i]) return describe("points differ from places held", i, riderScore[i]);
+  return "";
+}
+
+}  // namespace
+
+void seedRaceRandom(uint32_t seed) {
+  randomState = 0x9E3779B97F4A7C15ULL ^ (static_cast<uint64_t>(seed) * 0xBF58476D1CE4E5B9ULL);
+  if (randomState == 0) randomState = 1;
+  gameRandomOverride = seededRandom;
+}
+
+bool startComputerRace(const char* course, uint32_t seed, bool eventCards) {
+  initBoardSections();
+  seedRaceRandom(seed);
+  moveTimerHook = recordTick;
+  redrawHook = nullptr;
+  tick = Tick();
+  strncpy(courseSpec, course, COURSE_SPEC_SIZE - 1);
+  courseSpec[COURSE_SPEC_SIZE - 1] = '\0';
+  for (Rider& rider : riders) rider.humanControlled = 0;
+  eventCardsOn = eventCards ? 1 : 0;
+  if (!buildCourse()) return false;
+  buildEventDeck();
+  lastRound = roundNumber;
+  movesStarted = 0;
+  activeRider = 0;
+  currentScreen = SCREEN_START_THROW;
+  requestRedraw();
+  throwStartOrder();
+  return true;
+}
+
+bool moveTickPending() { return tick.pending; }
+int pendingTickValue() { return tick.value; }
+void dropPendingTick() { tick.pending = false; }
+
+bool driveOneStep() {
+  if (tick.pending) {
+    tick.pending = false;
+    if (pathPointIndex == 0) movesStarted++;
+    completeComputerMove();
+    return true;
+  }
+  switch (currentScreen) {
+    case SCREEN_START_THROW_RESULT:
+      resolveStartOrder();
+      return true;
+    case SCREEN_NO_MOVE:
+      parkBlockedRider();
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string checkRaceInvariants() {
+  if (roundNumber < lastRound) return describe("round number went down", roundNumber, lastRound);
+  lastRound = roundNumber;
+  std::string why = checkOccupancy();
+  if (why.empty()) why = checkPlaces();
+  return why;
+}
+
+std::string checkRaceEnd() {
+  for (int i = 0; i < RIDER_COUNT; i++)
+    if (!riders[i].finished) return describe("rider not finished", i);
+  bool seen[RIDER_COUNT] = {};
+  for (int p = FIRST_FINISH_PLACE; p < RESULT_PLACES; p++) {
+    int rider = raceResults[p];
+    if (rider < 0 || rider >= RIDER_COUNT || seen[rider]) return describe("finish places not every rider once", p);
+    seen[rider] = true;
+  }
+  int sprints = 0;
+  for (int k = 0; k < 3; k++)
+    if (lineRows[k] != -1) sprints++;
+  int total = 0;
+  for (int score : riderScore) total += score;
+  if (total != 385 + 18 * sprints) return describe("points given", total, sprints);
+  return "";
+}
+
+RaceRun runRaceToEnd(int maxSteps) {
+  RaceRun run;
+  while (run.driverSteps < maxSteps) {
+    if (currentScreen == SCREEN_DOPING_CONTROL) {
+      run.ended = true;
+      run.failure = checkRaceEnd();
+      break;
+    }
+    bool midMove = currentScreen == SCREEN_MOVING && pathPointIndex > 0;
+    if (!midMove) {
+      run.failure = checkRaceInvariants();
+      if (!run.failure.empty()) break;
+    }
+    if (!driveOneStep()) {
+      run.failure = describe("race stalled on screen", currentScreen);
+      break;
+    }
+    run.driverSteps++;
+  }
+  if (!run.ended && run.failure.empty()) run.failure = "too many driver steps";
+  run.moves = movesStarted;
+  run.rounds = roundNumber;
+  return run;
+}
+
+void releaseRaceDriver() {
+  moveTimerHook = nullptr;
+  gameRandomOverride = nullptr;
+  tick = Tick();
+}

@@ -1,0 +1,119 @@
+#include "support/test_track.h"
+
+#include <cstddef>
+#include <vector>
+
+#include "model/board_sections.h"
+#include "model/hooks.h"
+#include "model/screens.h"
+#include "model/track.h"
+#include "rules/race_state.h"
+
+namespace {
+
+std::vector<int> scripted;
+size_t nextDraw = 0;
+int timerRequests = 0;
+int timerValue = 0;
+unsigned timerDelay = 0;
+
+int scriptedRandom() { return nextDraw < scripted.size() ? scripted[nextDraw++] : 0; }
+void countTimerRequest(unsigned delayMs, int value) {
+  timerRequests++;
+  timerDelay = delayMs;
+  timerValue = value;
+}
+
+}  // namespace
+
+void clearTestTrack(int rows) {
+  lapRowCount = 109;
+  trackRowCount = rows;
+  trackQuadCount = trackArcCount = trackDividerCount = 0;
+  for (int row = 0; row < TRACK_ROWS; row++)
+    for (int lane = 0; lane < TRACK_LANES; lane++) {
+      trackSquareValue[row][lane] = SQUARE_NONE;
+      trackTerrain[row][lane] = TERRAIN_NONE;
+      trackOccupant[row][lane] = -1;
+      trackReach12[row][lane] = trackReach11[row][lane] = -1;
+    }
+  for (int i = 0; i < 4; i++) lineRows[i] = -1;
+  for (int i = 0; i < 5; i++) lapLineRows[i] = -1;
+  lapLineCount = 0;
+  climbEndRow = 0;
+  for (int p = 0; p < RESULT_PLACES; p++) raceResults[p] = -1;
+  lastLineWinner = -1;
+  for (int t = 0; t < TEAM_COUNT; t++)
+    for (int s = 0; s < CARD_SLOTS; s++) cardUsed[t][s] = s >= FIRST_EXTRA_SLOT ? -1 : 0;
+  for (int r = 0; r < RIDER_COUNT; r++) {
+    riders[r] = Rider();
+    riderScore[r] = 0;
+    riderLap[r] = 0;
+    bestMoveRiderValues[r] = -1;
+  }
+  chosenCards[0] = chosenCards[1] = CARD_DIE;
+  movementValues[0] = movementValues[1] = -1;
+  breakawayDeclared = 0;
+  eventCardsOn = 0;
+  roundNumber = 2;
+  activeRider = -1;
+  followCandidate = -1;
+  pathLength = -1;
+  pathPointIndex = 0;
+  eventCardBonusValue = 0;
+  extraDie = -1;
+  bonusSquares = 0;
+  currentScreen = SCREEN_BUSY;
+  redrawHook = nullptr;
+  moveTimerHook = countTimerRequest;
+  timerRequests = 0;
+}
+
+void layRoad(int rowFrom, int rowTo, int laneFrom, int laneTo, int value, int terrain) {
+  for (int row = rowFrom; row <= rowTo; row++)
+    for (int lane = laneFrom; lane <= laneTo; lane++) setSquare(row, lane, value, terrain);
+}
+
+void setSquare(int row, int lane, int value, int terrain) {
+  trackSquareValue[row][lane] = value;
+  trackTerrain[row][lane] = value == SQUARE_NONE ? TERRAIN_NONE : terrain;
+}
+
+void fillTestReach() {
+  for (int row = 0; row < TRACK_ROWS; row++)
+    for (int lane = 0; lane < TRACK_LANES; lane++) {
+      int value = trackSquareValue[row][lane];
+      bool real = value != SQUARE_NONE && value != SQUARE_PASS_THROUGH;
+      trackReach12[row][lane] = real ? row + 12 : -1;
+      trackReach11[row][lane] = real ? row + 11 : -1;
+    }
+}
+
+void putRider(int rider, int row, int lane) {
+  riders[rider].row = row;
+  riders[rider].lane = lane;
+  trackOccupant[row][lane] = rider;
+}
+
+void beginTurnOf(int rider) {
+  activeRider = rider;
+  const Rider& r = riders[rider];
+  if (trackOccupant[r.row][r.lane] == rider) trackOccupant[r.row][r.lane] = -1;
+  moveEndpoints[0] = static_cast<float>(r.row);
+  moveEndpoints[1] = static_cast<float>(r.lane);
+}
+
+void scriptRandom(std::initializer_list<int> draws) {
+  scripted.assign(draws.begin(), draws.end());
+  nextDraw = 0;
+  gameRandomOverride = scriptedRandom;
+}
+
+void stopScriptedRandom() { gameRandomOverride = nullptr; }
+
+int diceDraw(int first, int second) { return (second - 1) * 6 + (first - 1); }
+
+int moveTimerRequests() { return timerRequests; }
+void resetMoveTimerRequests() { timerRequests = 0; }
+int lastMoveTimerValue() { return timerValue; }
+unsigned lastMoveTimerDelay() { return timerDelay; }

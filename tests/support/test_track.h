@@ -1,0 +1,37 @@
+// Hand-made stretches of road and rider set-ups for rules tests.
+#pragma once
+#include <initializer_list>
+
+// No squares, no pieces or dividers, nobody on the road, no scoring lines
+// or lap marks, every place free, every card in hand; the laps 109 rows
+// long; trackRowCount = rows. Riders: off the road, played by the computer,
+// nothing to sit out; round 2 (so cards may be played), event cards off;
+// the move-timer hook records the request instead of running it.
+void clearTestTrack(int rows);
+
+// Squares of the given value and terrain over a rectangle, ends included.
+void layRoad(int rowFrom, int rowTo, int laneFrom, int laneTo, int value = 0, int terrain = 1);
+void setSquare(int row, int lane, int value, int terrain = 1);
+
+// Reach values for every square: row + 12 and row + 11.
+void fillTestReach();
+
+// Puts the rider on the square (and into the occupancy grid).
+void putRider(int rider, int row, int lane);
+// Makes the rider the one whose turn it is: lifted off the grid, his
+// square as the move's start.
+void beginTurnOf(int rider);
+
+// The next random draws of the game, in order; after them every draw is 0.
+void scriptRandom(std::initializer_list<int> draws);
+void stopScriptedRandom();
+// The draw for a throw of two dice a and b (as the game's throw splits it:
+// first die draw % 6 + 1, second draw / 6 + 1).
+int diceDraw(int first, int second);
+
+// Whether the move timer was asked for since clearTestTrack, and how often.
+int moveTimerRequests();
+void resetMoveTimerRequests();
+// The value and delay of the last request.
+int lastMoveTimerValue();
+unsigned lastMoveTimerDelay();
