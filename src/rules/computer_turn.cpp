@@ -248,5 +248,5 @@ void startComputerMove(int* total, int* bestRow, int* bestLane, char* path) {
 
   currentScreen = SCREEN_MOVING;
   requestRedraw();
-  requestMoveTimer(0, 0);
+  startMoveAnimation();
 }

@@ -25,19 +25,19 @@ void seedRaceRandom(uint32_t seed);
 bool startComputerRace(const char* course, uint32_t seed, bool eventCards);
 
 // Runs the race started by startComputerRace until the doping control, a
-// broken invariant, or maxSteps driver steps.
-RaceRun runRaceToEnd(int maxSteps = 2000000);
+// broken invariant, or maxSteps driver steps. Without checks it only runs.
+RaceRun runRaceToEnd(int maxSteps = 2000000, bool checks = true);
+
+// With interruptions on, the driver now and then opens an overlay over a
+// moving rider and closes it again, as a person looking at the scorecard
+// would: sometimes the pending tick arrives while the overlay is open,
+// sometimes only after it has closed. Off after startComputerRace.
+void setOverlayInterruptions(bool on);
 
 // One driver step: the pending timer tick if there is one, else the answer
 // to the panel on screen. False when nothing can go on (the race is over or
 // stalled on a screen the driver cannot answer).
 bool driveOneStep();
-
-// Whether a timer tick is pending, and its value.
-bool moveTickPending();
-int pendingTickValue();
-// Drops the pending tick as if the window never delivered it.
-void dropPendingTick();
 
 // The checks made after every move; empty when all hold. The active rider
 // may be off the grid while a move or a panel of his turn is open.
