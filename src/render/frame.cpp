@@ -13,6 +13,7 @@
 #include "render/scene_lists.h"
 #include "render/views.h"
 #include "render/widgets.h"
+#include "rules/move_animation.h"
 #include "rules/race_state.h"
 
 void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
@@ -21,11 +22,44 @@ namespace {
 
 bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
 
+// On these screens every rider, the active one too, stands on his square.
+bool showsActiveRiderOnSquare() {
+  switch (currentScreen) {
+    case SCREEN_START_PLACE_HUMAN:
+    case SCREEN_START_PLACE_COMPUTER:
+    case SCREEN_NO_MOVE:
+    case SCREEN_EVENT_CARD:
+    case SCREEN_FOLLOW_QUESTION:
+    case SCREEN_EVENT_CARD_CANCELLED:
+    case SCREEN_NO_CARD_TO_HAND_IN:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void placeRiders() {
   for (int i = 0; i < RIDER_COUNT; ++i) {
     Rider& rider = riders[i];
     if (rider.finished || rider.row == -1) continue;
-    BoardPoint point = squareToBoard(rider.row, rider.lane, i);
+    BoardPoint point;
+    if (i != activeRider || rider.humanControlled || showsActiveRiderOnSquare()) {
+      point = squareToBoard(rider.row, rider.lane, i);
+    } else if (animOnSegment == 0) {
+      point = positionToBoard(animRow, animLane, i);
+    } else {
+      // The computer rider the timer moves along a straight segment.
+      point.x = animPointX;
+      point.y = animPointY;
+      double dx = animStep[0];
+      double dy = animStep[1];
+      if (dx == 0 && dy == 0) {
+        rider.heading = 0;
+      } else {
+        double along = std::acos(dx / std::sqrt(dx * dx + dy * dy));
+        rider.heading = dy > 0 ? along : -along;
+      }
+    }
     rider.boardX = point.x;
     rider.boardY = point.y;
   }

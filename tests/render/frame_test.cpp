@@ -19,6 +19,7 @@
 #include "render/widgets.h"
 #include "render/window_harness.h"
 #include "rules/course_builder.h"
+#include "rules/move_animation.h"
 #include "rules/race_state.h"
 
 namespace {
@@ -261,6 +262,52 @@ TEST_F(Frame, ParkedRidersArePosedButNotDrawnFinishedRidersNeither) {
   drawFrame();
   glFinish();
   EXPECT_TRUE(colourNear(pixelOfBoard(square.x + 3, square.y), 153, 0, 0));
+}
+
+TEST_F(Frame, ActiveComputerRiderFollowsTheMoveAnimation) {
+  placeRider(3, 20, 1);
+  activeRider = 3;
+  riders[3].humanControlled = 0;
+  currentScreen = SCREEN_MOVING;
+
+  animOnSegment = 1;
+  animPointX = 700;
+  animPointY = 500;
+  struct Case {
+    float dx, dy;
+    double heading;
+  } cases[] = {{0, 0, 0},
+               {3, 4, std::acos(0.6)},
+               {3, -4, -std::acos(0.6)},
+               {-5, 0, -3.14159265358979}};
+  for (const Case& c : cases) {
+    animStep[0] = c.dx;
+    animStep[1] = c.dy;
+    drawFrame();
+    EXPECT_FLOAT_EQ(riders[3].boardX, 700);
+    EXPECT_FLOAT_EQ(riders[3].boardY, 500);
+    EXPECT_NEAR(riders[3].heading, c.heading, 1e-6) << c.dx << ", " << c.dy;
+  }
+
+  // In the row-stepping phase he stands at the fractional track position.
+  animOnSegment = 0;
+  animRow = 22.5f;
+  animLane = 1;
+  drawFrame();
+  BoardPoint between = positionToBoard(22.5f, 1, 3);
+  EXPECT_FLOAT_EQ(riders[3].boardX, between.x);
+  EXPECT_FLOAT_EQ(riders[3].boardY, between.y);
+
+  // A person's rider, or a dialog of the turn, shows him on his square.
+  BoardPoint square = squareToBoard(20, 1, 3);
+  currentScreen = SCREEN_NO_MOVE;
+  drawFrame();
+  EXPECT_FLOAT_EQ(riders[3].boardX, square.x);
+  currentScreen = SCREEN_MOVING;
+  riders[3].humanControlled = 1;
+  drawFrame();
+  EXPECT_FLOAT_EQ(riders[3].boardX, square.x);
+  EXPECT_FLOAT_EQ(riders[3].boardY, square.y);
 }
 
 TEST_F(Frame, LineWinnerStandsOnThePodiumInTheThreeDimensionalViewOnly) {
