@@ -1,0 +1,199 @@
+#include "files/tour_file.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "model/track.h"
+#include "platform/platform.h"
+
+const std::string tourFileExtension = ".velq";
+const std::string tourFilePattern = "*.velq";
+
+std::vector<StageRecord> stageRecords;
+std::string tourFileName;
+
+char previewEventCardsOn = 0;
+char previewTeamNames[4][TEAM_NAME_SIZE] = {};
+char previewHumanControlled[4] = {0, 0, 0, 0};
+
+namespace {
+
+const size_t TEAM_BLOCK_SIZE = TEAM_NAME_SIZE + 1;
+const size_t RESULTS_AT = 16;
+
+uint8_t courseCode(char c) {
+  if (c >= '0' && c <= '9') return static_cast<uint8_t>(c - '0');
+  if (c == 'F') return 14;
+  if (c == 'S') return 15;
+  return 0;
+}
+
+void putInt32(uint8_t* out, int32_t value) {
+  uint32_t v = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; i++) out[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+int32_t getInt32(const uint8_t* in) {
+  uint32_t v = 0;
+  for (int i = 3; i >= 0; i--) v = (v << 8) | in[i];
+  return static_cast<int32_t>(v);
+}
+
+bool isRiderIndex(int32_t value) { return value >= 0 && value < RIDER_COUNT; }
+
+// The whole content of a regular file, or false for anything else (missing,
+// a folder, unreadable).
+bool readRegularFile(const std::string& fileName, std::vector<uint8_t>& bytes) {
+  FILE* file = fopen(fileName.c_str(), "rb");
+  if (!file) return false;
+  struct stat info;
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+    fclose(file);
+    return false;
+  }
+  bytes.clear();
+  uint8_t chunk[4096];
+  size_t got;
+  while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
+  bool ok = ferror(file) == 0;
+  fclose(file);
+  return ok;
+}
+
+// The header and the whole records of a file; false when the file is not a
+// regular file holding at least the header.
+bool readTourFile(const std::string& fileName, TourHeader& header,
+                  std::vector<StageRecord>& records) {
+  std::vector<uint8_t> bytes;
+  if (!readRegularFile(fileName, bytes) || bytes.size() < TOUR_HEADER_SIZE) return false;
+  header = decodeTourHeader(bytes.data());
+  records.clear();
+  for (size_t at = TOUR_HEADER_SIZE; at + STAGE_RECORD_SIZE <= bytes.size(); at += STAGE_RECORD_SIZE)
+    records.push_back(decodeStageRecord(bytes.data() + at));
+  return true;
+}
+
+// An existing file that the player has marked read-only is never replaced,
+// even where the rename that replaces it would be allowed.
+bool mayReplace(const std::string& fileName) {
+  struct stat info;
+  if (stat(fileName.c_str(), &info) != 0) return true;  // a new file
+  if (!S_ISREG(info.st_mode)) return false;
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return access(fileName.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+void packCourseSpec(const char* spec, PackedCourse& packed) {
+  memset(packed.bytes, 0, sizeof packed.bytes);
+  for (int i = 0; i < COURSE_SPEC_SIZE; i++) {
+    uint8_t code = courseCode(spec[i]);
+    packed.bytes[i / 2] = static_cast<uint8_t>(packed.bytes[i / 2] | (i % 2 ? code << 4 : code));
+  }
+}
+
+void appendStageRecord() {
+  StageRecord record;
+  packCourseSpec(courseSpec, record.course);
+  for (int e = 0; e < RESULT_PLACES; e++) {
+    int32_t rider = raceResults[e];
+    record.results[e] = isRiderIndex(rider) && riders[rider].disqualified == 0 ? rider : -1;
+  }
+  stageRecords.push_back(record);
+}
+
+TourHeader currentTourHeader() {
+  TourHeader header;
+  header.eventCardsOn = static_cast<uint8_t>(eventCardsOn);
+  for (int t = 0; t < 4; t++) {
+    memcpy(header.teamNames[t], teamNames[t], TEAM_NAME_SIZE);
+    header.humanControlled[t] = riders[t * TEAM_SIZE].humanControlled;
+  }
+  return header;
+}
+
+void encodeTourHeader(const TourHeader& header, uint8_t out[TOUR_HEADER_SIZE]) {
+  out[0] = header.eventCardsOn;
+  for (int t = 0; t < 4; t++) {
+    uint8_t* block = out + 1 + TEAM_BLOCK_SIZE * t;
+    memcpy(block, header.teamNames[t], TEAM_NAME_SIZE);
+    block[TEAM_NAME_SIZE] = header.humanControlled[t];
+  }
+}
+
+TourHeader decodeTourHeader(const uint8_t in[TOUR_HEADER_SIZE]) {
+  TourHeader header;
+  header.eventCardsOn = in[0] != 0;
+  for (int t = 0; t < 4; t++) {
+    const uint8_t* block = in + 1 + TEAM_BLOCK_SIZE * t;
+    memcpy(header.teamNames[t], block, TEAM_NAME_SIZE);
+    header.teamNames[t][TEAM_NAME_SIZE - 1] = '\0';
+    header.humanControlled[t] = block[TEAM_NAME_SIZE] != 0;
+  }
+  return header;
+}
+
+void encodeStageRecord(const StageRecord& record, uint8_t out[STAGE_RECORD_SIZE]) {
+  memcpy(out, record.course.bytes, PACKED_COURSE_SIZE);
+  out[PACKED_COURSE_SIZE] = 0;
+  out[PACKED_COURSE_SIZE + 1] = 0;
+  for (int e = 0; e < RESULT_PLACES; e++) putInt32(out + RESULTS_AT + 4 * e, record.results[e]);
+}
+
+StageRecord decodeStageRecord(const uint8_t in[STAGE_RECORD_SIZE]) {
+  StageRecord record;
+  memcpy(record.course.bytes, in, PACKED_COURSE_SIZE);
+  for (int e = 0; e < RESULT_PLACES; e++) {
+    int32_t rider = getInt32(in + RESULTS_AT + 4 * e);
+    record.results[e] = isRiderIndex(rider) ? rider : -1;
+  }
+  return record;
+}
+
+std::vector<uint8_t> encodeTourFile() {
+  std::vector<uint8_t> bytes(TOUR_HEADER_SIZE + STAGE_RECORD_SIZE * stageRecords.size());
+  encodeTourHeader(currentTourHeader(), bytes.data());
+  for (size_t s = 0; s < stageRecords.size(); s++)
+    encodeStageRecord(stageRecords[s], bytes.data() + TOUR_HEADER_SIZE + STAGE_RECORD_SIZE * s);
+  return bytes;
+}
+
+int saveTour(const std::string& fileName) {
+  if (fileName.empty() || !mayReplace(fileName)) return 0;
+  std::vector<uint8_t> bytes = encodeTourFile();
+  return writeFileSafely(fileName.c_str(), bytes.data(), bytes.size()) ? 1 : 0;
+}
+
+int loadTour(const std::string& fileName) {
+  TourHeader header;
+  std::vector<StageRecord> records;
+  if (!readTourFile(fileName, header, records)) return 0;
+  eventCardsOn = static_cast<char>(header.eventCardsOn);
+  for (int t = 0; t < 4; t++) {
+    memcpy(teamNames[t], header.teamNames[t], TEAM_NAME_SIZE);
+    for (int m = 0; m < TEAM_SIZE; m++) riders[t * TEAM_SIZE + m].humanControlled = header.humanControlled[t];
+  }
+  stageRecords.swap(records);
+  return 1;
+}
+
+int readTourPreview(const std::string& fileName) {
+  TourHeader header;  // blank: what a file that cannot be read shows
+  std::vector<StageRecord> records;
+  int ok = readTourFile(fileName, header, records) ? 1 : 0;
+  if (!ok) {
+    header = TourHeader();
+    records.clear();
+  }
+  previewEventCardsOn = static_cast<char>(header.eventCardsOn);
+  for (int t = 0; t < 4; t++) {
+    memcpy(previewTeamNames[t], header.teamNames[t], TEAM_NAME_SIZE);
+    previewHumanControlled[t] = static_cast<char>(header.humanControlled[t]);
+  }
+  stageRecords.swap(records);
+  return ok;
+}

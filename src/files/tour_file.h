@@ -1,0 +1,101 @@
+// Tour files: a race of several stages is kept in "<race name>.velq" in the
+// working directory. The file holds the options that must survive between
+// stages (event cards, the four team names, which teams the computer plays)
+// and one record per completed stage: its course, packed two characters to
+// a byte, and its 25 result places.
+//
+// Layout, little-endian, no magic and no count:
+//   0    1 byte   event cards on (0/1)
+//   1    13 bytes team 0 name, zero-terminated
+//   14   1 byte   team 0 controller (0 computer, 1 human)
+//   15.. 56       teams 1 to 3 the same way
+//   57   116 bytes per stage, back to back: 14 bytes packed course, 2 bytes
+//        padding (written as zeros), 25 x int32 results
+// The number of stages is (size - 57) / 116; a shorter tail is ignored.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "rules/race_state.h"
+#include "texts/language_texts.h"
+
+const size_t TOUR_HEADER_SIZE = 57;
+const size_t STAGE_RECORD_SIZE = 116;
+const size_t PACKED_COURSE_SIZE = 14;
+
+extern const std::string tourFileExtension;  // ".velq"
+extern const std::string tourFilePattern;    // "*.velq"
+
+// The course string of a stage, one 4-bit code per character position:
+// byte i holds position 2i in its low nibble and 2i+1 in its high nibble.
+// "0".."9" give 0..9, "F" 14, "S" 15, anything else (the zero) 0.
+struct PackedCourse {
+  uint8_t bytes[PACKED_COURSE_SIZE] = {0};
+};
+
+// One completed stage. results is laid out like raceResults: entry 3k+p is
+// the rider in place p+1 of sprint k+1, entry 9+q the rider in finish
+// place q+1; -1 where the place is empty or its rider was disqualified.
+struct StageRecord {
+  PackedCourse course;
+  uint8_t padding[2] = {0, 0};
+  int32_t results[RESULT_PLACES];
+};
+
+// The first 57 bytes of a tour file.
+struct TourHeader {
+  uint8_t eventCardsOn = 0;
+  char teamNames[4][TEAM_NAME_SIZE] = {};
+  uint8_t humanControlled[4] = {0, 0, 0, 0};
+};
+
+// The stored stages of the tour being ridden, or of the saved race last
+// previewed; index 0 is stage 1.
+extern std::vector<StageRecord> stageRecords;
+
+// The tour file in use: the race name followed by ".velq".
+extern std::string tourFileName;
+
+// What the saved-races screen shows of the race last previewed.
+extern char previewEventCardsOn;
+extern char previewTeamNames[4][TEAM_NAME_SIZE];
+extern char previewHumanControlled[4];
+
+// Packs the 28 positions of a course buffer into 14 bytes.
+void packCourseSpec(const char* spec, PackedCourse& packed);
+
+// Appends the stage just ridden (courseSpec and raceResults, a disqualified
+// rider's places left empty) to stageRecords.
+void appendStageRecord();
+
+// Writes the whole tour (options and every stored stage) to fileName.
+// The old file is replaced only once the new one is completely written, so
+// a failure never loses the stages already stored. Returns 1 when written,
+// 0 on any failure (also for an existing file that may not be written).
+int saveTour(const std::string& fileName);
+
+// Reads a tour file to continue the tour: replaces eventCardsOn, teamNames,
+// every rider's controller flag and stageRecords. Only a regular file that
+// holds at least the header is taken; otherwise nothing changes and 0 is
+// returned. Returns 1 when loaded.
+int loadTour(const std::string& fileName);
+
+// Reads a tour file for the saved-races screen: the header into the preview
+// values, the stages into stageRecords; the race's own options stay. A file
+// that cannot be read leaves an empty preview (blank names, no stages) and
+// returns 0. Returns 1 when read.
+int readTourPreview(const std::string& fileName);
+
+// The byte forms, used by the functions above.
+TourHeader currentTourHeader();
+void encodeTourHeader(const TourHeader& header, uint8_t out[TOUR_HEADER_SIZE]);
+// Decoding brings every value into range: names cut to 12 characters and
+// terminated, option and controller bytes other than 0 count as 1.
+TourHeader decodeTourHeader(const uint8_t in[TOUR_HEADER_SIZE]);
+void encodeStageRecord(const StageRecord& record, uint8_t out[STAGE_RECORD_SIZE]);
+// Rider indices outside -1..15 become -1.
+StageRecord decodeStageRecord(const uint8_t in[STAGE_RECORD_SIZE]);
+// The whole file for the current options and stageRecords.
+std::vector<uint8_t> encodeTourFile();
