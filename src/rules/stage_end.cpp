@@ -2,10 +2,107 @@
 
 #include "model/hooks.h"
 #include "model/screens.h"
+#include "model/track.h"
+#include "rules/race_state.h"
 
-// The doping control itself (the draws, the countercheck and the stage
-// standings) is still to come; for now the race ends on its screen.
+char scoreGeneral = 0;
+int32_t scoreStage = 0;
+
+namespace {
+
+// A draw of gameRandom() reduced to 0..count-1.
+int randomBelow(int count) {
+  int draw = gameRandom() % count;
+  return draw < 0 ? draw + count : draw;
+}
+
+// The stage standings open over the finished board.
+void showStageStandings() {
+  previousScreen = SCREEN_STAGE_OVER;
+  currentScreen = SCREEN_STAGE_STANDINGS;
+}
+
+void endStage() {
+  showStageStandings();
+  scoreGeneral = 0;
+  scoreStage = 0;
+  requestRedraw();
+}
+
+}  // namespace
+
 void startDopingControl() {
+  int r = randomBelow(30);
+  int a = r / 5 + 1;
+  int b = r % 5 + 1;
+  if (b >= a) b += 1;
+  dopingDraw[0] = a;
+  dopingDraw[1] = b;
+  dopingCaught = 0;
+  for (int rider = 0; rider < RIDER_COUNT; rider++)
+    if (caughtByDopingControl(rider)) dopingCaught = 1;
   currentScreen = SCREEN_DOPING_CONTROL;
+  requestRedraw();
+}
+
+bool caughtByDopingControl(int rider) {
+  if (rider < 0 || rider >= RIDER_COUNT || dopingNumber[rider] == -1) return false;
+  return dopingNumber[rider] == dopingDraw[0] || dopingNumber[rider] == dopingDraw[1];
+}
+
+bool countercheckAcquits() {
+  if (activeRider < 0 || activeRider >= RIDER_COUNT) return false;
+  return countercheckDie == dopingNumber[activeRider];
+}
+
+void continueDopingControl() {
+  if (currentScreen != SCREEN_DOPING_CONTROL) return;
+  if (dopingCaught) {
+    activeRider = -1;
+    countercheckNextRider();
+  } else {
+    endStage();
+  }
+}
+
+void countercheckNextRider() {
+  // The walk runs only from the doping-control panel or a countercheck
+  // panel, so a stray call after the stage has ended never restarts it.
+  if (currentScreen != SCREEN_DOPING_CONTROL && currentScreen != SCREEN_COUNTERCHECK) return;
+  for (;;) {
+    if (activeRider >= RIDER_COUNT) return;
+    activeRider += 1;
+    if (activeRider >= RIDER_COUNT) {
+      activeRider = -1;
+      endStage();
+      return;
+    }
+    if (caughtByDopingControl(activeRider)) {
+      countercheckDie = randomBelow(6) + 1;
+      if (!countercheckAcquits()) disqualifyRider(activeRider);
+      currentScreen = SCREEN_COUNTERCHECK;
+      requestRedraw();
+      return;
+    }
+  }
+}
+
+void disqualifyRider(int rider) {
+  if (rider < 0 || rider >= RIDER_COUNT) return;
+  riders[rider].disqualified = 1;
+  riderScore[rider] = 0;
+  for (int p = 0; p < RESULT_PLACES; p++)
+    if (raceResults[p] == rider) raceResults[p] = -1;
+}
+
+void retrySavingTour() {
+  if (currentScreen != SCREEN_SAVE_FAILED) return;
+  showStageStandings();
+  requestRedraw();
+}
+
+void abortSavingTour() {
+  if (currentScreen != SCREEN_SAVE_FAILED) return;
+  showStageStandings();
   requestRedraw();
 }

@@ -8,11 +8,13 @@
 #include "model/screens.h"
 #include "model/track.h"
 #include "rules/course_builder.h"
+#include "rules/doping.h"
 #include "rules/event_deck.h"
 #include "rules/line_points.h"
 #include "rules/move_animation.h"
 #include "rules/race_start.h"
 #include "rules/race_state.h"
+#include "rules/stage_end.h"
 
 namespace {
 
@@ -184,6 +186,15 @@ bool driveOneStep() {
     case SCREEN_NO_MOVE:
       parkBlockedRider();
       return true;
+    case SCREEN_DOPING_NUMBER:
+      takeDopingCard();
+      return true;
+    case SCREEN_DOPING_CONTROL:
+      continueDopingControl();
+      return true;
+    case SCREEN_COUNTERCHECK:
+      countercheckNextRider();
+      return true;
     default:
       return false;
   }
@@ -220,13 +231,20 @@ std::string checkRaceEnd() {
 RaceRun runRaceToEnd(int maxSteps, bool checks) {
   RaceRun run;
   while (run.driverSteps < maxSteps) {
-    if (currentScreen == SCREEN_DOPING_CONTROL) {
-      run.ended = true;
-      if (checks) run.failure = checkRaceEnd();
+    if (currentScreen == SCREEN_STAGE_STANDINGS || currentScreen == SCREEN_SAVE_FAILED) {
+      run.ended = run.dopingControl;
+      if (!run.ended) run.failure = "stage ended without the doping control";
       break;
     }
+    if (currentScreen == SCREEN_DOPING_CONTROL && !run.dopingControl) {
+      // The race is over: check it as it finished, before the countercheck
+      // may empty the places of a disqualified rider.
+      run.dopingControl = true;
+      if (checks) run.failure = checkRaceEnd();
+      if (!run.failure.empty()) break;
+    }
     bool midMove = currentScreen == SCREEN_MOVING && pathPointIndex > 0;
-    if (checks && !midMove) {
+    if (checks && !midMove && !run.dopingControl) {
       run.failure = checkRaceInvariants();
       if (!run.failure.empty()) break;
     }

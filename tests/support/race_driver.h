@@ -1,15 +1,17 @@
 // A headless driver for whole races in tests: four computer teams, a laid
 // course, the start-order throw and the start grid, then every turn until
-// the last rider has finished. It stands where the window would: it runs
-// the move timer's ticks from a loop (never from inside the rules), and
-// answers every panel that waits for OK exactly as the panel's OK does.
+// the last rider has finished, the doping control and the end of the stage.
+// It stands where the window would: it runs the move timer's ticks from a
+// loop (never from inside the rules), and answers every panel that waits
+// for OK exactly as the panel's OK does.
 // After every move it checks that the race state is consistent.
 #pragma once
 #include <cstdint>
 #include <string>
 
 struct RaceRun {
-  bool ended = false;         // reached the doping control
+  bool ended = false;         // the doping control was held and the stage ended
+  bool dopingControl = false; // reached the doping control
   std::string failure;        // the first broken rule or a stall; empty when none
   int driverSteps = 0;        // ticks run and panels answered
   int moves = 0;              // moves started
@@ -24,8 +26,11 @@ void seedRaceRandom(uint32_t seed);
 // False when the course cannot be laid.
 bool startComputerRace(const char* course, uint32_t seed, bool eventCards);
 
-// Runs the race started by startComputerRace until the doping control, a
-// broken invariant, or maxSteps driver steps. Without checks it only runs.
+// Runs the race started by startComputerRace through the doping control to
+// the end of the stage (the stage standings, or the panel saying the tour
+// could not be saved), until a broken invariant, or maxSteps driver steps.
+// The race end is checked as the doping control opens. Without checks it
+// only runs.
 RaceRun runRaceToEnd(int maxSteps = 2000000, bool checks = true);
 
 // With interruptions on, the driver now and then opens an overlay over a

@@ -1,0 +1,50 @@
+#include "rules/doping.h"
+
+#include "model/board_sections.h"
+#include "model/hooks.h"
+#include "model/screens.h"
+#include "model/track.h"
+#include "rules/race_state.h"
+
+namespace {
+
+bool activeRiderValid() { return activeRider >= 0 && activeRider < RIDER_COUNT; }
+
+// The terrain under the active rider; none off the road.
+int activeRiderTerrain() {
+  const Rider& rider = riders[activeRider];
+  if (!insideTrack(rider.row, rider.lane)) return TERRAIN_NONE;
+  return trackTerrain[rider.row][rider.lane];
+}
+
+}  // namespace
+
+int freeDopingSlot() {
+  if (!activeRiderValid()) return -1;
+  bool cobbles = activeRiderTerrain() == TERRAIN_COBBLES;
+  for (int s = 0; s < 2; s++) {
+    if (chosenCards[s] != CARD_DIE) continue;
+    if (cobbles && chosenCards[1 - s] != CARD_DIE) continue;
+    return s;
+  }
+  return -1;
+}
+
+void acceptDoping() {
+  if (!activeRiderValid()) return;
+  int draw = gameRandom() % 6;
+  if (draw < 0) draw += 6;
+  dopingNumber[activeRider] = draw + 1;
+  currentScreen = SCREEN_DOPING_NUMBER;
+  requestRedraw();
+}
+
+void takeDopingCard() {
+  int slot = freeDopingSlot();
+  if (slot == -1) return;
+  requestRedraw();
+  chosenCards[slot] = CARD_DOPING;
+  dopingCardValue = activeRiderTerrain() == TERRAIN_CLIMB ? 5 : 6;
+  currentScreen = SCREEN_PLAY_CARDS;
+  requestRedraw();
+}
