@@ -1,5 +1,6 @@
 #include "rules/stage_end.h"
 
+#include "files/tour_file.h"
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
@@ -22,10 +23,16 @@ void showStageStandings() {
   currentScreen = SCREEN_STAGE_STANDINGS;
 }
 
+// The stage standings open on the finished stage; in a tour the stage is
+// stored and the tour file written, or the save-failure panel opens.
 void endStage() {
   showStageStandings();
   scoreGeneral = 0;
-  scoreStage = 0;
+  scoreStage = static_cast<int32_t>(stageRecords.size());
+  if (tourMode == 1) {
+    appendStageRecord();
+    if (!saveTour(tourFileName)) currentScreen = SCREEN_SAVE_FAILED;
+  }
   requestRedraw();
 }
 
@@ -97,7 +104,7 @@ void disqualifyRider(int rider) {
 
 void retrySavingTour() {
   if (currentScreen != SCREEN_SAVE_FAILED) return;
-  showStageStandings();
+  if (saveTour(tourFileName)) showStageStandings();
   requestRedraw();
 }
 

@@ -1,8 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "files/tour_file.h"
 #include "model/board_sections.h"
 #include "model/hooks.h"
 #include "model/screens.h"
@@ -16,6 +25,27 @@ namespace {
 
 int redraws = 0;
 void countRedraw() { redraws++; }
+
+long fileSize(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
+}
+
+std::vector<uint8_t> readBytes(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  FILE* file = fopen(path.c_str(), "rb");
+  if (!file) return bytes;
+  int c;
+  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
+  fclose(file);
+  return bytes;
+}
+
+int32_t le32(const std::vector<uint8_t>& bytes, size_t at) {
+  uint32_t value = 0;
+  for (int i = 0; i < 4; i++) value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
+  return static_cast<int32_t>(value);
+}
 
 // A finished single-stage race: nobody on the road, nobody doped, the
 // places as the test sets them.
@@ -40,6 +70,34 @@ class StageEndTest : public ::testing::Test {
     stopScriptedRandom();
     redrawHook = nullptr;
     moveTimerHook = nullptr;
+    tourMode = 0;
+    stageRecords.clear();
+    tourFileName.clear();
+    if (!folder.empty()) {
+      std::string command = "rm -rf '" + folder + "'";
+      EXPECT_EQ(system(command.c_str()), 0);
+    }
+  }
+
+  // A tour with two stored stages, its file in a fresh folder.
+  void startTour() {
+    char dir[] = "/tmp/corvalis-stage-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    folder = dir;
+    tourMode = 1;
+    strcpy(courseSpec, "012S37F");
+    strcpy(teamNames[0], "Alpha");
+    strcpy(teamNames[1], "Bravo");
+    strcpy(teamNames[2], "Charlie");
+    strcpy(teamNames[3], "Delta");
+    stageRecords.clear();
+    for (int s = 0; s < 2; s++) {
+      StageRecord record;
+      packCourseSpec("0F", record.course);
+      for (int e = 0; e < RESULT_PLACES; e++) record.results[e] = (e + s) % 16;
+      stageRecords.push_back(record);
+    }
+    tourFileName = folder + "/tour.velq";
   }
 
   // Finish places in rider order 0..15 with their points, and the sprint
@@ -60,6 +118,8 @@ class StageEndTest : public ::testing::Test {
     EXPECT_EQ(scoreGeneral, 0);
     EXPECT_EQ(activeRider, -1);
   }
+
+  std::string folder;
 };
 
 // The draw r = 0..29 of the doping control.
@@ -248,6 +308,99 @@ TEST_F(StageEndTest, TheControlActsOnlyOnItsOwnPanels) {
   retrySavingTour();
   abortSavingTour();
   EXPECT_EQ(currentScreen, SCREEN_SCORECARD);
+}
+
+TEST_F(StageEndTest, ASingleStageRaceStoresNothing) {
+  finishInRiderOrder();
+  scriptRandom({0});
+  startDopingControl();
+  continueDopingControl();
+  expectStageStandings();
+  EXPECT_EQ(scoreStage, 0);
+  EXPECT_TRUE(stageRecords.empty());
+}
+
+TEST_F(StageEndTest, InATourTheStageIsAppendedAndTheFileWritten) {
+  startTour();
+  finishInRiderOrder();
+  giveSprintPlace(1, 0, 8);
+  dopingNumber[8] = 2;
+  scriptRandom({0, 4});  // control (1, 2); rider 8 throws 5: disqualified
+  startDopingControl();
+  continueDopingControl();
+  ASSERT_EQ(currentScreen, SCREEN_COUNTERCHECK);
+  EXPECT_EQ(stageRecords.size(), 2u);  // stored only once the walk is over
+  countercheckNextRider();
+  expectStageStandings();
+  // The standings show the finished stage, the third stored.
+  EXPECT_EQ(scoreStage, 2);
+  ASSERT_EQ(stageRecords.size(), 3u);
+  EXPECT_EQ(stageRecords[2].results[3], -1);
+  EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 8], -1);
+  EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 9], 9);
+
+  std::vector<uint8_t> bytes = readBytes(tourFileName);
+  ASSERT_EQ(bytes.size(), TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[1])), "Alpha");
+  size_t third = TOUR_HEADER_SIZE + 2 * STAGE_RECORD_SIZE;
+  EXPECT_EQ(bytes[third], 0x10);      // "0" and "1"
+  EXPECT_EQ(bytes[third + 1], 0xF2);  // "2" and "S"
+  for (int e = 0; e < RESULT_PLACES; e++)
+    EXPECT_EQ(le32(bytes, third + 16 + 4 * e), stageRecords[2].results[e]) << e;
+  EXPECT_EQ(le32(bytes, third + 16 + 4 * FIRST_FINISH_PLACE), 0);
+}
+
+TEST_F(StageEndTest, AFailedSaveOffersRetryUntilTheFileIsWritten) {
+  startTour();
+  tourFileName = folder + "/missing/tour.velq";
+  finishInRiderOrder();
+  scriptRandom({0});
+  startDopingControl();
+  continueDopingControl();
+  EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
+  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
+  EXPECT_EQ(scoreStage, 2);
+  // The stage is kept in memory for the next try.
+  ASSERT_EQ(stageRecords.size(), 3u);
+
+  redraws = 0;
+  retrySavingTour();
+  EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
+  EXPECT_EQ(redraws, 1);
+  EXPECT_EQ(stageRecords.size(), 3u);  // not appended a second time
+  EXPECT_EQ(fileSize(tourFileName), -1);
+
+  ASSERT_EQ(mkdir((folder + "/missing").c_str(), 0755), 0);
+  retrySavingTour();
+  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
+  EXPECT_EQ(fileSize(tourFileName), static_cast<long>(TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE));
+
+  // Retry once the standings are open does nothing more.
+  retrySavingTour();
+  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+}
+
+TEST_F(StageEndTest, AbortOpensTheStandingsWithoutTheStageInTheFile) {
+  startTour();
+  ASSERT_EQ(saveTour(tourFileName), 1);  // the file as it stood after stage 2
+  std::vector<uint8_t> before = readBytes(tourFileName);
+  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
+  bool folderLocked = access(folder.c_str(), W_OK) != 0;  // root writes anyway
+  if (!folderLocked) tourFileName = folder + "/missing/tour.velq";
+
+  finishInRiderOrder();
+  scriptRandom({0});
+  startDopingControl();
+  continueDopingControl();
+  ASSERT_EQ(currentScreen, SCREEN_SAVE_FAILED);
+  abortSavingTour();
+  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
+  EXPECT_EQ(stageRecords.size(), 3u);
+  ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+  EXPECT_EQ(readBytes(folder + "/tour.velq"), before);
+  EXPECT_EQ(fileSize(folder + "/missing/tour.velq"), -1);
 }
 
 // A person's turn on a road of flat, cobbled and climbing squares.

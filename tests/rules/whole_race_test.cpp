@@ -1,13 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
+#include "files/tour_file.h"
 #include "model/board_sections.h"
+#include "model/hooks.h"
+#include "model/screens.h"
 #include "model/settings.h"
 #include "rules/race_state.h"
+#include "rules/stage_end.h"
 #include "support/race_driver.h"
 
 namespace {
@@ -65,6 +74,131 @@ TEST(SeededRaces, TheSameSeedPlaysTheSameRaceHoweverItIsShown) {
   }
   smoothComputerMovement = defaultSmoothComputerMovement;
   releaseRaceDriver();
+}
+
+// Every race ends with the doping control and the stage standings; a
+// single-stage race stores nothing.
+TEST(StageEnd, AWholeRaceEndsWithTheDopingControlAndTheStandings) {
+  tourMode = 0;
+  stageRecords.clear();
+  ASSERT_TRUE(startComputerRace(predefinedCourses[2], 11u, false));
+  RaceRun run = runRaceToEnd();
+  ASSERT_TRUE(run.ended) << run.failure;
+  EXPECT_TRUE(run.dopingControl);
+  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
+  EXPECT_EQ(scoreGeneral, 0);
+  EXPECT_EQ(activeRider, -1);
+  EXPECT_NE(dopingDraw[0], dopingDraw[1]);
+  EXPECT_EQ(dopingCaught, 0);  // computer riders never take doping
+  EXPECT_TRUE(stageRecords.empty());
+  releaseRaceDriver();
+}
+
+// The doping control of a race with doped riders, answered panel by panel:
+// the caught riders are checked in rider order and every verdict is in the
+// results. A redraw after every change (a window) ends it the same way as
+// no redraw at all.
+int redrawCount = 0;
+void countRedraw() { redrawCount++; }
+
+TEST(StageEnd, DopedRidersAreCheckedAndTheVerdictsStandHoweverOftenItIsDrawn) {
+  int outcome[2][RESULT_PLACES + RIDER_COUNT];
+  for (int way = 0; way < 2; way++) {
+    ASSERT_TRUE(startComputerRace(predefinedCourses[0], 24u, false));
+    for (int r = 0; r < RIDER_COUNT; r++) dopingNumber[r] = r % 3 == 0 ? -1 : r % 6 + 1;
+    redrawCount = 0;
+    redrawHook = way == 1 ? countRedraw : nullptr;
+    int steps = 0;
+    while (currentScreen != SCREEN_DOPING_CONTROL && steps++ < 2000000) ASSERT_TRUE(driveOneStep());
+    ASSERT_EQ(checkRaceEnd(), "");
+    int finished[RESULT_PLACES];
+    memcpy(finished, raceResults, sizeof finished);
+    std::vector<int> checked;
+    int expected = -1;
+    while (currentScreen == SCREEN_DOPING_CONTROL || currentScreen == SCREEN_COUNTERCHECK) {
+      ASSERT_TRUE(driveOneStep());
+      if (currentScreen != SCREEN_COUNTERCHECK) break;
+      do expected++;
+      while (expected < RIDER_COUNT && !caughtByDopingControl(expected));
+      ASSERT_EQ(activeRider, expected);
+      checked.push_back(activeRider);
+      EXPECT_EQ(riders[activeRider].disqualified, countercheckDie != dopingNumber[activeRider] ? 1 : 0);
+    }
+    EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+    EXPECT_EQ(activeRider, -1);
+    // This seed catches four riders and acquits one of them.
+    int acquitted = 0;
+    for (int r : checked) acquitted += riders[r].disqualified ? 0 : 1;
+    EXPECT_EQ(checked.size(), 4u);
+    EXPECT_EQ(acquitted, 1);
+    for (int r = 0; r < RIDER_COUNT; r++) {
+      bool caught = dopingNumber[r] == dopingDraw[0] || dopingNumber[r] == dopingDraw[1];
+      EXPECT_EQ(caught, std::find(checked.begin(), checked.end(), r) != checked.end()) << r;
+      if (!caught) {
+        EXPECT_EQ(riders[r].disqualified, 0) << r;
+      }
+    }
+    for (int p = 0; p < RESULT_PLACES; p++) {
+      int rider = finished[p];
+      EXPECT_EQ(raceResults[p], rider != -1 && riders[rider].disqualified ? -1 : rider) << p;
+      outcome[way][p] = raceResults[p];
+    }
+    for (int r = 0; r < RIDER_COUNT; r++) {
+      if (riders[r].disqualified) {
+        EXPECT_EQ(riderScore[r], 0);
+      }
+      outcome[way][RESULT_PLACES + r] = riders[r].disqualified;
+    }
+    if (way == 1) {
+      EXPECT_GT(redrawCount, 0);
+    }
+  }
+  for (int i = 0; i < RESULT_PLACES + RIDER_COUNT; i++) EXPECT_EQ(outcome[0][i], outcome[1][i]) << i;
+  redrawHook = nullptr;
+  releaseRaceDriver();
+}
+
+// Two stages of a tour ridden headless: each appends its record to the
+// tour file, which grows by one record per stage.
+TEST(StageEnd, EachStageOfATourIsAppendedToTheTourFile) {
+  char dir[] = "/tmp/corvalis-race-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  std::string folder = dir;
+  tourMode = 1;
+  tourFileName = folder + "/race.velq";
+  stageRecords.clear();
+  strcpy(teamNames[0], "Alpha");
+  for (int stage = 0; stage < 2; stage++) {
+    ASSERT_TRUE(startComputerRace(predefinedCourses[stage], 30u + stage, false));
+    RaceRun run = runRaceToEnd();
+    ASSERT_TRUE(run.ended) << run.failure;
+    EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+    EXPECT_EQ(scoreStage, stage);
+    ASSERT_EQ(stageRecords.size(), static_cast<size_t>(stage + 1));
+
+    struct stat info;
+    ASSERT_EQ(stat(tourFileName.c_str(), &info), 0);
+    EXPECT_EQ(static_cast<size_t>(info.st_size), TOUR_HEADER_SIZE + (stage + 1) * STAGE_RECORD_SIZE);
+    std::vector<uint8_t> bytes(info.st_size);
+    FILE* file = fopen(tourFileName.c_str(), "rb");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(fread(bytes.data(), 1, bytes.size(), file), bytes.size());
+    fclose(file);
+    EXPECT_STREQ(reinterpret_cast<const char*>(&bytes[1]), "Alpha");
+    size_t record = TOUR_HEADER_SIZE + stage * STAGE_RECORD_SIZE;
+    for (int p = 0; p < RESULT_PLACES; p++) {
+      int32_t stored = 0;
+      for (int i = 0; i < 4; i++) stored |= static_cast<int32_t>(bytes[record + 16 + 4 * p + i]) << (8 * i);
+      EXPECT_EQ(stored, raceResults[p]) << "stage " << stage << " place " << p;
+    }
+  }
+  tourMode = 0;
+  stageRecords.clear();
+  tourFileName.clear();
+  releaseRaceDriver();
+  std::string command = "rm -rf '" + folder + "'";
+  EXPECT_EQ(system(command.c_str()), 0);
 }
 
 // Not a test: all-computer races without a window, the animation pumped as
