@@ -1,0 +1,401 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "files/standings_export.h"
+#include "files/tour_file.h"
+#include "model/hooks.h"
+#include "model/screens.h"
+#include "model/track.h"
+#include "rules/race_state.h"
+#include "texts/language_texts.h"
+
+namespace {
+
+int redraws = 0;
+void countRedraw() { redraws++; }
+
+std::string readText(const std::string& path) {
+  std::string text;
+  FILE* file = fopen(path.c_str(), "rb");
+  if (!file) return text;
+  int c;
+  while ((c = fgetc(file)) != EOF) text += static_cast<char>(c);
+  fclose(file);
+  return text;
+}
+
+// Lines as they stand in the file, each ending with a line feed.
+std::string lines(const std::vector<std::string>& all) {
+  std::string text;
+  for (const auto& line : all) text += line + "\n";
+  return text;
+}
+
+// Compares line by line so a failure names the line that differs.
+void expectSameLines(const std::string& actual, const std::string& expected) {
+  std::vector<std::string> a, e;
+  size_t from = 0, at;
+  while ((at = actual.find('\n', from)) != std::string::npos) { a.push_back(actual.substr(from, at - from)); from = at + 1; }
+  EXPECT_EQ(from, actual.size()) << "text after the last line feed";
+  from = 0;
+  while ((at = expected.find('\n', from)) != std::string::npos) { e.push_back(expected.substr(from, at - from)); from = at + 1; }
+  for (size_t i = 0; i < std::min(a.size(), e.size()); i++) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
+  EXPECT_EQ(a.size(), e.size());
+  EXPECT_EQ(actual, expected);
+}
+
+const char* const kHeader = "Finish;Nr.;Score;Sprints;Tot.;;Score;Sprint 1;Sprint 2;Sprint 3";
+
+void setResults(int32_t* results, std::vector<int32_t> sprints, std::vector<int32_t> finish) {
+  for (int e = 0; e < RESULT_PLACES; e++) results[e] = -1;
+  for (size_t i = 0; i < sprints.size(); i++) results[i] = sprints[i];
+  for (size_t q = 0; q < finish.size(); q++) results[FIRST_FINISH_PLACE + q] = finish[q];
+}
+
+class StandingsExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char dir[] = "/tmp/corvalis-standings-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    folder = dir;
+    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
+    ASSERT_EQ(chdir(dir), 0);
+    language = LANGUAGE_ENGLISH;
+    setLanguageTexts();
+    strcpy(teamNames[0], "Belgium");
+    strcpy(teamNames[1], "Netherlands");
+    strcpy(teamNames[2], "Germany");
+    strcpy(teamNames[3], "France");
+    for (auto& rider : riders) rider.disqualified = 0;
+    stageRecords.clear();
+    setResults(raceResults, {}, {});
+    standingsPath = "standings.csv";
+    standingsStatus = STANDINGS_NONE;
+    tourMode = 0;
+    currentScreen = SCREEN_SCORECARD;
+    redraws = 0;
+    redrawHook = countRedraw;
+  }
+  void TearDown() override {
+    redrawHook = nullptr;
+    ASSERT_EQ(chdir(previous), 0);
+    std::string command = "rm -rf '" + folder + "'";
+    ASSERT_EQ(system(command.c_str()), 0);
+    for (auto& rider : riders) rider.disqualified = 0;
+    stageRecords.clear();
+    standingsStatus = STANDINGS_NONE;
+    tourMode = 0;
+  }
+
+  // Two stored stages after which the Netherlands and France are level.
+  static void storeTwoStages() {
+    StageRecord first;
+    setResults(first.results, {8, 4, 12}, {8, 9, 10, 11, 4, 5, 6, 7, 12, 13, 14, 15, 0, 1, 2, 3});
+    StageRecord second;
+    // Rider 0 won the first sprint but is not among the finishers (place 13
+    // is free): his sprint counts for nothing.
+    setResults(second.results, {0, 5, -1, 4}, {12, 13, 14, 15, 4, 5, 6, 7, 8, 9, 10, 11, -1, 1, 2, 3});
+    stageRecords.push_back(first);
+    stageRecords.push_back(second);
+  }
+
+  std::string folder;
+  char previous[4096];
+};
+
+const std::vector<std::string> kGeneralAfterTwo = {
+    "General classification after stage 2",
+    "1;Germany;243",
+    "2;Netherlands;236",
+    "3;France;236",
+    "4;Belgium;74",
+    "",
+    "Belgium;;Netherlands;;Germany;;France;;",
+    "21;14;31;75;41;82;51;75;",
+    "22;24;32;61;42;60;52;60;",
+    "23;20;33;52;43;53;53;53;",
+    "24;16;34;48;44;48;54;48;",
+    "Tot.;74;Tot.;236;Tot.;243;Tot.;236;",
+    "",
+};
+
+const std::vector<std::string> kStageOne = {
+    "Result stage 1",
+    kHeader,
+    "1;41;50;10;60;;1 = 10 ptn.;41;;;",
+    "2;42;40;0;40;;2 = 5 ptn.;31;;;",
+    "3;43;35;0;35;;3 = 3 ptn.;51;;;",
+    "4;44;32;0;32;",
+    "5;31;30;5;35;;Belgium;;Netherlands;;Germany;;France",
+    "6;32;28;0;28;;21;14;31;35;41;60;51;25;",
+    "7;33;26;0;26;;22;12;32;28;42;40;52;20;",
+    "8;34;24;0;24;;23;10;33;26;43;35;53;18;",
+    "9;51;22;3;25;;24;8;34;24;44;32;54;16;",
+    "10;52;20;0;20;;Tot.;44;Tot.;113;Tot.;167;Tot.;79",
+    "11;53;18;0;18;",
+    "12;54;16;0;16;",
+    "13;21;14;0;14;",
+    "14;22;12;0;12;",
+    "15;23;10;0;10;",
+    "16;24;8;0;8;",
+    "",
+};
+
+const std::vector<std::string> kStageTwo = {
+    "Result stage 2",
+    kHeader,
+    "1;51;50;0;50;;1 = 10 ptn.;21;31;;",
+    "2;52;40;0;40;;2 = 5 ptn.;32;;;",
+    "3;53;35;0;35;;3 = 3 ptn.;;;;",
+    "4;54;32;0;32;",
+    "5;31;30;10;40;;Belgium;;Netherlands;;Germany;;France",
+    "6;32;28;5;33;;21;0;31;40;41;22;51;50;",
+    "7;33;26;0;26;;22;12;32;33;42;20;52;40;",
+    "8;34;24;0;24;;23;10;33;26;43;18;53;35;",
+    "9;41;22;0;22;;24;8;34;24;44;16;54;32;",
+    "10;42;20;0;20;;Tot.;30;Tot.;123;Tot.;76;Tot.;157",
+    "11;43;18;0;18;",
+    "12;44;16;0;16;",
+    "13;;14;;;",
+    "14;22;12;0;12;",
+    "15;23;10;0;10;",
+    "16;24;8;0;8;",
+    "",
+};
+
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> blocks) {
+  std::vector<std::string> all;
+  for (const auto& block : blocks) all.insert(all.end(), block.begin(), block.end());
+  return all;
+}
+
+TEST_F(StandingsExportTest, FinishedSingleStageWithADisqualifiedRider) {
+  // Rider 6 (33) was disqualified: his first place of sprint 1, his third
+  // place of sprint 3 and his finish place 12 stay free.
+  setResults(raceResults, {2, 8, -1, 13, 2, 0, -1, 4, 8},
+             {2, 8, 13, 4, 0, 15, 9, 1, 12, 5, 10, -1, 3, 14, 7, 11});
+  riders[6].disqualified = 1;
+  currentScreen = SCREEN_STAGE_STANDINGS;
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+  EXPECT_EQ(redraws, 1);
+  expectSameLines(readText("standings.csv"), lines({
+      "Result stage 1",
+      kHeader,
+      "1;23;50;15;65;;1 = 10 ptn.;23;52;;",
+      "2;41;40;8;48;;2 = 5 ptn.;41;23;31;",
+      "3;52;35;10;45;;3 = 3 ptn.;;21;41;",
+      "4;31;32;5;37;",
+      "5;21;30;3;33;;Belgium;;Netherlands;;Germany;;France",
+      "6;54;28;0;28;;21;33;31;37;41;48;51;22;",
+      "7;42;26;0;26;;22;24;32;20;42;26;52;45;",
+      "8;22;24;0;24;;23;65;33;0;43;18;53;12;",
+      "9;51;22;0;22;;24;14;34;10;44;8;54;28;",
+      "10;32;20;0;20;;Tot.;136;Tot.;67;Tot.;100;Tot.;107",
+      "11;43;18;0;18;",
+      "12;;16;;;",
+      "13;24;14;0;14;",
+      "14;53;12;0;12;",
+      "15;34;10;0;10;",
+      "16;44;8;0;8;",
+      "",
+  }));
+}
+
+TEST_F(StandingsExportTest, RunningSingleStageLeavesUnfinishedRidersOpen) {
+  // Team 0 and rider 8 have finished; rider 12 (51) won sprint 1 and is
+  // still racing, so his points count for him but show nowhere yet.
+  setResults(raceResults, {12, 0, 4}, {0, 1, 2, 3, 8});
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+  std::vector<std::string> expected = {
+      "Standings stage 1",
+      kHeader,
+      "1;21;50;5;55;;1 = 10 ptn.;51;;;",
+      "2;22;40;0;40;;2 = 5 ptn.;21;;;",
+      "3;23;35;0;35;;3 = 3 ptn.;31;;;",
+      "4;24;32;0;32;",
+      "5;41;30;0;30;;Belgium;;Netherlands;;Germany;;France",
+      "6;;28;;;;21;55;31;;41;30;51;;",
+      "7;;26;;;;22;40;32;;42;;52;;",
+      "8;;24;;;;23;35;33;;43;;53;;",
+      "9;;22;;;;24;32;34;;44;;54;;",
+      "10;;20;;;;Tot.;162;Tot.;;Tot.;;Tot.;",
+      "11;;18;;;",
+      "12;;16;;;",
+      "13;;14;;;",
+      "14;;12;;;",
+      "15;;10;;;",
+      "16;;8;;;",
+      "",
+  };
+  expectSameLines(readText("standings.csv"), lines(expected));
+}
+
+TEST_F(StandingsExportTest, TourDuringItsThirdStage) {
+  tourMode = 1;
+  standingsPath = "Giro.csv";
+  storeTwoStages();
+  setResults(raceResults, {15, 3}, {15});
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+  std::vector<std::string> current = {
+      "Standings stage 3",
+      kHeader,
+      "1;54;50;10;60;;1 = 10 ptn.;54;;;",
+      "2;;40;;;;2 = 5 ptn.;24;;;",
+      "3;;35;;;;3 = 3 ptn.;;;;",
+      "4;;32;;;",
+      "5;;30;;;;Belgium;;Netherlands;;Germany;;France",
+      "6;;28;;;;21;;31;;41;;51;;",
+      "7;;26;;;;22;;32;;42;;52;;",
+      "8;;24;;;;23;;33;;43;;53;;",
+      "9;;22;;;;24;;34;;44;;54;60;",
+      "10;;20;;;;Tot.;;Tot.;;Tot.;;Tot.;",
+      "11;;18;;;",
+      "12;;16;;;",
+      "13;;14;;;",
+      "14;;12;;;",
+      "15;;10;;;",
+      "16;;8;;;",
+      "",
+  };
+  expectSameLines(readText("Giro.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo, current})));
+}
+
+TEST_F(StandingsExportTest, TourAfterItsStageWasStoredWritesNoFurtherBlock) {
+  tourMode = 1;
+  storeTwoStages();
+  setResults(raceResults, {15, 3}, {15});  // already stored: not written again
+  currentScreen = SCREEN_STAGE_STANDINGS;
+  writeStandingsFile();
+  expectSameLines(readText("standings.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo})));
+}
+
+TEST_F(StandingsExportTest, SavedRaceIsWrittenWithItsOwnTeams) {
+  tourMode = 1;
+  storeTwoStages();
+  strcpy(previewTeamNames[0], "Belgium");
+  strcpy(previewTeamNames[1], "Netherlands");
+  strcpy(previewTeamNames[2], "Germany");
+  strcpy(previewTeamNames[3], "France");
+  // The teams set up now belong to another race.
+  strcpy(teamNames[0], "Other A");
+  strcpy(teamNames[1], "Other B");
+  strcpy(teamNames[2], "Other C");
+  strcpy(teamNames[3], "Other D");
+  currentScreen = SCREEN_SAVED_RACE_SCORECARD;
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+  expectSameLines(readText("standings.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo})));
+  memset(previewTeamNames, 0, sizeof previewTeamNames);
+}
+
+TEST_F(StandingsExportTest, FirstStageOfATourHasNoGeneralClassification) {
+  tourMode = 1;
+  writeStandingsFile();
+  std::string text = readText("standings.csv");
+  EXPECT_EQ(text.substr(0, 18), "Standings stage 1\n");
+  EXPECT_EQ(text.find("General"), std::string::npos);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 19);
+}
+
+TEST_F(StandingsExportTest, ASingleStageIgnoresStagesOfAnotherRace) {
+  storeTwoStages();  // left behind by looking at a saved race
+  setResults(raceResults, {12, 0, 4}, {0, 1, 2, 3, 8});
+  writeStandingsFile();
+  std::string text = readText("standings.csv");
+  EXPECT_EQ(text.substr(0, 18), "Standings stage 1\n");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 19);
+}
+
+TEST_F(StandingsExportTest, LabelsFollowTheLanguageAndLiteralsStay) {
+  language = LANGUAGE_FRENCH;
+  setLanguageTexts();
+  tourMode = 1;
+  storeTwoStages();
+  writeStandingsFile();
+  std::string text = readText("standings.csv");
+  EXPECT_EQ(text.rfind("Classement g\xe9n\xe9ral apr\xe8s l'\xe9tape 2\n", 0), 0u);
+  EXPECT_NE(text.find("\nR\xe9sultat \xe9tape 1\n"), std::string::npos);
+  EXPECT_NE(text.find("\nClassement \xe9tape 3\n"), std::string::npos);
+  EXPECT_NE(text.find(std::string("\n") + kHeader + "\n"), std::string::npos);
+  EXPECT_NE(text.find(";1 = 10 ptn.;"), std::string::npos);
+  EXPECT_EQ(text.find("Result"), std::string::npos);
+  language = LANGUAGE_ENGLISH;
+  setLanguageTexts();
+}
+
+TEST_F(StandingsExportTest, FailuresAreNeverReportedAsWritten) {
+  setResults(raceResults, {12, 0, 4}, {0, 1, 2, 3, 8});
+  ASSERT_EQ(mkdir("folder.csv", 0755), 0);
+  standingsPath = "folder.csv";
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_OPEN_FAILED);
+  EXPECT_EQ(redraws, 1);
+
+  standingsPath = "no-such-folder/standings.csv";
+  standingsStatus = STANDINGS_WRITTEN;
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_OPEN_FAILED);
+
+  standingsPath = "";
+  standingsStatus = STANDINGS_NONE;
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_OPEN_FAILED);
+
+  // A device that takes no data: the open succeeds, the writes fail.
+  struct stat info;
+  if (stat("/dev/full", &info) == 0 && S_ISCHR(info.st_mode)) {
+    standingsPath = "/dev/full";
+    standingsStatus = STANDINGS_NONE;
+    writeStandingsFile();
+    EXPECT_EQ(standingsStatus, STANDINGS_OPEN_FAILED);
+  }
+
+  standingsPath = "again.csv";
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+  EXPECT_FALSE(readText("again.csv").empty());
+}
+
+TEST_F(StandingsExportTest, AnOldFileIsReplaced) {
+  FILE* file = fopen("standings.csv", "wb");
+  ASSERT_NE(file, nullptr);
+  std::string old(5000, 'z');
+  fwrite(old.data(), 1, old.size(), file);
+  fclose(file);
+  currentScreen = SCREEN_STAGE_STANDINGS;
+  setResults(raceResults, {}, {0});
+  writeStandingsFile();
+  std::string text = readText("standings.csv");
+  EXPECT_EQ(text.find('z'), std::string::npos);
+  EXPECT_EQ(text.substr(0, 15), "Result stage 1\n");
+}
+
+TEST_F(StandingsExportTest, OneStageBlockOnAnOpenFile) {
+  StageRecord stage;
+  setResults(stage.results, {}, {5});
+  FILE* file = tmpfile();
+  ASSERT_NE(file, nullptr);
+  writeStageStandings(stage.results, 6, 1, file);
+  rewind(file);
+  std::string text;
+  int c;
+  while ((c = fgetc(file)) != EOF) text += static_cast<char>(c);
+  fclose(file);
+  EXPECT_EQ(text, stageStandingsText(stage.results, 6, 1));
+  EXPECT_EQ(text.substr(0, 15), "Result stage 7\n");
+  EXPECT_NE(text.find("\n1;32;50;0;50;;1 = 10 ptn.;;;;\n"), std::string::npos);
+  EXPECT_NE(text.find("\n10;;20;;;;Tot.;0;Tot.;50;Tot.;0;Tot.;0\n"), std::string::npos);
+}
+
+}  // namespace
