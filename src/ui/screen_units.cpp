@@ -1,0 +1,20 @@
+#include "ui/screen_units.h"
+
+#include "model/hooks.h"
+#include "render/frame.h"
+#include "render/scene_lists.h"
+#include "ui/language_screen.h"
+#include "ui/loading_screen.h"
+#include "ui/main_menu.h"
+#include "ui/manual_screen.h"
+
+int mainWindow = 0;
+
+void installScreens() {
+  overlayBlocks[OVERLAY_MAIN_MENU] = drawMainMenu;
+  overlayBlocks[OVERLAY_LANGUAGE] = drawLanguageScreen;
+  overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
+  overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
+  sceneListsRebuiltHook = compileSectionLists;
+  redrawHook = onDisplay;
+}

@@ -1,0 +1,120 @@
+#include "ui/ui_harness.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include <GL/freeglut.h>
+#include <unistd.h>
+
+#include "model/screens.h"
+#include "model/settings.h"
+#include "render/layout.h"
+#include "render/frame.h"
+#include "render/views.h"
+#include "texts/language_texts.h"
+#include "texts/manual.h"
+#include "ui/input.h"
+#include "ui/main_menu.h"
+#include "ui/screen_units.h"
+
+int caughtExitStatus = -1;
+
+namespace {
+
+void catchExit(int status) { caughtExitStatus = status; }
+
+}  // namespace
+
+void ScreenTest::SetUp() {
+  WindowTest::SetUp();
+  if (HasFatalFailure()) return;
+  char here[4096];
+  ASSERT_NE(getcwd(here, sizeof here), nullptr);
+  startFolder = here;
+  caughtExitStatus = -1;
+  exitProgramHook = catchExit;
+  installScreens();
+  language = LANGUAGE_ENGLISH;
+  setLanguageTexts();
+  screenRatio[0] = 5;
+  screenRatio[1] = 4;
+  onReshape(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
+  manualPage = 0;
+  currentScreen = SCREEN_MAIN_MENU;
+}
+
+void ScreenTest::TearDown() {
+  if (!scratchFolder.empty()) {
+    if (chdir(startFolder.c_str()) != 0) ADD_FAILURE() << "cannot return to " << startFolder;
+    std::string command = "rm -rf '" + scratchFolder + "'";
+    if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << scratchFolder;
+  }
+  exitProgramHook = std::exit;
+}
+
+void ScreenTest::useScratchFolder() {
+  char pattern[] = "/tmp/corvalis_ui_XXXXXX";
+  char* folder = mkdtemp(pattern);
+  ASSERT_NE(folder, nullptr);
+  scratchFolder = folder;
+  ASSERT_EQ(chdir(folder), 0);
+}
+
+void ScreenTest::clickAt(float x, float y) {
+  int wx = static_cast<int>(x) + drawAreaX;
+  int wy = static_cast<int>(y) + drawAreaY;
+  onMouseClick(GLUT_LEFT_BUTTON, GLUT_UP, wx, wy);
+}
+
+void ScreenTest::mouseEventAt(int button, int state, float x, float y) {
+  onMouseClick(button, state, static_cast<int>(x) + drawAreaX, static_cast<int>(y) + drawAreaY);
+}
+
+void ScreenTest::pressAndReleaseAt(float x, float y) {
+  int wx = static_cast<int>(x) + drawAreaX;
+  int wy = static_cast<int>(y) + drawAreaY;
+  onMouseClick(GLUT_LEFT_BUTTON, GLUT_DOWN, wx, wy);
+  onMouseClick(GLUT_LEFT_BUTTON, GLUT_UP, wx, wy);
+}
+
+void ScreenTest::clickCentreOf(float x, float y, float w, float h) {
+  clickAt(x + w / 2, y + h / 2);
+}
+
+void ScreenTest::hoverAt(float x, float y) {
+  onMouseHover(static_cast<int>(x) + drawAreaX, static_cast<int>(y) + drawAreaY);
+}
+
+void ScreenTest::typeKey(unsigned char key) { onKeyboardUp(key, 0, 0); }
+
+void ScreenTest::pressSpecialKey(int key) { onSpecialKeyUp(key, 0, 0); }
+
+void ScreenTest::drawNow() {
+  drawFrame();
+  glFinish();
+}
+
+int countColourInBox(int x0, int y0, int x1, int y1, int r, int g, int b, int tolerance) {
+  if (x1 < x0 || y1 < y0) return 0;
+  const int w = x1 - x0 + 1;
+  const int h = y1 - y0 + 1;
+  std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * 3);
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(x0, TEST_WINDOW_HEIGHT - 1 - y1, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  int count = 0;
+  for (size_t i = 0; i < pixels.size(); i += 3)
+    if (std::abs(pixels[i] - r) <= tolerance && std::abs(pixels[i + 1] - g) <= tolerance &&
+        std::abs(pixels[i + 2] - b) <= tolerance)
+      ++count;
+  return count;
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::string();
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}

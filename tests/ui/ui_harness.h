@@ -1,0 +1,44 @@
+// Shared set-up of the screen tests: the test window laid out 5:4 with every
+// screen installed, a scratch working folder for the files the screens
+// write, and helpers that send events through the real GLUT callbacks.
+#pragma once
+#include <string>
+
+#include "render/window_harness.h"
+
+// Window test with the screens installed, the window laid out at 5:4 and the
+// English texts; Exit is caught instead of ending the test.
+class ScreenTest : public WindowTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Moves into a fresh empty folder for the rest of the test (the folder
+  // the tests started in is restored afterwards).
+  void useScratchFolder();
+
+  // Release of the left button at a drawing-area point, as GLUT delivers it
+  // (window coordinates).
+  void clickAt(float x, float y);
+  void mouseEventAt(int button, int state, float x, float y);
+  void pressAndReleaseAt(float x, float y);
+  void clickCentreOf(float x, float y, float w, float h);
+  void hoverAt(float x, float y);
+  void typeKey(unsigned char key);
+  void pressSpecialKey(int key);
+
+  // Draws the current frame into the back buffer and waits for it.
+  void drawNow();
+
+  std::string startFolder;
+  std::string scratchFolder;
+};
+
+// Exit's status as caught by the tests, -1 when Exit was not chosen.
+extern int caughtExitStatus;
+
+// Pixels in a box (window pixels, edges included) near the colour.
+int countColourInBox(int x0, int y0, int x1, int y1, int r, int g, int b, int tolerance = 8);
+
+// The whole file as bytes; empty when it cannot be read.
+std::string readWholeFile(const std::string& path);
