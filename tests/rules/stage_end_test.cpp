@@ -93,7 +93,8 @@ class StageEndTest : public ::testing::Test {
     stageRecords.clear();
     for (int s = 0; s < 2; s++) {
       StageRecord record;
-      packCourseSpec("0F", record.course);
+      char course[COURSE_SPEC_SIZE] = "0F";
+      packCourseSpec(course, record.course);
       for (int e = 0; e < RESULT_PLACES; e++) record.results[e] = (e + s) % 16;
       stageRecords.push_back(record);
     }
