@@ -1,0 +1,153 @@
+// The settings screen as drawn: read back from the frame, the radios show
+// the mode and the ratio, the open fields are white and the closed ones
+// grey, the labels of the closed mode are grey, and nothing of it shows on
+// another screen.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <GL/freeglut.h>
+
+#include "model/screens.h"
+#include "model/settings.h"
+#include "render/frame.h"
+#include "render/layout.h"
+#include "render/scene_lists.h"
+#include "render/views.h"
+#include "ui/settings_screen.h"
+#include "ui/settings_support.h"
+
+namespace {
+
+class SettingsDrawingTest : public SettingsScreenTest {
+ protected:
+  // A frame of the current state, read back from the window.
+  static void drawAndWait() {
+    drawFrame();
+    glFinish();
+  }
+  // The pixel of a point in drawing-area pixels.
+  static Rgb at(float x, float y) {
+    return pixelAt(static_cast<int>(x) + drawAreaX, static_cast<int>(y) + drawAreaY);
+  }
+  static Rgb atCentre(const float centre[2]) { return at(centre[0], centre[1]); }
+  // A point inside a field, clear of its text and caret: near its right end.
+  static Rgb inField(int field) {
+    const SettingsLayout layout = settingsLayout();
+    const float* rect = layout.fields[field];
+    return at(rect[0] + rect[2] - 3, rect[1] + 3);
+  }
+  // Counts the pixels of a box (drawing-area pixels) that are white, and
+  // those that are the mid grey of a closed label.
+  static void countColours(float x, float y, int w, int h, int* white, int* grey) {
+    *white = *grey = 0;
+    for (int dy = 0; dy < h; ++dy)
+      for (int dx = 0; dx < w; ++dx) {
+        Rgb p = at(x + static_cast<float>(dx), y + static_cast<float>(dy));
+        if (colourNear(p, 255, 255, 255, 2)) ++*white;
+        if (colourNear(p, 128, 128, 128, 2)) ++*grey;
+      }
+  }
+};
+
+TEST_F(SettingsDrawingTest, SmoothModeAt54) {
+  openFrom(SCREEN_MAIN_MENU);
+  drawAndWait();
+  const SettingsLayout layout = settingsLayout();
+  EXPECT_TRUE(colourNear(atCentre(layout.smoothRadio), 0, 0, 0));       // chosen
+  EXPECT_TRUE(colourNear(atCentre(layout.stepwiseRadio), 255, 255, 255));
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 0, 0, 0));    // 5:4
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[1]), 255, 255, 255));
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[2]), 255, 255, 255));
+  // The radio's rim, off its black middle, is white.
+  EXPECT_TRUE(colourNear(at(layout.smoothRadio[0], layout.smoothRadio[1] + layout.radioSize / 2 - 3),
+                         255, 255, 255));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 255, 255, 255));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DISTANCE), 255, 255, 255));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_STEP_INTERVAL), 128, 128, 128));
+  // The three buttons' grey faces.
+  for (const float* button : {layout.defaultButton, layout.okButton, layout.cancelButton})
+    EXPECT_TRUE(colourNear(at(button[0] + 2, button[1] + 2), 179, 179, 179));
+
+  // The title stands in white above the frames.
+  int white = 0, grey = 0;
+  countColours(0.5f * static_cast<float>(drawAreaWidth) - 50, 0.2f * static_cast<float>(drawAreaHeight) - 18,
+               100, 24, &white, &grey);
+  EXPECT_GT(white, 30);
+  // The delay label is white in smooth mode, the step label grey.
+  const float s = layout.radioSize;
+  const float labelX = 0.4f * static_cast<float>(drawAreaWidth) + 1.5f * s;
+  countColours(labelX, 0.25f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
+  EXPECT_GT(white, 10);
+  EXPECT_EQ(grey, 0);
+  countColours(labelX, 0.33f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
+  EXPECT_EQ(white, 0);
+  EXPECT_GT(grey, 10);
+  // The frame of the movement settings: its left edge runs down the screen
+  // (a line on a pixel border lights the column on one side of it).
+  const float* frame = layout.movementFrame;
+  const float middle = frame[1] + frame[3] / 2;
+  const float edge = static_cast<float>(static_cast<int>(frame[0]));
+  EXPECT_TRUE(colourNear(at(edge - 1, middle), 255, 255, 255) || colourNear(at(edge, middle), 255, 255, 255));
+  EXPECT_TRUE(colourNear(at(edge + 3, middle), 0, 0, 0));
+}
+
+TEST_F(SettingsDrawingTest, StepwiseModeSwapsRadiosFieldsAndLabels) {
+  openFrom(SCREEN_MAIN_MENU);
+  const SettingsLayout layout = settingsLayout();
+  clickCentre(layout.stepwiseRadio);
+  clickCentre(layout.ratioRadios[2]);
+  std::strcpy(settingsFieldText[SETTINGS_FIELD_STEP_INTERVAL], "");
+  drawAndWait();
+  EXPECT_TRUE(colourNear(atCentre(layout.smoothRadio), 255, 255, 255));
+  EXPECT_TRUE(colourNear(atCentre(layout.stepwiseRadio), 0, 0, 0));
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 255, 255, 255));
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[2]), 0, 0, 0));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 128, 128, 128));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DISTANCE), 128, 128, 128));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_STEP_INTERVAL), 255, 255, 255));
+  // The focused empty step field shows its caret "_" at its start, in black.
+  const float* step = layout.fields[SETTINGS_FIELD_STEP_INTERVAL];
+  int black = 0;
+  for (int dy = 0; dy < static_cast<int>(step[3]); ++dy)
+    for (int dx = 1; dx < 9; ++dx)
+      if (colourNear(at(step[0] + static_cast<float>(dx), step[1] + static_cast<float>(dy)), 0, 0, 0)) ++black;
+  EXPECT_GT(black, 3);
+  int white = 0, grey = 0;
+  const float s = layout.radioSize;
+  const float labelX = 0.4f * static_cast<float>(drawAreaWidth) + 1.5f * s;
+  countColours(labelX, 0.25f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
+  EXPECT_EQ(white, 0);
+  EXPECT_GT(grey, 10);
+  countColours(labelX, 0.33f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
+  EXPECT_GT(white, 10);
+  EXPECT_EQ(grey, 0);
+}
+
+TEST_F(SettingsDrawingTest, DrawnInTheDrawingAreaOfA43Screen) {
+  screenRatio[0] = 4;
+  screenRatio[1] = 3;
+  sceneListsBuilt = 0;
+  onReshape(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
+  ASSERT_EQ(drawAreaX, 40);
+  openFrom(SCREEN_MAIN_MENU);
+  drawAndWait();
+  const SettingsLayout layout = settingsLayout();
+  EXPECT_FLOAT_EQ(layout.smoothRadio[0], 480);  // 0.4 of 1200
+  EXPECT_TRUE(colourNear(atCentre(layout.smoothRadio), 0, 0, 0));
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[1]), 0, 0, 0));
+  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 255, 255, 255));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 255, 255, 255));
+}
+
+TEST_F(SettingsDrawingTest, NothingOfItOnAnotherScreen) {
+  fillSettingsFields();
+  currentScreen = SCREEN_MAIN_MENU;
+  drawAndWait();
+  const SettingsLayout layout = settingsLayout();
+  EXPECT_TRUE(colourNear(atCentre(layout.stepwiseRadio), 0, 0, 0));
+  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 0, 0, 0));
+  EXPECT_TRUE(colourNear(at(layout.okButton[0] + 2, layout.okButton[1] + 2), 0, 0, 0));
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+// What the settings screen tests share: a window laid out at 5:4 over the
+// whole test window, the settings screen drawn in its overlay block, and a
+// scratch working folder so that OK writes its "settings" file there.
+#pragma once
+#include <string>
+
+#include "render/window_harness.h"
+
+class SettingsScreenTest : public WindowTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Opens the settings screen from the given screen with the stored values
+  // in the three fields, as after start-up.
+  void openFrom(int screen);
+  // A left-button release at the centre of a rectangle (x, y, w, h) or a
+  // point, in drawing-area pixels.
+  static void clickRect(const float rect[4]);
+  static void clickAt(float x, float y);
+  // A left-button release on a radio's centre.
+  static void clickCentre(const float centre[2]);
+  static bool settingsFileExists();
+
+  std::string folder;
+  char previousFolder[4096] = {};
+};
