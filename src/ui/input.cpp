@@ -8,6 +8,7 @@
 #include "ui/language_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/settings_screen.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ void onMouseClick(int button, int state, int x, int y) {
     case SCREEN_MAIN_MENU: mainMenuMouse(button, state, px, py); break;
     case SCREEN_LANGUAGE: languageScreenMouse(button, state, px, py); break;
     case SCREEN_MANUAL: manualScreenMouse(button, state, px, py); break;
+    case SCREEN_SETTINGS: settingsMouseClick(button, state, px, py); break;
     default: break;
   }
 }
@@ -57,6 +59,7 @@ void onKeyboardUp(unsigned char key, int x, int y) {
   switch (screen) {
     case SCREEN_MAIN_MENU: mainMenuKey(key); break;
     case SCREEN_MANUAL: manualScreenKey(key); break;
+    case SCREEN_SETTINGS: settingsKeyboardUp(key); break;
     default: break;
   }
 }
@@ -67,6 +70,7 @@ void onSpecialKeyUp(int key, int x, int y) {
   const int screen = currentScreen;
   switch (screen) {
     case SCREEN_MANUAL: manualScreenSpecialKey(key); break;
+    case SCREEN_SETTINGS: settingsSpecialKeyUp(key); break;
     default: break;
   }
 }

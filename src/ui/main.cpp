@@ -29,6 +29,7 @@
 #include "ui/input.h"
 #include "ui/loading_screen.h"
 #include "ui/screen_units.h"
+#include "ui/settings_screen.h"
 
 namespace {
 
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
   if (!loadGameTextures()) return EXIT_FAILURE;
 
   readSettingsFile();
+  fillSettingsFields();
   initFontWidths();
   initBoardSections();
   setLanguageTexts();

@@ -13,6 +13,7 @@
 #include "texts/language_texts.h"
 #include "ui/language_screen.h"
 #include "ui/manual_screen.h"
+#include "ui/screen_switch.h"
 
 void (*exitProgramHook)(int status) = std::exit;
 
@@ -80,8 +81,8 @@ void chooseMainMenuButton(int button) {
       openManual();
       break;
     case MENU_SETTINGS:
-      // The settings screen opens here (openSettings) once it exists.
-      break;
+      openSettings();  // returns here on OK or Cancel
+      return;
     case MENU_CONTINUE:
       // The saved races screen opens here once it exists; until then the
       // player stays on the main menu.

@@ -7,6 +7,7 @@
 #include "ui/loading_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/settings_screen.h"
 
 int mainWindow = 0;
 
@@ -15,6 +16,7 @@ void installScreens() {
   overlayBlocks[OVERLAY_LANGUAGE] = drawLanguageScreen;
   overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
   overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
+  overlayBlocks[OVERLAY_SETTINGS] = drawSettingsScreen;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;
 }

@@ -15,6 +15,7 @@
 #include "render/views.h"
 #include "render/widgets.h"
 #include "texts/language_texts.h"
+#include "ui/loading_screen.h"
 #include "ui/screen_switch.h"
 
 char settingsFieldText[SETTINGS_FIELD_COUNT][SETTINGS_FIELD_DIGITS + 1];
@@ -109,6 +110,9 @@ void rebuildForNewRatio() {
   sceneListsBuilt = 0;
   onReshape(windowWidth, windowHeight);
   currentScreen = SCREEN_LOADING;
+  loadingSectionIndex = 0;
+  loadingCourseIndex = 0;
+  onLoadingIdle();
 }
 
 void pressOk() {

@@ -100,7 +100,7 @@ TEST_F(MainMenu, FrenchSettingsAndDutchLanguageShareNoLetterWithOtherButtons) {
   EXPECT_EQ(screenAfterKey('t'), SCREEN_LANGUAGE);
   EXPECT_EQ(screenAfterKey('h'), SCREEN_MANUAL);
   useLanguage(LANGUAGE_ENGLISH);
-  EXPECT_EQ(screenAfterKey('t'), SCREEN_MAIN_MENU);  // Settings, not language
+  EXPECT_EQ(screenAfterKey('t'), SCREEN_SETTINGS);  // Settings, not language
   EXPECT_EQ(screenAfterKey('l'), SCREEN_LANGUAGE);
 }
 
