@@ -90,7 +90,11 @@ bool mayReplace(const std::string& fileName) {
 
 void packCourseSpec(const char* spec, PackedCourse& packed) {
   memset(packed.bytes, 0, sizeof packed.bytes);
-  for (int i = 0; i < COURSE_SPEC_SIZE; i++) {
+  // Reading stops at the terminating zero: the positions behind it keep
+  // code 0, whatever an earlier, longer course left there, and a shorter
+  // string than the whole buffer is never read past its end.
+  size_t length = strnlen(spec, COURSE_SPEC_SIZE);
+  for (size_t i = 0; i < length; i++) {
     uint8_t code = courseCode(spec[i]);
     packed.bytes[i / 2] = static_cast<uint8_t>(packed.bytes[i / 2] | (i % 2 ? code << 4 : code));
   }

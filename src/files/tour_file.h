@@ -63,7 +63,8 @@ extern char previewEventCardsOn;
 extern char previewTeamNames[4][TEAM_NAME_SIZE];
 extern char previewHumanControlled[4];
 
-// Packs the 28 positions of a course buffer into 14 bytes.
+// Packs a course string of at most 28 positions into 14 bytes; the
+// terminating zero and every position behind it give code 0.
 void packCourseSpec(const char* spec, PackedCourse& packed);
 
 // Appends the stage just ridden (courseSpec and raceResults, a disqualified

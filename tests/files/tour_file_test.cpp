@@ -94,7 +94,8 @@ class TourFileTest : public ::testing::Test {
 
   static StageRecord sampleRecord(int shift) {
     StageRecord record;
-    packCourseSpec("0123S4F", record.course);
+    char spec[COURSE_SPEC_SIZE] = "0123S4F";  // a whole course buffer
+    packCourseSpec(spec, record.course);
     for (int e = 0; e < RESULT_PLACES; e++) record.results[e] = (e + shift) % 17 - 1;
     return record;
   }
@@ -120,7 +121,7 @@ TEST_F(TourFileTest, PackingFollowsTheNibbleOrder) {
   EXPECT_EQ(packed.bytes[13], 0x0F);
 
   // Anything but a digit, "F" and "S" is code 0, lower case included; so
-  // is whatever stands behind the terminating zero.
+  // is whatever an older course left behind the terminating zero.
   memset(spec, 0, sizeof spec);
   strcpy(spec, "9fsAF");
   spec[20] = '7';
@@ -128,7 +129,16 @@ TEST_F(TourFileTest, PackingFollowsTheNibbleOrder) {
   EXPECT_EQ(packed.bytes[0], 0x09);
   EXPECT_EQ(packed.bytes[1], 0x00);
   EXPECT_EQ(packed.bytes[2], 0x0E);
-  EXPECT_EQ(packed.bytes[10], 0x07);
+  for (int i = 3; i < 14; i++) EXPECT_EQ(packed.bytes[i], 0) << i;
+
+  // A short string is read up to its zero only.
+  packCourseSpec("S1", packed);
+  EXPECT_EQ(packed.bytes[0], 0x1F);
+  for (int i = 1; i < 14; i++) EXPECT_EQ(packed.bytes[i], 0) << i;
+  // 28 characters without a zero fill all 28 nibbles.
+  memset(spec, '3', sizeof spec);
+  packCourseSpec(spec, packed);
+  for (int i = 0; i < 14; i++) EXPECT_EQ(packed.bytes[i], 0x33) << i;
 }
 
 TEST_F(TourFileTest, AConstructedTourEncodesToTheExpectedBytes) {
