@@ -53,6 +53,34 @@ TEST(SeededRaces, EveryRaceEndsWithAllRidersFinishedAndTheStateSound) {
   releaseRaceDriver();
 }
 
+// With event cards on: every throw of 7 after the first round draws a card,
+// whose panels the driver answers as their OK does; crashes, hand-ins,
+// parked riders, extra cards, dice and bonus squares must all leave the
+// race sound and let it end.
+TEST(SeededRaces, RacesWithEventCardsEndWithTheStateSound) {
+  initBoardSections();
+  int count = racesPerCourse();
+  int cardsCarriedOut[30] = {};
+  for (int c = 0; c < 4; c++) {
+    std::string course = predefinedCourses[c];
+    for (int i = 0; i < count; i++) {
+      uint32_t seed = static_cast<uint32_t>(c * 1000003 + 500009 + i);
+      smoothComputerMovement = i % 2;
+      ASSERT_TRUE(startComputerRace(course.c_str(), seed, true)) << course;
+      setOverlayInterruptions(i % 3 == 0);
+      RaceRun run = runRaceToEnd();
+      ASSERT_TRUE(run.ended && run.failure.empty())
+          << course << " seed " << seed << ": " << run.failure << " after " << run.moves << " moves";
+      EXPECT_LE(run.rounds, ROUND_LIMIT) << course << " seed " << seed;
+      for (int card = 0; card < 30; card++) cardsCarriedOut[card] += run.eventCards[card];
+    }
+  }
+  // The races did draw cards, and every card of the deck came up.
+  for (int card = 0; card < 30; card++) EXPECT_GT(cardsCarriedOut[card], 0) << "card " << card;
+  smoothComputerMovement = defaultSmoothComputerMovement;
+  releaseRaceDriver();
+}
+
 // How a move is shown, and overlays opened during it, change nothing of
 // the race.
 TEST(SeededRaces, TheSameSeedPlaysTheSameRaceHoweverItIsShown) {

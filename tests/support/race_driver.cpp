@@ -10,6 +10,7 @@
 #include "rules/course_builder.h"
 #include "rules/doping.h"
 #include "rules/event_deck.h"
+#include "rules/event_effects.h"
 #include "rules/line_points.h"
 #include "rules/move_animation.h"
 #include "rules/race_start.h"
@@ -46,6 +47,7 @@ int movesStarted = 0;
 int lastMoveValue = 0;
 bool interruptions = false;
 int ticksDelivered = 0;
+int eventCardsApplied[EVENT_CARD_COUNT];
 
 // An overlay opened over the moving rider and closed again; the tick that
 // is due arrives while it is open every other time.
@@ -70,7 +72,8 @@ std::string describe(const char* what, int a, int b = -1) {
 bool offGridAllowed(int rider) {
   if (rider != activeRider) return false;
   return currentScreen == SCREEN_MOVING || currentScreen == SCREEN_NO_MOVE ||
-         currentScreen == SCREEN_EVENT_CARD || currentScreen == SCREEN_COMPUTER_TURN;
+         currentScreen == SCREEN_EVENT_CARD || currentScreen == SCREEN_EVENT_CARD_CANCELLED ||
+         currentScreen == SCREEN_COMPUTER_TURN;
 }
 
 bool onStartScreens() {
@@ -109,6 +112,19 @@ std::string checkOccupancy() {
         return describe("occupied cell not the rider's square", occupant);
     }
   if (cells != onGrid) return describe("occupied cells and riders on the grid differ", cells, onGrid);
+  return "";
+}
+
+// Turns to sit out and crashes: at most two turns, every crash victim has
+// decided before the race goes on, and a parked rider sits the round out.
+std::string checkEventState() {
+  for (int i = 0; i < RIDER_COUNT; i++) {
+    const Rider& r = riders[i];
+    if (r.skipTurns < 0 || r.skipTurns > 2) return describe("turns to sit out out of range", i, r.skipTurns);
+    if (r.crashInvolved) return describe("crash victim left undecided", i);
+    if (r.parked && !r.finished && !r.movedThisRound) return describe("parked rider still to move", i);
+  }
+  if (eventCardIndex >= EVENT_CARD_COUNT) return describe("event deck position", eventCardIndex);
   return "";
 }
 
@@ -159,6 +175,7 @@ bool startComputerRace(const char* course, uint32_t seed, bool eventCards) {
   movesStarted = 0;
   interruptions = false;
   ticksDelivered = 0;
+  for (int& count : eventCardsApplied) count = 0;
   activeRider = 0;
   currentScreen = SCREEN_START_THROW;
   requestRedraw();
@@ -195,6 +212,17 @@ bool driveOneStep() {
     case SCREEN_COUNTERCHECK:
       countercheckNextRider();
       return true;
+    // The event panels that wait for OK.
+    case SCREEN_EVENT_CARD:
+      eventCardsApplied[currentEventCard()]++;
+      applyEventCard();
+      return true;
+    case SCREEN_EVENT_CARD_CANCELLED:
+      closeCancelledEventCard();
+      return true;
+    case SCREEN_NO_CARD_TO_HAND_IN:
+      answerHandInCards();
+      return true;
     default:
       return false;
   }
@@ -206,6 +234,7 @@ std::string checkRaceInvariants() {
   if (roundNumber < lastRound) return describe("round number went down", roundNumber, lastRound);
   lastRound = roundNumber;
   std::string why = checkOccupancy();
+  if (why.empty()) why = checkEventState();
   if (why.empty()) why = checkPlaces();
   return why;
 }
@@ -257,6 +286,7 @@ RaceRun runRaceToEnd(int maxSteps, bool checks) {
   if (!run.ended && run.failure.empty()) run.failure = "too many driver steps";
   run.moves = movesStarted;
   run.rounds = roundNumber;
+  for (int c = 0; c < EVENT_CARD_COUNT; c++) run.eventCards[c] = eventCardsApplied[c];
   return run;
 }
 

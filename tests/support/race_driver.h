@@ -16,6 +16,7 @@ struct RaceRun {
   int driverSteps = 0;        // ticks run and panels answered
   int moves = 0;              // moves started
   int rounds = 0;             // roundNumber at the end
+  int eventCards[30] = {};    // event cards carried out, by card number
 };
 
 // Random draws of the game come from a small seeded generator.
