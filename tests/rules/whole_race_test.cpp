@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "files/standings_export.h"
 #include "files/tour_file.h"
 #include "model/board_sections.h"
 #include "model/hooks.h"
@@ -18,8 +19,34 @@
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
 #include "support/race_driver.h"
+#include "texts/language_texts.h"
 
 namespace {
+
+std::vector<std::string> fileLines(const std::string& path) {
+  std::vector<std::string> lines;
+  FILE* file = fopen(path.c_str(), "rb");
+  if (!file) return lines;
+  std::string line;
+  int c;
+  while ((c = fgetc(file)) != EOF) {
+    if (c == '\n') {
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += static_cast<char>(c);
+    }
+  }
+  fclose(file);
+  return lines;
+}
+
+// The team totals of the race just ridden, from the points it gave.
+std::vector<int> teamTotals() {
+  std::vector<int> totals(TEAM_COUNT, 0);
+  for (int r = 0; r < RIDER_COUNT; r++) totals[riderTeam(r)] += riderScore[r];
+  return totals;
+}
 
 // Races per course in the seeded test; CORVALIS_RACES raises it (the
 // thousands of races of a long run), default small enough for every build.
@@ -120,6 +147,28 @@ TEST(StageEnd, AWholeRaceEndsWithTheDopingControlAndTheStandings) {
   EXPECT_NE(dopingDraw[0], dopingDraw[1]);
   EXPECT_EQ(dopingCaught, 0);  // computer riders never take doping
   EXPECT_TRUE(stageRecords.empty());
+
+  // Its Export writes one result block whose team totals are the points
+  // the race gave.
+  char dir[] = "/tmp/corvalis-race-XXXXXX";
+  ASSERT_NE(mkdtemp(dir), nullptr);
+  std::string folder = dir;
+  language = LANGUAGE_ENGLISH;
+  setLanguageTexts();
+  standingsPath = folder + "/standings.csv";
+  writeStandingsFile();
+  EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+  std::vector<std::string> lines = fileLines(standingsPath);
+  ASSERT_EQ(lines.size(), 19u);
+  EXPECT_EQ(lines[0], "Result stage 1");
+  std::string totals;
+  std::vector<int> team = teamTotals();
+  for (int t = 0; t < TEAM_COUNT; t++) totals += ";Tot.;" + std::to_string(team[t]);
+  EXPECT_EQ(lines[11].substr(lines[11].find(";;") + 1), totals);
+  standingsStatus = STANDINGS_NONE;
+  standingsPath.clear();
+  std::string command = "rm -rf '" + folder + "'";
+  EXPECT_EQ(system(command.c_str()), 0);
   releaseRaceDriver();
 }
 
@@ -196,7 +245,11 @@ TEST(StageEnd, EachStageOfATourIsAppendedToTheTourFile) {
   tourMode = 1;
   tourFileName = folder + "/race.velq";
   stageRecords.clear();
+  language = LANGUAGE_ENGLISH;
+  setLanguageTexts();
   strcpy(teamNames[0], "Alpha");
+  standingsPath = folder + "/race.csv";
+  std::vector<int> general(TEAM_COUNT, 0);
   for (int stage = 0; stage < 2; stage++) {
     ASSERT_TRUE(startComputerRace(predefinedCourses[stage], 30u + stage, false));
     RaceRun run = runRaceToEnd();
@@ -220,7 +273,27 @@ TEST(StageEnd, EachStageOfATourIsAppendedToTheTourFile) {
       for (int i = 0; i < 4; i++) stored |= static_cast<int32_t>(bytes[record + 16 + 4 * p + i]) << (8 * i);
       EXPECT_EQ(stored, raceResults[p]) << "stage " << stage << " place " << p;
     }
+
+    // The Export of the stage standings writes the general classification
+    // and every stored stage; its totals are the points the races gave.
+    std::vector<int> totals = teamTotals();
+    for (int t = 0; t < TEAM_COUNT; t++) general[t] += totals[t];
+    standingsStatus = STANDINGS_NONE;
+    writeStandingsFile();
+    EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
+    std::vector<std::string> lines = fileLines(standingsPath);
+    ASSERT_EQ(lines.size(), 13u + 19u * (stage + 1));
+    EXPECT_EQ(lines[0], "General classification after stage " + std::to_string(stage + 1));
+    std::string totalLine;
+    for (int t = 0; t < TEAM_COUNT; t++) totalLine += "Tot.;" + std::to_string(general[t]) + ";";
+    EXPECT_EQ(lines[11], totalLine);
+    std::string lastBlock = "Result stage " + std::to_string(stage + 1);
+    EXPECT_EQ(lines[13 + 19 * stage], lastBlock);
+    std::string winner = "1;" + std::to_string(printedRiderNumber(raceResults[FIRST_FINISH_PLACE])) + ";50;";
+    EXPECT_EQ(lines[15 + 19 * stage].compare(0, winner.size(), winner), 0) << lines[15 + 19 * stage];
   }
+  standingsStatus = STANDINGS_NONE;
+  standingsPath.clear();
   tourMode = 0;
   stageRecords.clear();
   tourFileName.clear();
