@@ -18,7 +18,9 @@ bool isRiderIndex(int32_t value) { return value >= 0 && value < RIDER_COUNT; }
 std::string number(int value) { return std::to_string(value); }
 
 // The printed number of the rider in a result entry, empty for a free place.
-std::string riderField(int32_t entry) { return isRiderIndex(entry) ? number(printedRiderNumber(entry)) : std::string(); }
+std::string riderField(int32_t entry) {
+  return isRiderIndex(entry) ? number(printedRiderNumber(entry)) : std::string();
+}
 
 const char* const sprintPodiumLabels[3] = {";1 = 10 ptn.;", ";2 = 5 ptn.;", ";3 = 3 ptn.;"};
 

@@ -41,12 +41,19 @@ std::string lines(const std::vector<std::string>& all) {
 
 // Compares line by line so a failure names the line that differs.
 void expectSameLines(const std::string& actual, const std::string& expected) {
-  std::vector<std::string> a, e;
-  size_t from = 0, at;
-  while ((at = actual.find('\n', from)) != std::string::npos) { a.push_back(actual.substr(from, at - from)); from = at + 1; }
-  EXPECT_EQ(from, actual.size()) << "text after the last line feed";
-  from = 0;
-  while ((at = expected.find('\n', from)) != std::string::npos) { e.push_back(expected.substr(from, at - from)); from = at + 1; }
+  auto split = [](const std::string& text, size_t& end) {
+    std::vector<std::string> parts;
+    size_t from = 0, at;
+    while ((at = text.find('\n', from)) != std::string::npos) {
+      parts.push_back(text.substr(from, at - from));
+      from = at + 1;
+    }
+    end = from;
+    return parts;
+  };
+  size_t end = 0, expectedEnd = 0;
+  std::vector<std::string> a = split(actual, end), e = split(expected, expectedEnd);
+  EXPECT_EQ(end, actual.size()) << "text after the last line feed";
   for (size_t i = 0; i < std::min(a.size(), e.size()); i++) EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
   EXPECT_EQ(a.size(), e.size());
   EXPECT_EQ(actual, expected);
