@@ -45,6 +45,10 @@ void clearTestTrack(int rows) {
   lastLineWinner = -1;
   for (int t = 0; t < TEAM_COUNT; t++)
     for (int s = 0; s < CARD_SLOTS; s++) cardUsed[t][s] = s >= FIRST_EXTRA_SLOT ? -1 : 0;
+  for (int t = 0; t < TEAM_COUNT; t++)
+    for (int e = 0; e < EXTRA_SLOTS; e++) extraCardHolder[t][e] = extraCardValue[t][e] = -1;
+  handInCards[0] = handInCards[1] = -1;
+  eventCardRider = -1;
   for (int r = 0; r < RIDER_COUNT; r++) {
     riders[r] = Rider();
     riderScore[r] = 0;

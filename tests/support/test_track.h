@@ -3,7 +3,8 @@
 #include <initializer_list>
 
 // No squares, no pieces or dividers, nobody on the road, no scoring lines
-// or lap marks, every place free, every card in hand; the laps 109 rows
+// or lap marks, every place free, every card in hand and no extra card
+// won, nothing to hand in, no event rider; the laps 109 rows
 // long; trackRowCount = rows. Riders: off the road, played by the computer,
 // nothing to sit out; round 2 (so cards may be played), event cards off;
 // the move-timer hook records the request instead of running it.
