@@ -366,6 +366,35 @@ TEST_F(EventEffectsTest, CrashVictimsDecideFromTheFrontBackwardsThenTheCauserMov
   EXPECT_EQ(movementTotal, 7);
 }
 
+TEST_F(EventEffectsTest, AllComputerCrashIsWorkedOffFrontMostFirstAtOnce) {
+  putRider(8, 50, 1);   // the causer, team 2
+  putRider(9, 49, 1);   // behind him
+  putRider(10, 50, 0);  // level on his left
+  putRider(11, 49, 2);  // behind on his right
+  putRider(12, 48, 1);  // behind the rider behind him
+  putRider(13, 48, 0);  // beside that one
+  useWholeHand(3);      // team 3 (riders 12, 13) has nothing to hand in
+  riders[13].movedThisRound = 1;
+  redrawHook = recordActiveRider;
+  drawCard(8, 13);
+  applyEventCard();
+  EXPECT_EQ(activeRiders, (std::vector<int>{8, 10, 11, 9, 12, 13, 8}));
+  for (int r = 8; r <= 13; r++) {
+    EXPECT_EQ(riders[r].crashInvolved, 0) << r;
+    EXPECT_EQ(riders[r].skipTurns, 0) << r;
+  }
+  for (int r : {9, 10, 11}) EXPECT_TRUE(onGrid(r)) << r;
+  for (int r : {12, 13}) {
+    EXPECT_EQ(riders[r].parked, 1) << r;
+    EXPECT_EQ(riders[r].movedThisRound, 1) << r;
+    EXPECT_FALSE(onGrid(r)) << r;
+  }
+  // Team 2 (riders 8 to 11) handed in one card for each of its riders.
+  EXPECT_EQ(usedCount(2, 0, 17), 4);
+  EXPECT_EQ(activeRider, 8);
+  EXPECT_EQ(currentScreen, SCREEN_MOVING);
+}
+
 TEST_F(EventEffectsTest, TheCauserOfCardFourteenSitsOutTwoTurnsTheOthersOne) {
   putRider(0, 30, 2);
   putRider(1, 29, 2);
