@@ -150,11 +150,13 @@ void drawLoadingScreen() {
   const int top = static_cast<int>(0.46f * H);
   const int right = static_cast<int>(0.31f * W + 0.28f * W);
   const int bottom = static_cast<int>(0.46f * H + 0.08f * H);
+  // Through the centres of the frame's corner pixels, so that every edge
+  // covers a row or column of pixels.
   glBegin(GL_LINE_LOOP);
-  glVertex2i(left, top);
-  glVertex2i(right, top);
-  glVertex2i(right, bottom);
-  glVertex2i(left, bottom);
+  glVertex2f(left + 0.5f, top + 0.5f);
+  glVertex2f(right + 0.5f, top + 0.5f);
+  glVertex2f(right + 0.5f, bottom + 0.5f);
+  glVertex2f(left + 0.5f, bottom + 0.5f);
   glEnd();
 
   const float m = 0.01f * W;

@@ -1,5 +1,6 @@
 #include "ui/manual_screen.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include <GL/freeglut.h>
@@ -74,12 +75,18 @@ void manualNextButtonRect(float* x, float* y, float* w, float* h) {
 
 void drawManualScreen() {
   if (currentScreen != SCREEN_MANUAL) return;
+  // The outline runs through pixel centres, so that no edge falls between
+  // two rows or columns of pixels and vanishes.
+  const float left = std::floor(manualBoxX) + 0.5f;
+  const float top = std::floor(manualBoxY) + 0.5f;
+  const float right = std::floor(manualBoxX + manualBoxWidth) + 0.5f;
+  const float bottom = std::floor(manualBoxY + manualBoxHeight) + 0.5f;
   glColor3f(1, 1, 1);
   glBegin(GL_LINE_LOOP);
-  glVertex2f(manualBoxX, manualBoxY);
-  glVertex2f(manualBoxX + manualBoxWidth, manualBoxY);
-  glVertex2f(manualBoxX + manualBoxWidth, manualBoxY + manualBoxHeight);
-  glVertex2f(manualBoxX, manualBoxY + manualBoxHeight);
+  glVertex2f(left, top);
+  glVertex2f(right, top);
+  glVertex2f(right, bottom);
+  glVertex2f(left, bottom);
   glEnd();
 
   int page = manualPage < manualPageCount ? manualPage : 0;
