@@ -68,6 +68,10 @@ TEST_F(MainMenu, LettersOfEveryLanguageChooseTheirButtons) {
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_MANUAL])),
               SCREEN_MANUAL);
     EXPECT_EQ(manualPage, 0) << "the manual always opens on its first page";
+    previousScreen = SCREEN_MOVING;
+    EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_SETTINGS])),
+              SCREEN_SETTINGS);
+    EXPECT_EQ(previousScreen, SCREEN_MAIN_MENU) << "the settings return to the menu";
     // Start and Continue keep the player here until their screens exist.
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_START])),
               SCREEN_MAIN_MENU);
