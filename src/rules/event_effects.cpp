@@ -121,7 +121,8 @@ void applyCrashCard(int card) {
   eventCardRider = rider;
   // He is put back on his square for a moment so that the crash finds him
   // there and spreads from him.
-  if (insideTrack(r.row, r.lane) && (trackOccupant[r.row][r.lane] == -1 || trackOccupant[r.row][r.lane] == rider)) {
+  int occupant = insideTrack(r.row, r.lane) ? trackOccupant[r.row][r.lane] : RIDER_COUNT;
+  if (occupant == -1 || occupant == rider) {
     trackOccupant[r.row][r.lane] = rider;
     spreadCrash(r.row, r.lane, r.row);
   } else {
