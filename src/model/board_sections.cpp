@@ -207,7 +207,10 @@ void setSquares() {
 }
 
 // The straight and curved pieces that place each section's squares on the
-// board picture. Sections 2 to 8 get theirs with the board picture.
+// board picture. Wherever two sections lie on the same squares (sections 4
+// and 7 up to their fork, 5 and 8 after the merge, the end of 3 on Start 2,
+// the end of 5 and 8 on Start 1) they use the same board points, so a
+// square's copies on other laps land on the same spot.
 void setPieces() {
   for (auto& quads : sectionQuads)
     for (BoardQuad& quad : quads) quad = BoardQuad();
@@ -226,6 +229,165 @@ void setPieces() {
   //                       rows          lanes        centre    radius x  radius y  angles                 tilt
   sectionArcs[1][0] = BoardArc(2.5f, 7.5f, -0.5f, 4.5f, 331, 303, 118, 276, 118, 276, 4.712389f, 3.141593f, 0);
   sectionArcs[1][1] = BoardArc(13.5f, 23.5f, 0.5f, 4.5f, 280, 897, 95, 228, 97, 230, 3.141593f, -0.12114f, 0);
+
+  // Section 2 ("E"): the climb leaves the foot of the mountain heading north, bends
+  // right and runs up to the summit loop, which circles the podium clockwise.
+  // The loop is laid one lane per arc so that the descent can carry every lane
+  // on along its own circle.
+  sectionQuads[2][0] = BoardQuad(-0.5f, 1.5f, 0.5f, 4.5f, 360, 782, 343.53, 644.05, 470.63, 628.87, 494, 766, 1);
+  sectionQuads[2][1] = BoardQuad(4.5f, 6.5f, 0.5f, 4.5f, 411.6, 415.64, 502.25, 307.61, 600.31, 389.88, 509.65, 497.92, 1);
+  sectionArcs[2][0] = BoardArc(1.5f, 4.5f, 0.5f, 4.5f, 641.41, 608.48, 300, 172, 300, 172, 3.02275f, 3.83972f, 0);
+  sectionArcs[2][1] = BoardArc(6.5f, 12.5f, 0.5f, 1.5f, 646.27, 428.45, 188, 156, 188, 156, 3.83972f, 7.47800f, 0);
+  sectionArcs[2][2] = BoardArc(6.5f, 12.5f, 1.5f, 2.5f, 646.27, 428.45, 156, 124, 156, 124, 3.83972f, 7.47800f, 0);
+  sectionArcs[2][3] = BoardArc(6.5f, 12.5f, 2.5f, 3.5f, 646.27, 428.45, 124, 92, 124, 92, 3.83972f, 7.47800f, 0);
+  sectionArcs[2][4] = BoardArc(6.5f, 12.5f, 3.5f, 4.5f, 646.27, 428.45, 92, 60, 92, 60, 3.83972f, 7.47800f, 0);
+
+  // Section 3 ("B"): each lane goes on round the summit (rows -0.5 to 0.5 on its
+  // own circle, the thin arcs holding row 0), the outer lane ends, and the
+  // descent drops through three hairpins to the bottom, where lanes 4 to 7
+  // lie on the squares of Start 2 (rows 11 to 16 are Start 2's rows 1 to 6).
+  // Hairpins are split where pass-through cells end, so the squares after
+  // them keep their rows; the stretch over Start 2 is drawn into the section
+  // map by its outline, hence unflagged.
+  sectionQuads[3][0] = BoardQuad(3.5f, 4.5f, 1.5f, 4.5f, 646.27, 637.45, 705, 637.45, 705, 733.45, 646.27, 733.45, 0);
+  sectionQuads[3][1] = BoardQuad(10.5f, 13.5f, 1.5f, 3.5f, 643.57, 913.18, 924, 914, 924, 975, 627, 975, 0);
+  sectionQuads[3][2] = BoardQuad(10.5f, 12.5f, 3.5f, 7.5f, 627, 975, 825, 975, 825, 1123, 627, 1123, 0);
+  sectionQuads[3][3] = BoardQuad(12.5f, 13.5f, 3.5f, 7.5f, 825, 975, 924, 975, 924, 1123, 825, 1123, 0);
+  sectionQuads[3][4] = BoardQuad(13.5f, 16.5f, 3.5f, 7.5f, 924, 975, 1221, 975, 1221, 1123, 924, 1123, 1);
+  sectionArcs[3][0] = BoardArc(-0.5f, -0.01f, 0.5f, 1.5f, 646.27, 428.45, 188, 156, 188, 156, 7.47800f, 7.66223f, 0);
+  sectionArcs[3][1] = BoardArc(-0.5f, -0.01f, 1.5f, 2.5f, 646.27, 428.45, 156, 124, 156, 124, 7.47800f, 7.66223f, 0);
+  sectionArcs[3][2] = BoardArc(-0.5f, -0.01f, 2.5f, 3.5f, 646.27, 428.45, 124, 92, 124, 92, 7.47800f, 7.66223f, 0);
+  sectionArcs[3][3] = BoardArc(-0.5f, -0.01f, 3.5f, 4.5f, 646.27, 428.45, 92, 60, 92, 60, 7.47800f, 7.66223f, 0);
+  sectionArcs[3][4] = BoardArc(-0.01f, 0.01f, 0.5f, 1.5f, 646.27, 428.45, 188, 156, 188, 156, 7.66223f, 7.66975f, 0);
+  sectionArcs[3][5] = BoardArc(-0.01f, 0.01f, 1.5f, 2.5f, 646.27, 428.45, 156, 124, 156, 124, 7.66223f, 7.66975f, 0);
+  sectionArcs[3][6] = BoardArc(-0.01f, 0.01f, 2.5f, 3.5f, 646.27, 428.45, 124, 92, 124, 92, 7.66223f, 7.66975f, 0);
+  sectionArcs[3][7] = BoardArc(-0.01f, 0.01f, 3.5f, 4.5f, 646.27, 428.45, 92, 60, 92, 60, 7.66223f, 7.66975f, 0);
+  sectionArcs[3][8] = BoardArc(0.01f, 0.5f, 0.5f, 1.5f, 646.27, 428.45, 188, 156, 188, 156, 7.66975f, 7.85398f, 0);
+  sectionArcs[3][9] = BoardArc(0.01f, 0.5f, 1.5f, 2.5f, 646.27, 428.45, 156, 124, 156, 124, 7.66975f, 7.85398f, 0);
+  sectionArcs[3][10] = BoardArc(0.01f, 0.5f, 2.5f, 3.5f, 646.27, 428.45, 124, 92, 124, 92, 7.66975f, 7.85398f, 0);
+  sectionArcs[3][11] = BoardArc(0.01f, 0.5f, 3.5f, 4.5f, 646.27, 428.45, 92, 60, 92, 60, 7.66975f, 7.85398f, 0);
+  sectionArcs[3][12] = BoardArc(0.5f, 1.5f, 1.5f, 4.5f, 646.27, 610.95, 26.5, 122.5, 26.5, 122.5, 4.71239f, 3.66519f, 0);
+  sectionArcs[3][13] = BoardArc(1.5f, 3.5f, 1.5f, 4.5f, 646.27, 610.95, 26.5, 122.5, 26.5, 122.5, 3.66519f, 1.57080f, 0);
+  sectionArcs[3][14] = BoardArc(4.5f, 5.5f, 1.5f, 3.5f, 705, 732.98, 95.53, 31.53, 95.53, 31.53, 4.71239f, 6.28319f, 0);
+  sectionArcs[3][15] = BoardArc(5.5f, 7.5f, 1.5f, 3.5f, 705, 732.98, 95.53, 31.53, 95.53, 31.53, 6.28319f, 8.20470f, 0);
+  sectionArcs[3][16] = BoardArc(7.5f, 8.5f, 1.5f, 3.5f, 655.86, 867.3, 47.5, 111.5, 47.5, 111.5, 5.06310f, 3.98627f, 0);
+  sectionArcs[3][17] = BoardArc(8.5f, 10.5f, 1.5f, 3.5f, 655.86, 867.3, 47.5, 111.5, 47.5, 111.5, 3.98627f, 1.83260f, 0);
+
+  // Section 4 ("D"): cobbles east along the bottom, round the corner and north
+  // up the right-hand side; rows 16 to 36 are a run of pass-through cells.
+  sectionQuads[4][0] = BoardQuad(-0.5f, 4.5f, 3.5f, 7.5f, 1221, 975, 1560, 975, 1560, 1123, 1221, 1123, 1);
+  sectionQuads[4][1] = BoardQuad(9.5f, 11.5f, 3.5f, 7.5f, 1764, 880, 1764, 738, 1892, 738, 1892, 880, 1);
+  sectionQuads[4][2] = BoardQuad(11.5f, 14.5f, 3.5f, 7.5f, 1764, 738, 1764, 433, 1892, 433, 1892, 738, 1);
+  sectionQuads[4][3] = BoardQuad(14.5f, 15.5f, 3.5f, 7.5f, 1764, 433, 1764, 347, 1892, 347, 1892, 433, 1);
+  sectionQuads[4][4] = BoardQuad(15.5f, 36.5f, 3.5f, 7.5f, 1764, 347, 1764, 287.2, 1892, 287.2, 1892, 347, 1);
+  sectionArcs[4][0] = BoardArc(4.5f, 9.5f, 3.5f, 7.5f, 1560, 880, 204, 332, 95, 243, 1.57080f, 0.00000f, 0);
+
+  // Section 5 ("F"): the bend at the top right (one arc per row, so the
+  // pass-through pattern keeps its place), the road along the top, the rows
+  // where the mountain road joins from the left, then the squares of Start 1
+  // (rows 11 to 16 are Start 1's rows 0 to 5).
+  sectionQuads[5][0] = BoardQuad(4.5f, 5.5f, 3.5f, 7.5f, 1664, 187.2, 1562.33, 187.2, 1562.33, 59.2, 1664, 59.2, 1);
+  sectionQuads[5][1] = BoardQuad(5.5f, 6.5f, 3.5f, 7.5f, 1562.33, 187.2, 1460.67, 187.2, 1460.67, 59.2, 1562.33, 59.2, 1);
+  sectionQuads[5][2] = BoardQuad(6.5f, 7.5f, 3.5f, 7.5f, 1460.67, 187.2, 1359, 187.2, 1359, 59.2, 1460.67, 59.2, 1);
+  sectionQuads[5][3] = BoardQuad(7.5f, 8.5f, 3.5f, 7.5f, 1359, 187.2, 1278.33, 182.6, 1278.33, 48.47, 1359, 59.2, 1);
+  sectionQuads[5][4] = BoardQuad(8.5f, 9.5f, 3.5f, 7.5f, 1278.33, 182.6, 1197.67, 178, 1197.67, 37.73, 1278.33, 48.47, 1);
+  sectionQuads[5][5] = BoardQuad(9.5f, 10.5f, 2.5f, 7.5f, 1197.67, 213.07, 1117, 210, 1117, 27, 1197.67, 37.73, 1);
+  sectionQuads[5][6] = BoardQuad(10.5f, 11.5f, 2.5f, 7.5f, 1117, 210, 1018.75, 210, 1018.75, 27, 1117, 27, 1);
+  sectionQuads[5][7] = BoardQuad(11.5f, 13.5f, 2.5f, 7.5f, 1018.75, 210, 822.25, 210, 822.25, 27, 1018.75, 27, 1);
+  sectionQuads[5][8] = BoardQuad(13.5f, 14.5f, 2.5f, 7.5f, 822.25, 210, 724, 210, 724, 27, 822.25, 27, 1);
+  sectionQuads[5][9] = BoardQuad(14.5f, 16.49f, 2.5f, 7.5f, 723, 210, 567, 187, 567, 27, 723, 27, 1);
+  sectionQuads[5][10] = BoardQuad(16.49f, 16.51f, 2.5f, 7.5f, 567, 187, 559, 187, 559, 27, 567, 27, 1);
+  sectionArcs[5][0] = BoardArc(-0.5f, 0.5f, 3.5f, 7.5f, 1664, 287.2, 100, 228, 100, 228, 0.00000f, -0.31416f, 0);
+  sectionArcs[5][1] = BoardArc(0.5f, 1.5f, 3.5f, 7.5f, 1664, 287.2, 100, 228, 100, 228, -0.31416f, -0.62832f, 0);
+  sectionArcs[5][2] = BoardArc(1.5f, 2.5f, 3.5f, 7.5f, 1664, 287.2, 100, 228, 100, 228, -0.62832f, -0.94248f, 0);
+  sectionArcs[5][3] = BoardArc(2.5f, 3.5f, 3.5f, 7.5f, 1664, 287.2, 100, 228, 100, 228, -0.94248f, -1.25664f, 0);
+  sectionArcs[5][4] = BoardArc(3.5f, 4.5f, 3.5f, 7.5f, 1664, 287.2, 100, 228, 100, 228, -1.25664f, -1.57080f, 0);
+
+  // Section 6 ("Start 2"): the start grid along the bottom, rows running to the
+  // right, 99 units a row and 37 a lane.
+  sectionQuads[6][0] = BoardQuad(-0.5f, 3.5f, 3.5f, 7.5f, 528, 975, 924, 975, 924, 1123, 528, 1123, 1);
+  sectionQuads[6][1] = BoardQuad(3.5f, 6.5f, 3.5f, 7.5f, 924, 975, 1221, 975, 1221, 1123, 924, 1123, 1);
+
+  // Section 7 ("C"): the same cobbles as section 4 (rows 0 to 11 on the same
+  // board points), the fork where the climb branches off to the left (one
+  // quad per row, drawn by the outline), then the climb: a hairpin, down the
+  // east side of the lake and west along the bottom, winding as it goes.
+  sectionQuads[7][0] = BoardQuad(-0.5f, 4.5f, 3.5f, 7.5f, 1221, 975, 1560, 975, 1560, 1123, 1221, 1123, 1);
+  sectionQuads[7][1] = BoardQuad(9.5f, 11.5f, 3.5f, 7.5f, 1764, 880, 1764, 738, 1892, 738, 1892, 880, 1);
+  sectionQuads[7][2] = BoardQuad(11.5f, 12.5f, 2.5f, 6.5f, 1732, 738, 1732, 639, 1860, 639, 1860, 738, 0);
+  sectionQuads[7][3] = BoardQuad(12.5f, 13.5f, 1.5f, 5.5f, 1700, 639, 1700, 536, 1828, 536, 1828, 639, 0);
+  sectionQuads[7][4] = BoardQuad(13.5f, 14.5f, 0.5f, 4.5f, 1668, 536, 1668, 433, 1796, 433, 1796, 536, 0);
+  sectionQuads[7][5] = BoardQuad(14.5f, 15.5f, 0.5f, 3.5f, 1668, 433, 1668, 347, 1764, 347, 1764, 433, 0);
+  sectionQuads[7][6] = BoardQuad(18.05f, 18.59f, 0.5f, 3.5f, 1628, 347, 1628, 397, 1532, 397, 1532, 347, 1);
+  sectionQuads[7][7] = BoardQuad(18.89f, 19.06f, 0.5f, 3.5f, 1624.33, 431.93, 1621.21, 446.6, 1527.31, 426.64, 1530.43, 411.97, 1);
+  sectionQuads[7][8] = BoardQuad(19.65f, 19.83f, 0.5f, 3.5f, 1621.21, 476.54, 1624.33, 491.21, 1530.43, 511.17, 1527.31, 496.5, 1);
+  sectionQuads[7][9] = BoardQuad(20.12f, 20.83f, 0.5f, 3.5f, 1628, 526.14, 1628, 586.14, 1532, 586.14, 1532, 526.14, 1);
+  sectionQuads[7][10] = BoardQuad(21.12f, 21.3f, 0.5f, 3.5f, 1629.57, 601.11, 1632.69, 615.78, 1538.79, 635.74, 1535.67, 621.07, 1);
+  sectionQuads[7][11] = BoardQuad(21.89f, 22.06f, 0.5f, 3.5f, 1632.69, 685.64, 1629.57, 700.31, 1535.67, 680.35, 1538.79, 665.68, 1);
+  sectionQuads[7][12] = BoardQuad(22.36f, 22.95f, 0.5f, 3.5f, 1628, 715.28, 1628, 765.28, 1532, 765.28, 1532, 715.28, 1);
+  sectionQuads[7][13] = BoardQuad(24.95f, 25.56f, 0.5f, 3.5f, 1470, 923.28, 1420, 923.28, 1420, 827.28, 1470, 827.28, 1);
+  sectionQuads[7][14] = BoardQuad(25.85f, 26.05f, 0.5f, 3.5f, 1385.07, 919.61, 1370.4, 916.49, 1390.36, 822.59, 1405.03, 825.71, 1);
+  sectionQuads[7][15] = BoardQuad(26.62f, 26.8f, 0.5f, 3.5f, 1340.46, 916.49, 1325.79, 919.61, 1305.83, 825.71, 1320.5, 822.59, 1);
+  sectionQuads[7][16] = BoardQuad(27.09f, 27.8f, 0.5f, 3.5f, 1290.86, 923.28, 1230.86, 923.28, 1230.86, 827.28, 1290.86, 827.28, 1);
+  sectionQuads[7][17] = BoardQuad(28.09f, 28.27f, 0.5f, 3.5f, 1215.89, 924.86, 1201.22, 927.98, 1181.26, 834.07, 1195.93, 830.96, 1);
+  sectionQuads[7][18] = BoardQuad(28.86f, 29.05f, 0.5f, 3.5f, 1131.36, 927.98, 1116.69, 924.86, 1136.65, 830.96, 1151.32, 834.07, 1);
+  sectionQuads[7][19] = BoardQuad(29.33f, 30.5f, 0.5f, 3.5f, 1101.72, 923.28, 1001.72, 923.28, 1001.72, 827.28, 1101.72, 827.28, 1);
+  sectionArcs[7][0] = BoardArc(4.5f, 9.5f, 3.5f, 7.5f, 1560, 880, 204, 332, 95, 243, 1.57080f, 0.00000f, 0);
+  sectionArcs[7][1] = BoardArc(15.5f, 16.34f, 0.5f, 3.5f, 1648, 347, 20, 116, 20, 116, 0.00000f, -1.04720f, 0);
+  sectionArcs[7][2] = BoardArc(16.34f, 17.17f, 0.5f, 3.5f, 1648, 347, 20, 116, 20, 116, -1.04720f, -2.09440f, 0);
+  sectionArcs[7][3] = BoardArc(17.17f, 18.05f, 0.5f, 3.5f, 1648, 347, 20, 116, 20, 116, -2.09440f, -3.14159f, 0);
+  sectionArcs[7][4] = BoardArc(18.59f, 18.89f, 0.5f, 3.5f, 1460, 397, 168, 72, 168, 72, 0.00000f, 0.20944f, 0);
+  sectionArcs[7][5] = BoardArc(19.06f, 19.65f, 0.5f, 3.5f, 1691.64, 461.57, 72, 168, 72, 168, -2.93215f, -3.35103f, 0);
+  sectionArcs[7][6] = BoardArc(19.83f, 20.12f, 0.5f, 3.5f, 1460, 526.14, 168, 72, 168, 72, -0.20944f, 0.00000f, 0);
+  sectionArcs[7][7] = BoardArc(20.83f, 21.12f, 0.5f, 3.5f, 1700, 586.14, 72, 168, 72, 168, -3.14159f, -3.35103f, 0);
+  sectionArcs[7][8] = BoardArc(21.3f, 21.89f, 0.5f, 3.5f, 1468.36, 650.71, 168, 72, 168, 72, -0.20944f, 0.20944f, 0);
+  sectionArcs[7][9] = BoardArc(22.06f, 22.36f, 0.5f, 3.5f, 1700, 715.28, 72, 168, 72, 168, -2.93215f, -3.14159f, 0);
+  sectionArcs[7][10] = BoardArc(22.95f, 23.62f, 0.5f, 3.5f, 1470, 765.28, 158, 62, 158, 62, 0.00000f, 0.52360f, 0);
+  sectionArcs[7][11] = BoardArc(23.62f, 24.3f, 0.5f, 3.5f, 1470, 765.28, 158, 62, 158, 62, 0.52360f, 1.04720f, 0);
+  sectionArcs[7][12] = BoardArc(24.3f, 24.95f, 0.5f, 3.5f, 1470, 765.28, 158, 62, 158, 62, 1.04720f, 1.57080f, 0);
+  sectionArcs[7][13] = BoardArc(25.56f, 25.85f, 0.5f, 3.5f, 1420, 755.28, 168, 72, 168, 72, 1.57080f, 1.78024f, 0);
+  sectionArcs[7][14] = BoardArc(26.05f, 26.62f, 0.5f, 3.5f, 1355.43, 986.92, 72, 168, 72, 168, -1.36136f, -1.78024f, 0);
+  sectionArcs[7][15] = BoardArc(26.8f, 27.09f, 0.5f, 3.5f, 1290.86, 755.28, 168, 72, 168, 72, 1.36136f, 1.57080f, 0);
+  sectionArcs[7][16] = BoardArc(27.8f, 28.09f, 0.5f, 3.5f, 1230.86, 995.28, 72, 168, 72, 168, -1.57080f, -1.78024f, 0);
+  sectionArcs[7][17] = BoardArc(28.27f, 28.86f, 0.5f, 3.5f, 1166.29, 763.65, 168, 72, 168, 72, 1.36136f, 1.78024f, 0);
+  sectionArcs[7][18] = BoardArc(29.05f, 29.33f, 0.5f, 3.5f, 1101.72, 995.28, 72, 168, 72, 168, -1.36136f, -1.57080f, 0);
+
+  // Section 8 ("F"): the descent up the west side of the lake, along its north
+  // shore and round to join the top road; one quad per row where the lanes
+  // merge (drawn by the outline), then the squares of Start 1 (rows 17 to
+  // 22 are Start 1's rows 0 to 5).
+  sectionQuads[8][0] = BoardQuad(1.52f, 2.1f, 0.5f, 3.5f, 843.72, 765.28, 843.72, 715.28, 939.72, 715.28, 939.72, 765.28, 1);
+  sectionQuads[8][1] = BoardQuad(2.4f, 2.57f, 0.5f, 3.5f, 847.39, 680.35, 850.51, 665.68, 944.41, 685.64, 941.29, 700.31, 1);
+  sectionQuads[8][2] = BoardQuad(3.16f, 3.34f, 0.5f, 3.5f, 850.51, 635.74, 847.39, 621.07, 941.29, 601.11, 944.41, 615.78, 1);
+  sectionQuads[8][3] = BoardQuad(3.63f, 3.95f, 0.5f, 3.5f, 843.72, 586.14, 843.72, 556.14, 939.72, 556.14, 939.72, 586.14, 1);
+  sectionQuads[8][4] = BoardQuad(6.05f, 8.05f, 0.5f, 3.5f, 1001.72, 398.14, 1172.86, 398.14, 1172.86, 494.14, 1001.72, 494.14, 1);
+  sectionQuads[8][5] = BoardQuad(8.3f, 8.47f, 0.5f, 3.5f, 1187.83, 396.57, 1202.5, 393.45, 1222.46, 487.35, 1207.79, 490.47, 1);
+  sectionQuads[8][6] = BoardQuad(9.06f, 9.23f, 0.5f, 3.5f, 1272.36, 393.45, 1287.03, 396.57, 1267.07, 490.47, 1252.4, 487.35, 1);
+  sectionQuads[8][7] = BoardQuad(9.53f, 9.88f, 0.5f, 3.5f, 1302, 398.14, 1332, 398.14, 1332, 494.14, 1302, 494.14, 1);
+  sectionQuads[8][8] = BoardQuad(11.72f, 12.16f, 0.5f, 3.5f, 1384, 346.14, 1384, 308.2, 1480, 308.2, 1480, 346.14, 1);
+  sectionQuads[8][9] = BoardQuad(13.5f, 14.5f, 0.5f, 7.5f, 1359, 283.2, 1278.33, 283.2, 1278.33, 48.47, 1359, 59.2, 0);
+  sectionQuads[8][10] = BoardQuad(14.5f, 15.5f, 1.5f, 7.5f, 1278.33, 249.67, 1197.67, 248.13, 1197.67, 37.73, 1278.33, 48.47, 0);
+  sectionQuads[8][11] = BoardQuad(15.5f, 16.5f, 2.5f, 7.5f, 1197.67, 213.07, 1117, 210, 1117, 27, 1197.67, 37.73, 0);
+  sectionQuads[8][12] = BoardQuad(16.5f, 20.5f, 2.5f, 7.5f, 1117, 210, 724, 210, 724, 27, 1117, 27, 1);
+  sectionQuads[8][13] = BoardQuad(20.5f, 22.49f, 2.5f, 7.5f, 723, 210, 567, 187, 567, 27, 723, 27, 1);
+  sectionQuads[8][14] = BoardQuad(22.49f, 22.51f, 2.5f, 7.5f, 567, 187, 559, 187, 559, 27, 567, 27, 1);
+  sectionArcs[8][0] = BoardArc(-0.5f, 0.17f, 0.5f, 3.5f, 1001.72, 765.28, 158, 62, 158, 62, 1.57080f, 2.09440f, 0);
+  sectionArcs[8][1] = BoardArc(0.17f, 0.85f, 0.5f, 3.5f, 1001.72, 765.28, 158, 62, 158, 62, 2.09440f, 2.61799f, 0);
+  sectionArcs[8][2] = BoardArc(0.85f, 1.52f, 0.5f, 3.5f, 1001.72, 765.28, 158, 62, 158, 62, 2.61799f, 3.14159f, 0);
+  sectionArcs[8][3] = BoardArc(2.1f, 2.4f, 0.5f, 3.5f, 1011.72, 715.28, 168, 72, 168, 72, 3.14159f, 3.35103f, 0);
+  sectionArcs[8][4] = BoardArc(2.57f, 3.16f, 0.5f, 3.5f, 780.08, 650.71, 72, 168, 72, 168, 0.20944f, -0.20944f, 0);
+  sectionArcs[8][5] = BoardArc(3.34f, 3.63f, 0.5f, 3.5f, 1011.72, 586.14, 168, 72, 168, 72, 2.93215f, 3.14159f, 0);
+  sectionArcs[8][6] = BoardArc(3.95f, 4.65f, 0.5f, 3.5f, 1001.72, 556.14, 158, 62, 158, 62, -3.14159f, -2.61799f, 0);
+  sectionArcs[8][7] = BoardArc(4.65f, 5.33f, 0.5f, 3.5f, 1001.72, 556.14, 158, 62, 158, 62, -2.61799f, -2.09440f, 0);
+  sectionArcs[8][8] = BoardArc(5.33f, 6.05f, 0.5f, 3.5f, 1001.72, 556.14, 158, 62, 158, 62, -2.09440f, -1.57080f, 0);
+  sectionArcs[8][9] = BoardArc(8.05f, 8.3f, 0.5f, 3.5f, 1172.86, 326.14, 72, 168, 72, 168, 1.57080f, 1.36136f, 0);
+  sectionArcs[8][10] = BoardArc(8.47f, 9.06f, 0.5f, 3.5f, 1237.43, 557.78, 168, 72, 168, 72, -1.78024f, -1.36136f, 0);
+  sectionArcs[8][11] = BoardArc(9.23f, 9.53f, 0.5f, 3.5f, 1302, 326.14, 72, 168, 72, 168, 1.78024f, 1.57080f, 0);
+  sectionArcs[8][12] = BoardArc(9.88f, 10.49f, 0.5f, 3.5f, 1332, 346.14, 52, 148, 52, 148, 1.57080f, 1.04720f, 0);
+  sectionArcs[8][13] = BoardArc(10.49f, 11.1f, 0.5f, 3.5f, 1332, 346.14, 52, 148, 52, 148, 1.04720f, 0.52360f, 0);
+  sectionArcs[8][14] = BoardArc(11.1f, 11.72f, 0.5f, 3.5f, 1332, 346.14, 52, 148, 52, 148, 0.52360f, 0.00000f, 0);
+  sectionArcs[8][15] = BoardArc(12.16f, 12.83f, 0.5f, 3.5f, 1359, 308.2, 25, 121, 25, 121, 0.00000f, -0.78540f, 0);
+  sectionArcs[8][16] = BoardArc(12.83f, 13.5f, 0.5f, 3.5f, 1359, 308.2, 25, 121, 25, 121, -0.78540f, -1.57080f, 0);
 }
 
 void setDividersAndRowCounts() {
@@ -262,10 +424,8 @@ void setDividersAndRowCounts() {
 
 void setCounts() {
   static const int dividers[SECTION_COUNT] = {0, 4, 4, 3, 2, 2, 0, 5, 2};
-  // The pieces of sections 2 to 8 come with the board picture; until then
-  // those sections have none.
-  static const int quads[SECTION_COUNT] = {3, 4, 0, 0, 0, 0, 0, 0, 0};
-  static const int arcs[SECTION_COUNT] = {0, 2, 0, 0, 0, 0, 0, 0, 0};
+  static const int quads[SECTION_COUNT] = {3, 4, 2, 5, 5, 11, 2, 20, 15};
+  static const int arcs[SECTION_COUNT] = {0, 2, 5, 18, 1, 5, 0, 19, 17};
   for (int s = 0; s < SECTION_COUNT; s++) {
     sectionDividerCount[s] = dividers[s];
     sectionQuadCount[s] = quads[s];
