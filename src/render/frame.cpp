@@ -101,12 +101,7 @@ void drawStartSquareHighlight() {
   } else {
     return;
   }
-  glBegin(GL_QUADS);
-  glVertex2f(x0, y0);
-  glVertex2f(x1, y0);
-  glVertex2f(x1, y1);
-  glVertex2f(x0, y1);
-  glEnd();
+  filledRect(x0, y0, x1, y1);
 }
 
 void drawBoardScene() {

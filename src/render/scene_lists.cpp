@@ -24,6 +24,19 @@ int32_t sceneListsWidth = 0;
 int32_t sceneListsHeight = 0;
 void (*sceneListsRebuiltHook)() = nullptr;
 
+void mirroredPictureStrip(float w, float h) {
+  glBegin(GL_TRIANGLE_STRIP);
+  glTexCoord2f(1, 0);
+  glVertex2f(0, 0);
+  glTexCoord2f(1, 1);
+  glVertex2f(0, h);
+  glTexCoord2f(0, 0);
+  glVertex2f(w, 0);
+  glTexCoord2f(0, 1);
+  glVertex2f(w, h);
+  glEnd();
+}
+
 namespace {
 
 const double PI = 3.14159265358979323846;
@@ -113,20 +126,6 @@ void compileRiderFigures(float k) {
     }
     glEndList();
   }
-}
-
-// A picture over (0, 0) to (w, h) whose texture is stored mirrored in x.
-void mirroredPictureStrip(float w, float h) {
-  glBegin(GL_TRIANGLE_STRIP);
-  glTexCoord2f(1, 0);
-  glVertex2f(0, 0);
-  glTexCoord2f(1, 1);
-  glVertex2f(0, h);
-  glTexCoord2f(0, 0);
-  glVertex2f(w, 0);
-  glTexCoord2f(0, 1);
-  glVertex2f(w, h);
-  glEnd();
 }
 
 void compileBoard() {

@@ -28,6 +28,10 @@ extern GLuint scorecardExcerptList;   // the general-classification cut-out of i
 extern GLuint sectionMapLists[SECTION_MAP_LIST_COUNT];
 extern GLuint coursePreviewLists[COURSE_PREVIEW_LIST_COUNT];
 
+// A textured picture over (0, 0) to (w, h) whose texture is stored mirrored
+// in x, as every picture the loader reads is.
+void mirroredPictureStrip(float w, float h);
+
 // 1 once the lists exist. The settings screen clears it before calling the
 // reshape callback after a change of ratio, which then builds them anew.
 extern int32_t sceneListsBuilt;

@@ -16,8 +16,6 @@
 const float teamColour[4][3] = {{0, 0.6f, 0}, {0.6f, 0, 0}, {0, 0, 0}, {0, 0, 0.6f}};
 const float teamColourDim[4][3] = {{0, 0.3f, 0}, {0.3f, 0, 0}, {0.5f, 0.5f, 0.5f}, {0, 0, 0.3f}};
 
-namespace {
-
 void filledRect(float x0, float y0, float x1, float y1) {
   glBegin(GL_QUADS);
   glVertex2f(x0, y0);
@@ -26,6 +24,8 @@ void filledRect(float x0, float y0, float x1, float y1) {
   glVertex2f(x0, y1);
   glEnd();
 }
+
+namespace {
 
 void line(float x0, float y0, float x1, float y1) {
   glBegin(GL_LINES);

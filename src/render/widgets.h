@@ -13,6 +13,9 @@ extern const float teamColourDim[4][3];
 const int POSE_FLAT = 0;   // 2D token with its ring
 const int POSE_UPRIGHT = 1; // 3D token with the rider picture
 
+// Filled axis-aligned rectangle from (x0, y0) to (x1, y1), current colour.
+void filledRect(float x0, float y0, float x1, float y1);
+
 // Dark-blue title strip of height panelTitleHeight above y, white body from
 // (x, y) to (x + w, y + h). Leaves the colour white.
 void drawPanel(float x, float y, float w, float h);

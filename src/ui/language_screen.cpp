@@ -25,15 +25,6 @@ const float LIST_TOP = 0.1f;     // of H
 const float ROW_HEIGHT = 0.15f;  // of H
 const float ROW_GAP = 0.067f;    // of H
 
-void filledRect(float x0, float y0, float x1, float y1) {
-  glBegin(GL_QUADS);
-  glVertex2f(x0, y0);
-  glVertex2f(x1, y0);
-  glVertex2f(x1, y1);
-  glVertex2f(x0, y1);
-  glEnd();
-}
-
 void triangle(float x0, float y0, float x1, float y1, float x2, float y2) {
   glBegin(GL_TRIANGLES);
   glVertex2f(x0, y0);

@@ -5,6 +5,7 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include "model/board_sections.h"
 #include "model/screens.h"
 #include "render/frame.h"
 #include "render/layout.h"
@@ -21,23 +22,6 @@ GLuint sectionMapTextures[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
 GLuint coursePreviewTextures[4] = {0, 0, 0, 0};
 
 namespace {
-
-const float BOARD_WIDTH_UNITS = 1954;
-const float BOARD_HEIGHT_UNITS = 1152;
-
-// A picture stored mirrored in x, over (0, 0) to (w, h).
-void mirroredStrip(float w, float h) {
-  glBegin(GL_TRIANGLE_STRIP);
-  glTexCoord2f(1, 0);
-  glVertex2f(0, 0);
-  glTexCoord2f(1, 1);
-  glVertex2f(0, h);
-  glTexCoord2f(0, 0);
-  glVertex2f(w, 0);
-  glTexCoord2f(0, 1);
-  glVertex2f(w, h);
-  glEnd();
-}
 
 void setFilters(GLint filter) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
@@ -76,7 +60,7 @@ void compileSectionMapList(int s) {
   glEnable(GL_TEXTURE_2D);
   setFilters(GL_LINEAR);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-  mirroredStrip(BOARD_WIDTH_UNITS, BOARD_HEIGHT_UNITS);
+  mirroredPictureStrip(BOARD_UNITS[0], BOARD_UNITS[1]);
   glDisable(GL_TEXTURE_2D);
   glEndList();
 }
@@ -90,7 +74,7 @@ void compileCoursePreviewList(int c) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
   glEnable(GL_TEXTURE_2D);
   glColor3f(1, 1, 1);
-  mirroredStrip(courseTileWidth, courseTileHeight);
+  mirroredPictureStrip(courseTileWidth, courseTileHeight);
   glDisable(GL_TEXTURE_2D);
   glEndList();
 }
