@@ -147,9 +147,10 @@ int owningRow(int section, PieceRef piece, double row, int lane) {
 const Colour GRASS = {104, 152, 74};
 const Colour SHOULDER = {70, 70, 72};
 const Colour ASPHALT = {128, 128, 132};
-const Colour SQUARE_EDGE = {52, 52, 56};
+const Colour SQUARE_EDGE = {78, 72, 70};
 const Colour DIVIDER = {250, 250, 250};
 const Colour SEAM = {245, 245, 245};
+const Colour START_GRID = {214, 214, 218};
 
 // A deterministic hash for scattering trees, stones and grass tones.
 unsigned scatter(unsigned n) {
@@ -279,24 +280,46 @@ std::vector<SquarePart> squareParts(int section) {
 }
 
 void paintSquares(Canvas& c, int section, bool startGrid) {
-  for (const SquarePart& part : squareParts(section)) {
-    double laneA = std::max<double>(part.lane - 0.5, pieceLaneFrom(section, part.piece));
-    double laneB = std::min<double>(part.lane + 0.5, pieceLaneTo(section, part.piece));
-    std::vector<Point> shape = pieceRegion(section, part.piece, part.rowA, part.rowB, laneA, laneB);
-    int terrain = sectionTerrain[section][part.row][part.lane];
-    int value = sectionSquareValue[section][part.row][part.lane];
-    Colour fill = startGrid ? Colour{214, 214, 218} : squareColour(terrain, value);
+  std::vector<SquarePart> parts = squareParts(section);
+  for (size_t first = 0; first < parts.size();) {
+    // The parts of one square lie one after the other along its lane; its
+    // shape runs up the lane-from edge of each and back down the lane-to edge.
+    size_t last = first;
+    while (last + 1 < parts.size() && parts[last + 1].lane == parts[first].lane &&
+           parts[last + 1].row == parts[first].row)
+      last++;
+    std::vector<Point> shape, back;
+    for (size_t k = first; k <= last; k++) {
+      const SquarePart& part = parts[k];
+      double laneA = std::max<double>(part.lane - 0.5, pieceLaneFrom(section, part.piece));
+      double laneB = std::min<double>(part.lane + 0.5, pieceLaneTo(section, part.piece));
+      std::vector<Point> region = pieceRegion(section, part.piece, part.rowA, part.rowB, laneA, laneB);
+      size_t half = region.size() / 2;
+      shape.insert(shape.end(), region.begin(), region.begin() + half);
+      back.insert(back.begin(), region.begin() + half, region.end());
+    }
+    shape.insert(shape.end(), back.begin(), back.end());
+    const SquarePart& square = parts[first];
+    int terrain = sectionTerrain[section][square.row][square.lane];
+    int value = sectionSquareValue[section][square.row][square.lane];
+    Colour fill = startGrid ? START_GRID : squareColour(terrain, value);
     fillPolygon(c, shape, fill);
     if (terrain == TERRAIN_COBBLES && !startGrid) {
       // Cobbles: a sprinkle of darker stones.
-      for (int k = 0; k < 10; k++) {
-        double r = part.rowA + (part.rowB - part.rowA) * scatterUnit(part.row * 977 + part.lane * 131 + k * 7);
-        double l = laneA + 0.15 + (laneB - laneA - 0.3) * scatterUnit(part.row * 577 + part.lane * 37 + k * 11 + 1);
-        Point p = piecePoint(section, part.piece, r, l);
-        fillEllipse(c, p, 3.2, 3.2, mixColours(fill, Colour{40, 30, 20}, 0.35));
+      for (size_t k = first; k <= last; k++) {
+        const SquarePart& part = parts[k];
+        double laneA = std::max<double>(part.lane - 0.5, pieceLaneFrom(section, part.piece));
+        double laneB = std::min<double>(part.lane + 0.5, pieceLaneTo(section, part.piece));
+        for (int i = 0; i < 10; i++) {
+          double r = part.rowA + (part.rowB - part.rowA) * scatterUnit(part.row * 977 + part.lane * 131 + i * 7 + static_cast<unsigned>(k) * 3);
+          double l = laneA + 0.15 + (laneB - laneA - 0.3) * scatterUnit(part.row * 577 + part.lane * 37 + i * 11 + 1);
+          Point p = piecePoint(section, part.piece, r, l);
+          fillEllipse(c, p, 3.2, 3.2, mixColours(fill, Colour{40, 30, 20}, 0.35));
+        }
       }
     }
     drawPolyline(c, shape, 2.6, SQUARE_EDGE, true);
+    first = last + 1;
   }
 }
 
@@ -372,7 +395,7 @@ void paintNumbers(Canvas& c, int section, int block) {
       if (!sectionSquareCentre(section, row, lane, centre)) continue;
       char text[8];
       snprintf(text, sizeof text, "%+d", value);
-      drawDigits(c, centre, text, block, value < 0 ? Colour{110, 20, 10} : Colour{10, 30, 110});
+      drawDigits(c, centre, text, block, value < 0 ? Colour{110, 30, 24} : Colour{56, 64, 150});
     }
 }
 

@@ -143,10 +143,12 @@ Canvas paintScorecardPicture(int size) {
   frame(c, 560, 500, podiumRight, podiumBottom, line);
 
   // Team table: a column per team under its jersey colour, a row per member
-  // and the team totals at the foot.
+  // (each cell carries its rider's number small in its corner) and the team
+  // totals on a shaded foot row. It starts right of the finish list, whose
+  // total column reaches x = 422.
   const double tableLeft = 442.5, tableRight = 1006.5, tableTop = 950.0, totalTop = 950 + 4 * 74.25;
   const double tableBottom = 1316;
-  box(c, tableLeft - 60, 880, tableRight, tableTop, BAND);
+  box(c, tableLeft, 880, tableRight, tableTop, BAND);
   for (int team = 0; team < 4; team++) {
     Point cell = teamTableCell(team, 0);
     box(c, cell.x - 52, 892, cell.x + 52, 938, TEAM_COLOURS[team]);
@@ -158,19 +160,14 @@ Canvas paintScorecardPicture(int size) {
       drawDigits(c, Point{at.x - 50, at.y - 24}, text, 1, Colour{130, 130, 140});
     }
   }
-  box(c, tableLeft - 60, totalTop, tableRight, tableBottom, BAND);
-  cupSign(c, Point{tableLeft - 30, (totalTop + tableBottom) / 2}, 46);
-  for (int member = 0; member < 4; member++) {
-    char text[4];
-    snprintf(text, sizeof text, "%d", member + 1);
-    drawDigits(c, Point{tableLeft - 30, tableTop + 74.25 * member + 37}, text, 3, INK);
-  }
+  box(c, tableLeft, totalTop, tableRight, tableBottom, BAND);
   for (int team = 0; team <= 4; team++)
     drawLine(c, Point{tableLeft + 141 * team, 880}, Point{tableLeft + 141 * team, tableBottom}, line, INK);
-  drawLine(c, Point{tableLeft - 60, 880}, Point{tableLeft - 60, tableBottom}, line, INK);
   for (int member = 0; member <= 4; member++)
-    drawLine(c, Point{tableLeft - 60, tableTop + 74.25 * member}, Point{tableRight, tableTop + 74.25 * member},
+    drawLine(c, Point{tableLeft, tableTop + 74.25 * member}, Point{tableRight, tableTop + 74.25 * member},
              member == 4 ? line : 1.5, INK);
-  frame(c, tableLeft - 60, 880, tableRight, tableBottom, line);
+  frame(c, tableLeft, 880, tableRight, tableBottom, line);
+  // The cup of the totals, beside the foot row.
+  cupSign(c, Point{(tableRight + 1054) / 2 - 4, (totalTop + tableBottom) / 2}, 34);
   return c;
 }

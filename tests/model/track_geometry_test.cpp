@@ -139,4 +139,57 @@ TEST_F(TrackGeometryTest, PositionOffTheRoadKeepsThePreviousPoint) {
   EXPECT_EQ(q.x, 12);
 }
 
+
+// Pieces without extent, curves that do not turn and lanes without a real
+// square give finite points, headings and animation steps, never NaN.
+TEST_F(TrackGeometryTest, DegeneratePiecesGiveFiniteResults) {
+  auto finite = [](BoardPoint p, int rider) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(riders[rider].heading);
+  };
+  // A straight of no length and one of no width.
+  BoardQuad flat(4, 4, 0, 3, 10, 10, 10, 10, 40, 10, 40, 10, 1);
+  EXPECT_TRUE(finite(quadPositionToBoard(flat, 4, 1, 2), 2));
+  BoardQuad thin(0, 3, 2, 2, 10, 10, 80, 10, 80, 10, 10, 10, 1);
+  EXPECT_TRUE(finite(quadPositionToBoard(thin, 1.5f, 2, 2), 2));
+  // All corners on one point: no across-lane direction at all.
+  BoardQuad dot(0, 1, 0, 1, 5, 5, 5, 5, 5, 5, 5, 5, 1);
+  EXPECT_TRUE(finite(quadPositionToBoard(dot, 0.5f, 0.5f, 2), 2));
+  // The across-lane vector exactly along +y: acos at its limit, heading 0
+  // or pi, never NaN.
+  BoardQuad down(0, 1, 0, 1, 0, 0, 0, 50, 30, 50, 30, 0, 1);
+  quadPositionToBoard(down, 0.5f, 0.5f, 2);
+  EXPECT_TRUE(std::isfinite(riders[2].heading));
+  // A curve that does not turn, and one without row extent.
+  BoardArc still(0, 2, 0, 2, 100, 100, 50, 80, 50, 80, 1.0f, 1.0f, 0);
+  EXPECT_TRUE(finite(arcPositionToBoard(still, 1, 1, 3), 3));
+  BoardArc instant(2, 2, 0, 2, 100, 100, 50, 80, 50, 80, 0, 1.0f, 0);
+  EXPECT_TRUE(finite(arcPositionToBoard(instant, 2, 1, 3), 3));
+  BoardArc narrow(0, 2, 1, 1, 100, 100, 50, 80, 50, 80, 0, 1.0f, 0);
+  EXPECT_TRUE(finite(arcPositionToBoard(narrow, 1, 1, 3), 3));
+
+  // Laid on the track, the active rider's animation step stays a usable
+  // positive number on each of them.
+  trackQuadCount = trackArcCount = 0;
+  trackQuads[trackQuadCount++] = BoardQuad(0.5f, 0.5f, 0, 3, 10, 10, 10, 10, 40, 10, 40, 10, 1);
+  trackArcs[trackArcCount++] = BoardArc(1, 3, 0, 3, 100, 100, 50, 80, 50, 80, 1.0f, 1.0f, 0);
+  activeRider = 5;
+  for (float row : {0.5f, 2.0f}) {
+    animRowStep = -1;
+    EXPECT_TRUE(finite(positionToBoard(row, 1, 5), 5)) << row;
+    EXPECT_TRUE(std::isfinite(animRowStep)) << row;
+    EXPECT_GT(animRowStep, 0) << row;
+  }
+  activeRider = -1;
+}
+
+TEST_F(TrackGeometryTest, ALaneWithoutRealSquaresOnACurveKeepsItsRow) {
+  // Section 3's hairpin after the summit holds no real square in lane 2
+  // between the pass-through cells; the centre of such a cell is its row.
+  for (int row = 0; row < TRACK_ROWS; row++) trackSquareValue[row][20] = SQUARE_PASS_THROUGH;
+  BoardArc arc(10.5f, 12.5f, 19.5f, 20.5f, 0, 0, 50, 80, 50, 80, 0, 1.0f, 0);
+  EXPECT_DOUBLE_EQ(arcSquareCentreRow(arc, 11, 20), 11);
+  BoardPoint p = arcSquareToBoard(arc, 11, 20, 4);
+  EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+}
+
 }  // namespace

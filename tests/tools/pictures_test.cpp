@@ -1,0 +1,351 @@
+// The picture generator and the JPEG loader together: the game's pictures as
+// the generator draws them, written and read back the way the game reads
+// them, and the loader's refusal of pictures that are not what they must be.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "board_picture.h"
+#include "canvas.h"
+#include "model/board_sections.h"
+#include "picture_writer.h"
+#include "render/jpeg_loader.h"
+#include "rider_pictures.h"
+#include "scorecard_picture.h"
+
+namespace {
+
+const Colour START_GRID_FILL = {214, 214, 218};
+
+std::vector<uint8_t> readFile(const std::string& path) {
+  std::vector<uint8_t> bytes;
+  FILE* f = fopen(path.c_str(), "rb");
+  if (!f) return bytes;
+  int c;
+  while ((c = fgetc(f)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
+  fclose(f);
+  return bytes;
+}
+
+void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+  FILE* f = fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  fwrite(bytes.data(), 1, bytes.size(), f);
+  fclose(f);
+}
+
+bool sameColour(Colour a, Colour b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
+
+class Pictures : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    initBoardSections();
+    board = new Canvas(paintBoardPicture(1, false));
+  }
+  static void TearDownTestSuite() {
+    delete board;
+    board = nullptr;
+  }
+  void SetUp() override {
+    char pattern[] = "/tmp/corvalis_pictures_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder = pattern;
+  }
+  void TearDown() override {
+    for (const std::string& name : written) std::remove((folder + "/" + name).c_str());
+    rmdir(folder.c_str());
+  }
+  std::string path(const std::string& name) {
+    written.push_back(name);
+    return folder + "/" + name;
+  }
+  // Writes a canvas as the generator does and returns the file's path.
+  std::string writeCanvas(const std::string& name, const Canvas& canvas, int quality = 90) {
+    std::string p = path(name);
+    EXPECT_TRUE(writeJpegPicture(p.c_str(), canvas.pixels.data(), canvas.width, canvas.height, quality));
+    return p;
+  }
+
+  static Canvas* board;
+  std::string folder;
+  std::vector<std::string> written;
+};
+
+Canvas* Pictures::board = nullptr;
+
+// The fill a square of the board should show: the start grid's grey where a
+// start section lies, its terrain's colour elsewhere.
+Colour expectedFill(int section, int row, int lane) {
+  if (section == 0 || section == 6 || (section == 5 && row >= 11) || (section == 8 && row >= 17) ||
+      (section == 3 && row >= 11 && lane >= 4))
+    return START_GRID_FILL;
+  return squareColour(sectionTerrain[section][row][lane], sectionSquareValue[section][row][lane]);
+}
+
+TEST_F(Pictures, EverySquareShowsItsTerrainAroundItsCentre) {
+  ASSERT_EQ(board->width, BOARD_PICTURE_WIDTH);
+  ASSERT_EQ(board->height, BOARD_PICTURE_HEIGHT);
+  int squares = 0;
+  for (int s = 0; s < SECTION_COUNT; s++)
+    for (int row = 0; row < sectionRowCount[s]; row++)
+      for (int lane = 0; lane < SECTION_LANES; lane++) {
+        int value = sectionSquareValue[s][row][lane];
+        if (value == SQUARE_NONE || value == SQUARE_PASS_THROUGH) continue;
+        Point centre;
+        ASSERT_TRUE(sectionSquareCentre(s, row, lane, centre));
+        int px = static_cast<int>(centre.x * board->width / BOARD_UNITS[0]);
+        int py = static_cast<int>(centre.y * board->height / BOARD_UNITS[1]);
+        // The modifier is written on the centre and cobbles carry stones, so
+        // most, not all, of the pixels around it show the fill.
+        Colour fill = expectedFill(s, row, lane);
+        int matching = 0;
+        for (int dy = -4; dy <= 4; dy++)
+          for (int dx = -4; dx <= 4; dx++) matching += sameColour(pixelAt(*board, px + dx, py + dy), fill);
+        EXPECT_GE(matching, 25) << "section " << s << " row " << row << " lane " << lane;
+        squares++;
+      }
+  EXPECT_GT(squares, 500);
+}
+
+TEST_F(Pictures, TerrainsAndSlopesHaveTheirOwnColours) {
+  Colour flat = squareColour(TERRAIN_FLAT, 0), cobbles = squareColour(TERRAIN_COBBLES, -2);
+  Colour climb = squareColour(TERRAIN_CLIMB, -3), descent = squareColour(TERRAIN_DESCENT, 3);
+  const Colour all[4] = {flat, cobbles, climb, descent};
+  for (int i = 0; i < 4; i++)
+    for (int j = i + 1; j < 4; j++) EXPECT_FALSE(sameColour(all[i], all[j])) << i << " " << j;
+  EXPECT_FALSE(sameColour(squareColour(TERRAIN_CLIMB, -1), squareColour(TERRAIN_CLIMB, -6)));
+  EXPECT_FALSE(sameColour(squareColour(TERRAIN_DESCENT, 1), squareColour(TERRAIN_DESCENT, 5)));
+  // Steeper climbs are darker.
+  Colour gentle = squareColour(TERRAIN_CLIMB, -1), steep = squareColour(TERRAIN_CLIMB, -6);
+  EXPECT_GT(gentle.r + gentle.g + gentle.b, steep.r + steep.g + steep.b);
+}
+
+// The course previews merge section maps by the red byte alone, so no pixel
+// of the board may be (nearly) without red, before or after JPEG coding.
+TEST_F(Pictures, NoBoardPixelIsWithoutRed) {
+  int lowest = 255;
+  for (size_t i = 0; i < board->pixels.size(); i += 3) lowest = std::min<int>(lowest, board->pixels[i]);
+  EXPECT_GE(lowest, 24);
+  std::string p = writeCanvas("board.dat", *board);
+  std::vector<uint8_t> decoded(static_cast<size_t>(BOARD_PICTURE_WIDTH) * BOARD_PICTURE_HEIGHT * 3);
+  ASSERT_EQ(loadJpegTexture(p.c_str(), decoded.data(), 0, BOARD_PICTURE_WIDTH, BOARD_PICTURE_HEIGHT), 1);
+  lowest = 255;
+  for (size_t i = 0; i < decoded.size(); i += 3) lowest = std::min<int>(lowest, decoded[i]);
+  EXPECT_GE(lowest, 16);
+}
+
+TEST_F(Pictures, TheBoardComesBackMirroredRowByRow) {
+  std::string p = writeCanvas("board.dat", *board);
+  const int w = BOARD_PICTURE_WIDTH, h = BOARD_PICTURE_HEIGHT;
+  std::vector<uint8_t> decoded(static_cast<size_t>(w) * h * 3);
+  ASSERT_EQ(loadJpegTexture(p.c_str(), decoded.data(), 0, w, h), 1);
+  double total = 0;
+  long far = 0;
+  for (int y = 0; y < h; y++)
+    for (int x = 0; x < w; x++)
+      for (int c = 0; c < 3; c++) {
+        int drawn = board->pixels[(static_cast<size_t>(y) * w + x) * 3 + c];
+        int read = decoded[(static_cast<size_t>(y) * w + (w - 1 - x)) * 3 + c];
+        total += abs(drawn - read);
+        far += abs(drawn - read) > 40;
+      }
+  EXPECT_LT(total / (w * h * 3.0), 4.0);
+  EXPECT_LT(far, w * h * 3 / 200);
+}
+
+TEST_F(Pictures, RiderFiguresStandOnTheColourKey) {
+  for (int figure = 0; figure < RIDER_FIGURE_COUNT; figure++) {
+    SCOPED_TRACE(figure);
+    Canvas rider = paintRiderPicture(figure);
+    ASSERT_EQ(rider.width, RIDER_PICTURE_SIZE);
+    EXPECT_TRUE(sameColour(pixelAt(rider, 0, 0), RIDER_KEY_COLOUR));
+    Colour jersey = riderJerseyColour(figure);
+    // The jersey itself is far from the key.
+    EXPECT_FALSE(jersey.r >= COLOUR_KEY_MIN_RED_GREEN && jersey.g >= COLOUR_KEY_MIN_RED_GREEN &&
+                 jersey.b <= COLOUR_KEY_MAX_BLUE);
+    std::string p = writeCanvas("cyclist" + std::to_string(figure) + ".dat", rider, 95);
+    std::vector<uint8_t> rgba(RIDER_PICTURE_SIZE * RIDER_PICTURE_SIZE * 4, 0x5a);
+    ASSERT_EQ(loadJpegTexture(p.c_str(), rgba.data(), 1, RIDER_PICTURE_SIZE, RIDER_PICTURE_SIZE), 1);
+    int clear = 0, solid = 0, jerseyLike = 0;
+    for (int i = 0; i < RIDER_PICTURE_SIZE * RIDER_PICTURE_SIZE; i++) {
+      const uint8_t* px = &rgba[i * 4];
+      if (px[3] == 0) {
+        EXPECT_EQ(px[0] + px[1] + px[2], 0);
+        clear++;
+      } else {
+        EXPECT_EQ(px[3], 255);
+        solid++;
+        jerseyLike += abs(px[0] - jersey.r) + abs(px[1] - jersey.g) + abs(px[2] - jersey.b) < 40;
+      }
+    }
+    EXPECT_GT(clear, 2000);  // the background is keyed out
+    EXPECT_GT(solid, 300);   // the figure is not
+    EXPECT_GT(jerseyLike, 40);
+    EXPECT_EQ(rgba[3], 0);   // a corner
+  }
+}
+
+TEST_F(Pictures, ScoreSheetBoxesSitWhereTheNumbersAreWritten) {
+  Canvas sheet = paintScorecardPicture(SCORECARD_PICTURE_SIZE);
+  ASSERT_EQ(sheet.width, SCORECARD_PICTURE_SIZE);
+  // Around each cell's centre the sheet is light and free of lines, so the
+  // number written there can be read.
+  auto paperAt = [&sheet](Point cell) {
+    int x = static_cast<int>(cell.x * sheet.width / SCORECARD_UNITS_X);
+    int y = static_cast<int>(cell.y * sheet.height / SCORECARD_UNITS_Y);
+    for (int dy = -4; dy <= 4; dy++)
+      for (int dx = -6; dx <= 6; dx++) {
+        Colour c = pixelAt(sheet, x + dx, y + dy);
+        if (std::min({c.r, c.g, c.b}) < 200) return false;
+      }
+    return true;
+  };
+  for (int place = 0; place < 16; place++) {
+    EXPECT_TRUE(paperAt(finishFigureCell(place))) << place;
+    EXPECT_TRUE(paperAt(finishSprintPointsCell(place))) << place;
+    EXPECT_TRUE(paperAt(finishTotalCell(place))) << place;
+  }
+  for (int sprint = 0; sprint < 3; sprint++)
+    for (int place = 0; place < 3; place++) EXPECT_TRUE(paperAt(sprintPodiumCell(sprint, place)));
+  for (int team = 0; team < 4; team++) {
+    for (int member = 0; member < 4; member++) EXPECT_TRUE(paperAt(teamTableCell(team, member)));
+    EXPECT_TRUE(paperAt(teamTotalCell(team)));
+  }
+  std::string p = writeCanvas("scorecard.dat", sheet);
+  std::vector<uint8_t> rgb(SCORECARD_PICTURE_SIZE * SCORECARD_PICTURE_SIZE * 3);
+  EXPECT_EQ(loadJpegTexture(p.c_str(), rgb.data(), 0, SCORECARD_PICTURE_SIZE, SCORECARD_PICTURE_SIZE), 1);
+}
+
+TEST_F(Pictures, TheSamePixelsGiveTheSameFile) {
+  std::string a = writeCanvas("a.dat", *board), b = writeCanvas("b.dat", *board);
+  std::vector<uint8_t> first = readFile(a), second = readFile(b);
+  EXPECT_GT(first.size(), 10000u);
+  EXPECT_EQ(first, second);
+}
+
+// ---- Pictures the loader refuses ---------------------------------------------
+
+// A one-component (grey) JPEG picture, which the game cannot use.
+void writeGreyJpeg(const std::string& path, int width, int height) {
+  FILE* f = fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  jpeg_compress_struct encoder;
+  jpeg_error_mgr errors;
+  encoder.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&encoder);
+  jpeg_stdio_dest(&encoder, f);
+  encoder.image_width = width;
+  encoder.image_height = height;
+  encoder.input_components = 1;
+  encoder.in_color_space = JCS_GRAYSCALE;
+  jpeg_set_defaults(&encoder);
+  jpeg_start_compress(&encoder, TRUE);
+  std::vector<uint8_t> row(width, 128);
+  while (encoder.next_scanline < encoder.image_height) {
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&encoder, &r, 1);
+  }
+  jpeg_finish_compress(&encoder);
+  jpeg_destroy_compress(&encoder);
+  fclose(f);
+}
+
+class Refusals : public Pictures {
+ protected:
+  // Loads a file as the board and expects a refusal that leaves the
+  // destination as it was and names the file on the error stream.
+  void expectRefused(const std::string& file) {
+    std::vector<uint8_t> destination(static_cast<size_t>(BOARD_PICTURE_WIDTH) * BOARD_PICTURE_HEIGHT * 3, 0x5a);
+    testing::internal::CaptureStderr();
+    int result = loadJpegTexture(file.c_str(), destination.data(), 0, BOARD_PICTURE_WIDTH, BOARD_PICTURE_HEIGHT);
+    std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(result, 0) << file;
+    EXPECT_NE(errors.find("can't open " + file + "\n"), std::string::npos) << errors;
+    size_t changed = 0;
+    for (uint8_t b : destination) changed += b != 0x5a;
+    EXPECT_EQ(changed, 0u);
+  }
+  std::vector<uint8_t> goodBoard() { return readFile(writeCanvas("good.dat", *board)); }
+};
+
+TEST_F(Refusals, MissingFile) { expectRefused(folder + "/nothing.dat"); }
+
+TEST_F(Refusals, NotAPicture) {
+  std::string p = path("text.dat");
+  writeFile(p, std::vector<uint8_t>(4000, 'x'));
+  expectRefused(p);
+  std::string empty = path("empty.dat");
+  writeFile(empty, {});
+  expectRefused(empty);
+}
+
+TEST_F(Refusals, WrongSize) {
+  // A rider picture where the board belongs, and a board one pixel short.
+  expectRefused(writeCanvas("small.dat", paintRiderPicture(0)));
+  Canvas narrow = makeCanvas(BOARD_PICTURE_WIDTH - 1, BOARD_PICTURE_HEIGHT, 1, 1, Colour{100, 100, 100});
+  expectRefused(writeCanvas("narrow.dat", narrow));
+  // The right board read as a rider picture does not overrun the buffer.
+  std::string p = writeCanvas("board.dat", *board);
+  std::vector<uint8_t> rider(RIDER_PICTURE_SIZE * RIDER_PICTURE_SIZE * 4, 0x5a);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(loadJpegTexture(p.c_str(), rider.data(), 1, RIDER_PICTURE_SIZE, RIDER_PICTURE_SIZE), 0);
+  testing::internal::GetCapturedStderr();
+}
+
+TEST_F(Refusals, GreyPicture) {
+  std::string p = path("grey.dat");
+  writeGreyJpeg(p, BOARD_PICTURE_WIDTH, BOARD_PICTURE_HEIGHT);
+  expectRefused(p);
+}
+
+TEST_F(Refusals, TruncatedPicture) {
+  std::vector<uint8_t> bytes = goodBoard();
+  for (size_t keep : {bytes.size() / 2, bytes.size() - 2, static_cast<size_t>(200)}) {
+    std::string p = path("cut" + std::to_string(keep) + ".dat");
+    writeFile(p, std::vector<uint8_t>(bytes.begin(), bytes.begin() + keep));
+    expectRefused(p);
+  }
+}
+
+TEST_F(Refusals, CorruptPicture) {
+  std::vector<uint8_t> bytes = goodBoard();
+  // Scramble a stretch of the compressed data in the middle of the picture.
+  std::vector<uint8_t> scrambled = bytes;
+  unsigned seed = 7;
+  for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 400; i++) {
+    seed = seed * 1103515245u + 12345u;
+    scrambled[i] = static_cast<uint8_t>(seed >> 16);
+  }
+  std::string p = path("scrambled.dat");
+  writeFile(p, scrambled);
+  expectRefused(p);
+  // A damaged header.
+  std::vector<uint8_t> header = bytes;
+  for (size_t i = 20; i < 120; i++) header[i] = 0xff;
+  std::string q = path("header.dat");
+  writeFile(q, header);
+  expectRefused(q);
+}
+
+// The build runs the generator into the build folder, where the game and
+// these tests start.
+TEST(BuiltPictures, TheSixFilesAreThereAndLoad) {
+  std::vector<uint8_t> rgb(static_cast<size_t>(BOARD_PICTURE_WIDTH) * BOARD_PICTURE_HEIGHT * 3);
+  EXPECT_EQ(loadJpegTexture("board.dat", rgb.data(), 0, BOARD_PICTURE_WIDTH, BOARD_PICTURE_HEIGHT), 1);
+  std::vector<uint8_t> rgba(RIDER_PICTURE_SIZE * RIDER_PICTURE_SIZE * 4);
+  for (int figure = 0; figure < RIDER_FIGURE_COUNT; figure++) {
+    std::string name = "cyclist" + std::to_string(figure) + ".dat";
+    EXPECT_EQ(loadJpegTexture(name.c_str(), rgba.data(), 1, RIDER_PICTURE_SIZE, RIDER_PICTURE_SIZE), 1) << name;
+  }
+  std::vector<uint8_t> sheet(SCORECARD_PICTURE_SIZE * SCORECARD_PICTURE_SIZE * 3);
+  EXPECT_EQ(loadJpegTexture("scorecard.dat", sheet.data(), 0, SCORECARD_PICTURE_SIZE, SCORECARD_PICTURE_SIZE), 1);
+}
+
+}  // namespace
