@@ -52,13 +52,13 @@ BoardPoint exactPoint(const BoardArc& a, double row, double lane) {
 }
 
 // Board points all over a section's road.
-std::vector<BoardPoint> roadPoints(int s) {
+std::vector<BoardPoint> roadPoints(int s, int along = 40, int across = 8) {
   std::vector<BoardPoint> points;
-  auto sample = [&points](const auto& piece) {
-    for (int i = 0; i <= 40; i++)
-      for (int j = 0; j <= 8; j++)
-        points.push_back(exactPoint(piece, piece.rowFrom + (piece.rowTo - piece.rowFrom) * i / 40.0,
-                                    piece.laneFrom + (piece.laneTo - piece.laneFrom) * j / 8.0));
+  auto sample = [&](const auto& piece) {
+    for (int i = 0; i <= along; i++)
+      for (int j = 0; j <= across; j++)
+        points.push_back(exactPoint(piece, piece.rowFrom + (piece.rowTo - piece.rowFrom) * i / along,
+                                    piece.laneFrom + (piece.laneTo - piece.laneFrom) * j / across));
   };
   for (int q = 0; q < sectionQuadCount[s]; q++) sample(sectionQuads[s][q]);
   for (int a = 0; a < sectionArcCount[s]; a++) sample(sectionArcs[s][a]);
@@ -145,7 +145,7 @@ TEST_F(BoardPiecesTest, RoadsOfDifferentSectionsOnlyMeetWhereTheyShareSquares) {
     return false;
   };
   std::vector<std::vector<BoardPoint>> roads;
-  for (int s = 0; s < SECTION_COUNT; s++) roads.push_back(roadPoints(s));
+  for (int s = 0; s < SECTION_COUNT; s++) roads.push_back(roadPoints(s, 24, 4));
   for (int a = 0; a < SECTION_COUNT; a++)
     for (int b = a + 1; b < SECTION_COUNT; b++) {
       if (mayShare(a, b)) continue;

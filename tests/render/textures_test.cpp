@@ -3,11 +3,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include <GL/gl.h>
 
+#include "model/board_sections.h"
+#include "model/track_geometry.h"
+#include "render/section_maps.h"
 #include "render/textures.h"
 #include "render/window_harness.h"
 
@@ -82,6 +87,71 @@ TEST_F(Textures, MissingBoardOrRiderPictureFailsMissingScorecardDoesNot) {
   ASSERT_EQ(chdir(scratch.c_str()), 0);
   EXPECT_EQ(loadGameTextures(), 1);  // no scorecard: a plain sheet
   EXPECT_EQ(textureWidth(TEXTURE_SCORECARD), 512);
+}
+
+
+// Where a square's centre lies on the board, from the section's own pieces
+// (the first covering piece; on a curve the real squares of a lane share it
+// evenly).
+bool squareCentre(int s, int row, int lane, double& x, double& y) {
+  for (int q = 0; q < sectionQuadCount[s]; q++) {
+    const BoardQuad& p = sectionQuads[s][q];
+    if (row < p.rowFrom || row > p.rowTo || lane < p.laneFrom || lane > p.laneTo) continue;
+    double t = (row - p.rowFrom) / (p.rowTo - p.rowFrom), u = (lane - p.laneFrom) / (p.laneTo - p.laneFrom);
+    const float(*c)[2] = p.corners;
+    double ax = c[0][0] + (c[1][0] - c[0][0]) * t, ay = c[0][1] + (c[1][1] - c[0][1]) * t;
+    double bx = c[3][0] + (c[2][0] - c[3][0]) * t, by = c[3][1] + (c[2][1] - c[3][1]) * t;
+    x = ax + (bx - ax) * u;
+    y = ay + (by - ay) * u;
+    return true;
+  }
+  for (int a = 0; a < sectionArcCount[s]; a++) {
+    const BoardArc& p = sectionArcs[s][a];
+    if (row < p.rowFrom || row > p.rowTo || lane < p.laneFrom || lane > p.laneTo) continue;
+    int before = 0, all = 0;
+    for (int i = static_cast<int>(std::ceil(p.rowFrom)); i <= static_cast<int>(p.rowTo); i++) {
+      int v = sectionSquareValue[s][i][lane];
+      if (v == SQUARE_NONE || v == SQUARE_PASS_THROUGH) continue;
+      all++;
+      before += i <= row;
+    }
+    double at = all ? p.rowFrom + (2.0 * before - 1) / (2.0 * all) * (p.rowTo - p.rowFrom) : row;
+    double u = (lane - p.laneFrom) / (p.laneTo - p.laneFrom);
+    double angle = p.angleFrom + (p.angleTo - p.angleFrom) * (at - p.rowFrom) / (p.rowTo - p.rowFrom);
+    x = p.centreX + cos(angle) * (p.radiusXFrom + (p.radiusXTo - p.radiusXFrom) * u);
+    y = p.centreY + sin(angle) * (p.radiusYFrom + (p.radiusYTo - p.radiusYFrom) * u);
+    return true;
+  }
+  return false;
+}
+
+// The section map of a section shows every one of its squares at full
+// brightness: its arcs, its outlined straights and its outline polygons
+// together cover the whole section.
+TEST(BoardSectionMaps, EverySquareShowsInItsSectionMap) {
+  initBoardSections();
+  fillSineTables();
+  std::vector<uint8_t> image(BOARD_IMAGE_BYTES);
+  int dimmed = 0, squares = 0;
+  for (int s = 0; s < SECTION_COUNT; s++) {
+    std::fill(image.begin(), image.end(), 200);
+    dimOutsideSection(image.data(), s);
+    for (int row = 0; row < sectionRowCount[s]; row++)
+      for (int lane = 0; lane < SECTION_LANES; lane++) {
+        int value = sectionSquareValue[s][row][lane];
+        if (value == SQUARE_NONE || value == SQUARE_PASS_THROUGH) continue;
+        double x, y;
+        ASSERT_TRUE(squareCentre(s, row, lane, x, y));
+        int column = MASK_WIDTH - 1 - static_cast<int>(x * MASK_WIDTH / BOARD_UNITS[0]);
+        int line = static_cast<int>(y * MASK_HEIGHT / BOARD_UNITS[1]);
+        squares++;
+        if (image[(static_cast<size_t>(line) * MASK_WIDTH + column) * 3] == 200) continue;
+        dimmed++;
+        ADD_FAILURE() << "section " << s << " row " << row << " lane " << lane;
+      }
+  }
+  EXPECT_EQ(dimmed, 0);
+  EXPECT_GT(squares, 500);
 }
 
 }  // namespace

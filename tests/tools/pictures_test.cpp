@@ -316,16 +316,20 @@ TEST_F(Refusals, TruncatedPicture) {
 
 TEST_F(Refusals, CorruptPicture) {
   std::vector<uint8_t> bytes = goodBoard();
-  // Scramble a stretch of the compressed data in the middle of the picture.
-  std::vector<uint8_t> scrambled = bytes;
-  unsigned seed = 7;
-  for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 400; i++) {
-    seed = seed * 1103515245u + 12345u;
-    scrambled[i] = static_cast<uint8_t>(seed >> 16);
-  }
-  std::string p = path("scrambled.dat");
-  writeFile(p, scrambled);
+  // A stray marker in the middle of the compressed data: the library warns
+  // that the data segment ends early and would fill the rest with grey.
+  std::vector<uint8_t> marked = bytes;
+  marked[bytes.size() / 2] = 0xff;
+  marked[bytes.size() / 2 + 1] = 0xd5;
+  std::string p = path("marked.dat");
+  writeFile(p, marked);
   expectRefused(p);
+  // Compressed data overwritten with bytes that no Huffman table decodes.
+  std::vector<uint8_t> scrambled = bytes;
+  for (size_t i = bytes.size() / 3; i < bytes.size() / 3 + 600; i++) scrambled[i] = 0xfe;
+  std::string r = path("scrambled.dat");
+  writeFile(r, scrambled);
+  expectRefused(r);
   // A damaged header.
   std::vector<uint8_t> header = bytes;
   for (size_t i = 20; i < 120; i++) header[i] = 0xff;
