@@ -198,11 +198,12 @@ void paintCountry(Canvas& c) {
     fillEllipse(c, Point{x, y}, r, r, Colour{64, 118, 58});
     fillEllipse(c, Point{x - r * 0.3, y - r * 0.3}, r * 0.45, r * 0.45, Colour{92, 150, 76});
   }
-  // Houses of the two start villages.
+  // Houses of the two start villages: below the start straight at the top,
+  // between the summit and the lake road, and along the foot of Start 2.
   for (int i = 0; i < 24; i++) {
     bool north = i < 12;
-    double x = north ? 640 + (i % 12) * 42 + scatterUnit(i + 3000) * 10 : 560 + (i % 12) * 52;
-    double y = north ? 250 + scatterUnit(i + 3100) * 30 : 1128 + scatterUnit(i + 3200) * 8;
+    double x = north ? 880 + (i % 6) * 62 + scatterUnit(i + 3000) * 14 : 560 + (i % 12) * 52;
+    double y = north ? 262 + (i % 12 / 6) * 46 + scatterUnit(i + 3100) * 16 : 1128 + scatterUnit(i + 3200) * 8;
     if (!north && y + 22 > BOARD_HEIGHT) y = BOARD_HEIGHT - 24;
     Colour roof = i % 3 ? Colour{170, 70, 50} : Colour{140, 80, 60};
     fillPolygon(c, {{x, y}, {x + 30, y}, {x + 30, y + 20}, {x, y + 20}}, Colour{226, 214, 190});
