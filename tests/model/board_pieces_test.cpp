@@ -130,7 +130,7 @@ TEST_F(BoardPiecesTest, PiecesHaveExtentAndStayOnTheBoard) {
   }
 }
 
-// Two different roads never share board area, except where the spec puts
+// Two different roads never share board area, except where the board puts
 // two sections on the same squares.
 TEST_F(BoardPiecesTest, RoadsOfDifferentSectionsOnlyMeetWhereTheyShareSquares) {
   // Sections that may lie on each other: the start sections under the ends

@@ -49,6 +49,19 @@ class Textures : public WindowTest {
     std::fclose(out);
   }
 
+  // The texels of level 0 of a texture, RGB.
+  static std::vector<uint8_t> textureTexels(int index) {
+    glBindTexture(GL_TEXTURE_2D, textureIds[index]);
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<uint8_t> texels(static_cast<size_t>(width) * height * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, texels.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return texels;
+  }
+
   static int textureWidth(int index) {
     glBindTexture(GL_TEXTURE_2D, textureIds[index]);
     GLint width = 0;
@@ -87,6 +100,30 @@ TEST_F(Textures, MissingBoardOrRiderPictureFailsMissingScorecardDoesNot) {
   ASSERT_EQ(chdir(scratch.c_str()), 0);
   EXPECT_EQ(loadGameTextures(), 1);  // no scorecard: a plain sheet
   EXPECT_EQ(textureWidth(TEXTURE_SCORECARD), 512);
+  std::vector<uint8_t> plain = textureTexels(TEXTURE_SCORECARD);
+  ASSERT_EQ(plain.size(), 512u * 512 * 3);
+  for (uint8_t texel : plain) ASSERT_EQ(texel, 255);
+
+  // A damaged scorecard picture gives the same plain sheet, not half a picture.
+  ASSERT_EQ(chdir(home.c_str()), 0);
+  copyPicture("scorecard.dat");
+  std::FILE* cut = std::fopen((scratch + "/scorecard.dat").c_str(), "r+b");
+  ASSERT_NE(cut, nullptr);
+  std::fseek(cut, 0, SEEK_END);
+  long size = std::ftell(cut);
+  std::fclose(cut);
+  ASSERT_EQ(truncate((scratch + "/scorecard.dat").c_str(), size / 2), 0);
+  ASSERT_EQ(chdir(scratch.c_str()), 0);
+  EXPECT_EQ(loadGameTextures(), 1);
+  EXPECT_EQ(textureTexels(TEXTURE_SCORECARD), plain);
+}
+
+TEST_F(Textures, TheGeneratedScorecardIsNotThePlainSheet) {
+  ASSERT_EQ(loadGameTextures(), 1);
+  std::vector<uint8_t> sheet = textureTexels(TEXTURE_SCORECARD);
+  size_t notWhite = 0;
+  for (uint8_t texel : sheet) notWhite += texel < 200;
+  EXPECT_GT(notWhite, sheet.size() / 50);
 }
 
 
