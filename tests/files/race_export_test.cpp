@@ -14,18 +14,9 @@
 #include "rules/standings.h"
 #include "support/race_driver.h"
 #include "texts/language_texts.h"
+#include "support/file_bytes.h"
 
 namespace {
-
-std::string readText(const std::string& path) {
-  std::string text;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file) return text;
-  int c;
-  while ((c = fgetc(file)) != EOF) text += static_cast<char>(c);
-  fclose(file);
-  return text;
-}
 
 std::vector<std::string> splitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -92,7 +83,7 @@ TEST_F(RaceExportTest, FinishedRacesAreStoredAndExported) {
     currentScreen = SCREEN_STAGE_STANDINGS;
     writeStandingsFile();
     ASSERT_EQ(standingsStatus, STANDINGS_WRITTEN);
-    std::vector<std::string> lines = splitLines(readText("standings.csv"));
+    std::vector<std::string> lines = splitLines(readWholeFile("standings.csv"));
     ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(lines[0], "Result stage 1");
     for (int n = 1; n <= 16; n++) {
@@ -116,7 +107,7 @@ TEST_F(RaceExportTest, FinishedRacesAreStoredAndExported) {
     EXPECT_EQ(memcmp(stageRecords[0].results, raceResults, sizeof raceResults), 0);
     writeStandingsFile();
     ASSERT_EQ(standingsStatus, STANDINGS_WRITTEN);
-    lines = splitLines(readText("race.csv"));
+    lines = splitLines(readWholeFile("race.csv"));
     ASSERT_EQ(lines.size(), 13u + 19u);
     EXPECT_EQ(lines[0], "General classification after stage 1");
     GeneralScore general;

@@ -16,21 +16,12 @@
 #include "model/track.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
+#include "support/file_bytes.h"
 
 namespace {
 
 int redraws = 0;
 void countRedraw() { redraws++; }
-
-std::string readText(const std::string& path) {
-  std::string text;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file) return text;
-  int c;
-  while ((c = fgetc(file)) != EOF) text += static_cast<char>(c);
-  fclose(file);
-  return text;
-}
 
 // Lines as they stand in the file, each ending with a line feed.
 std::string lines(const std::vector<std::string>& all) {
@@ -194,7 +185,7 @@ TEST_F(StandingsExportTest, FinishedSingleStageWithADisqualifiedRider) {
   writeStandingsFile();
   EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
   EXPECT_EQ(redraws, 1);
-  expectSameLines(readText("standings.csv"), lines({
+  expectSameLines(readWholeFile("standings.csv"), lines({
       "Result stage 1",
       kHeader,
       "1;23;50;15;65;;1 = 10 ptn.;23;52;;",
@@ -244,7 +235,7 @@ TEST_F(StandingsExportTest, RunningSingleStageLeavesUnfinishedRidersOpen) {
       "16;;8;;;",
       "",
   };
-  expectSameLines(readText("standings.csv"), lines(expected));
+  expectSameLines(readWholeFile("standings.csv"), lines(expected));
 }
 
 TEST_F(StandingsExportTest, TourDuringItsThirdStage) {
@@ -275,7 +266,7 @@ TEST_F(StandingsExportTest, TourDuringItsThirdStage) {
       "16;;8;;;",
       "",
   };
-  expectSameLines(readText("Giro.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo, current})));
+  expectSameLines(readWholeFile("Giro.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo, current})));
 }
 
 TEST_F(StandingsExportTest, TourAfterItsStageWasStoredWritesNoFurtherBlock) {
@@ -284,7 +275,7 @@ TEST_F(StandingsExportTest, TourAfterItsStageWasStoredWritesNoFurtherBlock) {
   setResults(raceResults, {15, 3}, {15});  // already stored: not written again
   currentScreen = SCREEN_STAGE_STANDINGS;
   writeStandingsFile();
-  expectSameLines(readText("standings.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo})));
+  expectSameLines(readWholeFile("standings.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo})));
 }
 
 TEST_F(StandingsExportTest, SavedRaceIsWrittenWithItsOwnTeams) {
@@ -302,14 +293,14 @@ TEST_F(StandingsExportTest, SavedRaceIsWrittenWithItsOwnTeams) {
   currentScreen = SCREEN_SAVED_RACE_SCORECARD;
   writeStandingsFile();
   EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
-  expectSameLines(readText("standings.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo})));
+  expectSameLines(readWholeFile("standings.csv"), lines(joined({kGeneralAfterTwo, kStageOne, kStageTwo})));
   memset(previewTeamNames, 0, sizeof previewTeamNames);
 }
 
 TEST_F(StandingsExportTest, FirstStageOfATourHasNoGeneralClassification) {
   tourMode = 1;
   writeStandingsFile();
-  std::string text = readText("standings.csv");
+  std::string text = readWholeFile("standings.csv");
   EXPECT_EQ(text.substr(0, 18), "Standings stage 1\n");
   EXPECT_EQ(text.find("General"), std::string::npos);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 19);
@@ -319,7 +310,7 @@ TEST_F(StandingsExportTest, ASingleStageIgnoresStagesOfAnotherRace) {
   storeTwoStages();  // left behind by looking at a saved race
   setResults(raceResults, {12, 0, 4}, {0, 1, 2, 3, 8});
   writeStandingsFile();
-  std::string text = readText("standings.csv");
+  std::string text = readWholeFile("standings.csv");
   EXPECT_EQ(text.substr(0, 18), "Standings stage 1\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 19);
 }
@@ -330,7 +321,7 @@ TEST_F(StandingsExportTest, LabelsFollowTheLanguageAndLiteralsStay) {
   tourMode = 1;
   storeTwoStages();
   writeStandingsFile();
-  std::string text = readText("standings.csv");
+  std::string text = readWholeFile("standings.csv");
   EXPECT_EQ(text.rfind("Classement g\xe9n\xe9ral apr\xe8s l'\xe9tape 2\n", 0), 0u);
   EXPECT_NE(text.find("\nR\xe9sultat \xe9tape 1\n"), std::string::npos);
   EXPECT_NE(text.find("\nClassement \xe9tape 3\n"), std::string::npos);
@@ -371,7 +362,7 @@ TEST_F(StandingsExportTest, FailuresAreNeverReportedAsWritten) {
   standingsPath = "again.csv";
   writeStandingsFile();
   EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
-  EXPECT_FALSE(readText("again.csv").empty());
+  EXPECT_FALSE(readWholeFile("again.csv").empty());
 }
 
 TEST_F(StandingsExportTest, AnOldFileIsReplaced) {
@@ -383,7 +374,7 @@ TEST_F(StandingsExportTest, AnOldFileIsReplaced) {
   currentScreen = SCREEN_STAGE_STANDINGS;
   setResults(raceResults, {}, {0});
   writeStandingsFile();
-  std::string text = readText("standings.csv");
+  std::string text = readWholeFile("standings.csv");
   EXPECT_EQ(text.find('z'), std::string::npos);
   EXPECT_EQ(text.substr(0, 15), "Result stage 1\n");
 }

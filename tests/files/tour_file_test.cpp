@@ -15,18 +15,9 @@
 #include "model/track.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
+#include "support/file_bytes.h"
 
 namespace {
-
-std::vector<uint8_t> readBytes(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file) return bytes;
-  int c;
-  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-  fclose(file);
-  return bytes;
-}
 
 void writeBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   FILE* file = fopen(path.c_str(), "wb");
@@ -182,7 +173,7 @@ TEST_F(TourFileTest, AConstructedTourEncodesToTheExpectedBytes) {
   EXPECT_EQ(bytes[57 + 15], 0);
 
   ASSERT_EQ(saveTour("sample.velq"), 1);
-  EXPECT_EQ(readBytes("sample.velq"), expected);
+  EXPECT_EQ(readFileBytes("sample.velq"), expected);
 }
 
 TEST_F(TourFileTest, AppendingTakesCourseAndResultsAndLeavesTheDisqualifiedOut) {
@@ -211,7 +202,7 @@ TEST_F(TourFileTest, SavedTourLoadsBackTheSameOptionsAndStages) {
   stageRecords.push_back(sampleRecord(7));
   stageRecords.push_back(sampleRecord(11));
   ASSERT_EQ(saveTour("giro.velq"), 1);
-  std::vector<uint8_t> saved = readBytes("giro.velq");
+  std::vector<uint8_t> saved = readFileBytes("giro.velq");
   EXPECT_EQ(saved.size(), 57u + 3 * 116u);
 
   resetState();
@@ -232,7 +223,7 @@ TEST_F(TourFileTest, SavedTourLoadsBackTheSameOptionsAndStages) {
   }
   // Saving what was loaded gives the same bytes.
   ASSERT_EQ(saveTour("again.velq"), 1);
-  EXPECT_EQ(readBytes("again.velq"), saved);
+  EXPECT_EQ(readFileBytes("again.velq"), saved);
 }
 
 TEST_F(TourFileTest, StageCountIsTheNumberOfWholeRecords) {
@@ -359,7 +350,7 @@ TEST_F(TourFileTest, AFailedSaveKeepsTheOldFile) {
   setSampleOptions();
   stageRecords.push_back(sampleRecord(0));
   ASSERT_EQ(saveTour("kept.velq"), 1);
-  std::vector<uint8_t> old = readBytes("kept.velq");
+  std::vector<uint8_t> old = readFileBytes("kept.velq");
   stageRecords.push_back(sampleRecord(5));
   stageRecords.push_back(sampleRecord(9));
 
@@ -374,25 +365,25 @@ TEST_F(TourFileTest, AFailedSaveKeepsTheOldFile) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
   signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(result, 0);
-  EXPECT_EQ(readBytes("kept.velq"), old);
+  EXPECT_EQ(readFileBytes("kept.velq"), old);
   // No half-written temporary file is left behind.
   EXPECT_EQ(folderEntries(), std::vector<std::string>{"kept.velq"});
 
   // The stages stay in memory, so a retry writes the full file.
   ASSERT_EQ(stageRecords.size(), 3u);
   ASSERT_EQ(saveTour("kept.velq"), 1);
-  EXPECT_EQ(readBytes("kept.velq").size(), 57u + 3 * 116u);
+  EXPECT_EQ(readFileBytes("kept.velq").size(), 57u + 3 * 116u);
 }
 
 TEST_F(TourFileTest, ATargetThatMayNotBeWrittenIsLeftAlone) {
   setSampleOptions();
   stageRecords.push_back(sampleRecord(0));
   ASSERT_EQ(saveTour("locked.velq"), 1);
-  std::vector<uint8_t> old = readBytes("locked.velq");
+  std::vector<uint8_t> old = readFileBytes("locked.velq");
   ASSERT_EQ(chmod("locked.velq", 0444), 0);
   stageRecords.push_back(sampleRecord(1));
   EXPECT_EQ(saveTour("locked.velq"), 0);
-  EXPECT_EQ(readBytes("locked.velq"), old);
+  EXPECT_EQ(readFileBytes("locked.velq"), old);
 
   ASSERT_EQ(mkdir("folder.velq", 0755), 0);
   EXPECT_EQ(saveTour("folder.velq"), 0);

@@ -20,6 +20,7 @@
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
 #include "support/test_track.h"
+#include "support/file_bytes.h"
 
 namespace {
 
@@ -29,16 +30,6 @@ void countRedraw() { redraws++; }
 long fileSize(const std::string& path) {
   struct stat info;
   return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
-}
-
-std::vector<uint8_t> readBytes(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file) return bytes;
-  int c;
-  while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-  fclose(file);
-  return bytes;
 }
 
 int32_t le32(const std::vector<uint8_t>& bytes, size_t at) {
@@ -340,7 +331,7 @@ TEST_F(StageEndTest, InATourTheStageIsAppendedAndTheFileWritten) {
   EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 8], -1);
   EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 9], 9);
 
-  std::vector<uint8_t> bytes = readBytes(tourFileName);
+  std::vector<uint8_t> bytes = readFileBytes(tourFileName);
   ASSERT_EQ(bytes.size(), TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE);
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[1])), "Alpha");
   size_t third = TOUR_HEADER_SIZE + 2 * STAGE_RECORD_SIZE;
@@ -385,7 +376,7 @@ TEST_F(StageEndTest, AFailedSaveOffersRetryUntilTheFileIsWritten) {
 TEST_F(StageEndTest, AbortOpensTheStandingsWithoutTheStageInTheFile) {
   startTour();
   ASSERT_EQ(saveTour(tourFileName), 1);  // the file as it stood after stage 2
-  std::vector<uint8_t> before = readBytes(tourFileName);
+  std::vector<uint8_t> before = readFileBytes(tourFileName);
   ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
   bool folderLocked = access(folder.c_str(), W_OK) != 0;  // root writes anyway
   if (!folderLocked) tourFileName = folder + "/missing/tour.velq";
@@ -400,7 +391,7 @@ TEST_F(StageEndTest, AbortOpensTheStandingsWithoutTheStageInTheFile) {
   EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
   EXPECT_EQ(stageRecords.size(), 3u);
   ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
-  EXPECT_EQ(readBytes(folder + "/tour.velq"), before);
+  EXPECT_EQ(readFileBytes(folder + "/tour.velq"), before);
   EXPECT_EQ(fileSize(folder + "/missing/tour.velq"), -1);
 }
 

@@ -2,6 +2,7 @@
 // screen installed, a scratch working folder for the files the screens
 // write, and helpers that send events through the real GLUT callbacks.
 #pragma once
+#include "support/file_bytes.h"
 #include <string>
 
 #include "render/window_harness.h"
@@ -40,5 +41,3 @@ extern int caughtExitStatus;
 // Pixels in a box (window pixels, edges included) near the colour.
 int countColourInBox(int x0, int y0, int x1, int y1, int r, int g, int b, int tolerance = 8);
 
-// The whole file as bytes; empty when it cannot be read.
-std::string readWholeFile(const std::string& path);
