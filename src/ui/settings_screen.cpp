@@ -55,7 +55,9 @@ bool fieldEnabled(int field) {
   return smoothMode() ? field != SETTINGS_FIELD_STEP_INTERVAL : field == SETTINGS_FIELD_STEP_INTERVAL;
 }
 
+// The stored values are 0 to 999, which is all a three-digit field shows.
 void writeNumber(int field, int value) {
+  value = value < 0 ? 0 : value > 999 ? 999 : value;
   std::snprintf(settingsFieldText[field], sizeof settingsFieldText[field], "%d", value);
 }
 

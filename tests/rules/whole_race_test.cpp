@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -300,23 +299,6 @@ TEST(StageEnd, EachStageOfATourIsAppendedToTheTourFile) {
   releaseRaceDriver();
   std::string command = "rm -rf '" + folder + "'";
   EXPECT_EQ(system(command.c_str()), 0);
-}
-
-// Not a test: all-computer races without a window, the animation pumped as
-// fast as the timer hook allows, with the settings' default movement.
-// Run with --gtest_also_run_disabled_tests.
-TEST(RaceBenchmark, DISABLED_AllComputerRacesPerSecond) {
-  initBoardSections();
-  int races = racesPerCourse() * 4;
-  auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < races; i++) {
-    ASSERT_TRUE(startComputerRace(predefinedCourses[i % 4], static_cast<uint32_t>(i), false));
-    RaceRun run = runRaceToEnd(2000000, false);
-    ASSERT_TRUE(run.ended);
-  }
-  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("%d races in %.3f s: %.1f races per second\n", races, seconds, races / seconds);
-  releaseRaceDriver();
 }
 
 }  // namespace
