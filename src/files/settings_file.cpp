@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "files/little_endian.h"
 #include "model/settings.h"
 #include "platform/platform.h"
 #include "texts/language_texts.h"
@@ -16,22 +17,6 @@ namespace {
 const size_t LANGUAGE_AT = 0, MODE_AT = 1, DELAY_AT = 2, DISTANCE_AT = 6, INTERVAL_AT = 10,
              RATIO_AT = 14, NAMES_AT = 30, NAME_BYTES = 13;
 
-void putUint32(uint8_t* out, uint32_t v) {
-  for (int i = 0; i < 4; i++) out[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-void putUint64(uint8_t* out, uint64_t v) {
-  for (int i = 0; i < 8; i++) out[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-uint32_t getUint32(const uint8_t* in) {
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; i--) v = (v << 8) | in[i];
-  return v;
-}
-uint64_t getUint64(const uint8_t* in) {
-  uint64_t v = 0;
-  for (int i = 7; i >= 0; i--) v = (v << 8) | in[i];
-  return v;
-}
 float floatFromBits(uint32_t bits) {
   float f;
   memcpy(&f, &bits, sizeof f);
@@ -80,15 +65,15 @@ void encodeSettings(uint8_t record[SETTINGS_FILE_SIZE]) {
   memset(record, 0, SETTINGS_FILE_SIZE);
   record[LANGUAGE_AT] = static_cast<uint8_t>(language);
   record[MODE_AT] = static_cast<uint8_t>(smoothComputerMovement);
-  putUint32(record + DELAY_AT, static_cast<uint32_t>(smoothMoveDelayMs));
+  putUint32Le(record + DELAY_AT, static_cast<uint32_t>(smoothMoveDelayMs));
   uint32_t distanceBits;
   memcpy(&distanceBits, &smoothMoveDistance, sizeof distanceBits);
-  putUint32(record + DISTANCE_AT, distanceBits);
-  putUint32(record + INTERVAL_AT, static_cast<uint32_t>(stepMoveIntervalMs));
+  putUint32Le(record + DISTANCE_AT, distanceBits);
+  putUint32Le(record + INTERVAL_AT, static_cast<uint32_t>(stepMoveIntervalMs));
   for (int i = 0; i < 2; i++) {
     uint64_t bits;
     memcpy(&bits, &screenRatio[i], sizeof bits);
-    putUint64(record + RATIO_AT + 8 * i, bits);
+    putUint64Le(record + RATIO_AT + 8 * i, bits);
   }
   for (int t = 0; t < 4; t++) memcpy(record + NAMES_AT + NAME_BYTES * t, teamNames[t], NAME_BYTES);
 }
@@ -98,13 +83,13 @@ void decodeSettings(const uint8_t* record, size_t size) {
   auto present = [size](size_t at, size_t bytes) { return at + bytes <= size; };
   if (present(LANGUAGE_AT, 1)) language = record[LANGUAGE_AT];
   if (present(MODE_AT, 1)) smoothComputerMovement = record[MODE_AT];
-  if (present(DELAY_AT, 4)) smoothMoveDelayMs = static_cast<int32_t>(getUint32(record + DELAY_AT));
-  if (present(DISTANCE_AT, 4)) smoothMoveDistance = floatFromBits(getUint32(record + DISTANCE_AT));
+  if (present(DELAY_AT, 4)) smoothMoveDelayMs = static_cast<int32_t>(getUint32Le(record + DELAY_AT));
+  if (present(DISTANCE_AT, 4)) smoothMoveDistance = floatFromBits(getUint32Le(record + DISTANCE_AT));
   if (present(INTERVAL_AT, 4))
-    stepMoveIntervalMs = static_cast<int32_t>(getUint32(record + INTERVAL_AT));
+    stepMoveIntervalMs = static_cast<int32_t>(getUint32Le(record + INTERVAL_AT));
   if (present(RATIO_AT, 16)) {
-    screenRatio[0] = doubleFromBits(getUint64(record + RATIO_AT));
-    screenRatio[1] = doubleFromBits(getUint64(record + RATIO_AT + 8));
+    screenRatio[0] = doubleFromBits(getUint64Le(record + RATIO_AT));
+    screenRatio[1] = doubleFromBits(getUint64Le(record + RATIO_AT + 8));
   }
   for (int t = 0; t < 4; t++)
     if (present(NAMES_AT + NAME_BYTES * t, NAME_BYTES))

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "files/little_endian.h"
 #include "model/track.h"
 #include "platform/platform.h"
 
@@ -29,17 +30,6 @@ uint8_t courseCode(char c) {
   if (c == 'F') return 14;
   if (c == 'S') return 15;
   return 0;
-}
-
-void putInt32(uint8_t* out, int32_t value) {
-  uint32_t v = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; i++) out[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-int32_t getInt32(const uint8_t* in) {
-  uint32_t v = 0;
-  for (int i = 3; i >= 0; i--) v = (v << 8) | in[i];
-  return static_cast<int32_t>(v);
 }
 
 bool isRiderIndex(int32_t value) { return value >= 0 && value < RIDER_COUNT; }
@@ -145,14 +135,15 @@ void encodeStageRecord(const StageRecord& record, uint8_t out[STAGE_RECORD_SIZE]
   memcpy(out, record.course.bytes, PACKED_COURSE_SIZE);
   out[PACKED_COURSE_SIZE] = 0;
   out[PACKED_COURSE_SIZE + 1] = 0;
-  for (int e = 0; e < RESULT_PLACES; e++) putInt32(out + RESULTS_AT + 4 * e, record.results[e]);
+  for (int e = 0; e < RESULT_PLACES; e++)
+    putUint32Le(out + RESULTS_AT + 4 * e, static_cast<uint32_t>(record.results[e]));
 }
 
 StageRecord decodeStageRecord(const uint8_t in[STAGE_RECORD_SIZE]) {
   StageRecord record;
   memcpy(record.course.bytes, in, PACKED_COURSE_SIZE);
   for (int e = 0; e < RESULT_PLACES; e++) {
-    int32_t rider = getInt32(in + RESULTS_AT + 4 * e);
+    int32_t rider = static_cast<int32_t>(getUint32Le(in + RESULTS_AT + 4 * e));
     record.results[e] = isRiderIndex(rider) ? rider : -1;
   }
   return record;
