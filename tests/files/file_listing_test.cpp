@@ -8,33 +8,18 @@
 #include <vector>
 
 #include "files/file_listing.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
-class FileListingTest : public ::testing::Test {
+class FileListingTest : public ScratchFolderTest {
  protected:
-  void SetUp() override {
-    char dir[] = "/tmp/corvalis-listing-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    folder = dir;
-    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
-    ASSERT_EQ(chdir(dir), 0);
-  }
-  void TearDown() override {
-    ASSERT_EQ(chdir(previous), 0);
-    std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
-  }
-
   static void touch(const std::string& name) {
     FILE* file = fopen(name.c_str(), "wb");
     ASSERT_NE(file, nullptr) << name;
     fputc('x', file);
     fclose(file);
   }
-
-  std::string folder;
-  char previous[4096];
 };
 
 TEST_F(FileListingTest, AnEmptyFolderListsNothing) {

@@ -13,6 +13,7 @@
 #include "rules/race_state.h"
 #include "rules/standings.h"
 #include "support/race_driver.h"
+#include "support/scratch_folder.h"
 #include "texts/language_texts.h"
 #include "support/file_bytes.h"
 
@@ -28,14 +29,11 @@ std::vector<std::string> splitLines(const std::string& text) {
   return lines;
 }
 
-class RaceExportTest : public ::testing::Test {
+class RaceExportTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
-    char dir[] = "/tmp/corvalis-race-export-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    folder = dir;
-    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
-    ASSERT_EQ(chdir(dir), 0);
+    ScratchFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     initBoardSections();
     language = LANGUAGE_ENGLISH;
     setLanguageTexts();
@@ -43,18 +41,13 @@ class RaceExportTest : public ::testing::Test {
   }
   void TearDown() override {
     releaseRaceDriver();
-    ASSERT_EQ(chdir(previous), 0);
-    std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
     stageRecords.clear();
     tourMode = 0;
     tourFileName.clear();
     standingsPath.clear();
     standingsStatus = STANDINGS_NONE;
+    ScratchFolderTest::TearDown();
   }
-
-  std::string folder;
-  char previous[4096];
 };
 
 // Whole computer races: the stage scores of the finished race agree with

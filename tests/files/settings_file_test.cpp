@@ -13,25 +13,23 @@
 #include "files/settings_file.h"
 #include "model/settings.h"
 #include "platform/platform.h"
+#include "support/scratch_folder.h"
 #include "texts/language_texts.h"
 
 namespace {
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
-    char dir[] = "/tmp/corvalis-settings-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    folder = dir;
-    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
-    ASSERT_EQ(chdir(dir), 0);
+    ScratchFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     screenRatio[0] = screenRatio[1] = -1;
     memset(teamNames, 0, sizeof teamNames);
   }
   void TearDown() override {
-    ASSERT_EQ(chdir(previous), 0);
     applyDefaultSettings();
     screenRatio[0] = screenRatio[1] = -1;
+    ScratchFolderTest::TearDown();
   }
 
   static void setSample() {
@@ -47,9 +45,6 @@ class SettingsFileTest : public ::testing::Test {
     strcpy(teamNames[2], "");
     strcpy(teamNames[3], "\xC9quipe");
   }
-
-  std::string folder;
-  char previous[4096];
 };
 
 TEST_F(SettingsFileTest, RecordBytesAreLittleEndianAndBackToBack) {

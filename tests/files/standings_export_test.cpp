@@ -17,6 +17,7 @@
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
 #include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -58,14 +59,11 @@ void setResults(int32_t* results, std::vector<int32_t> sprints, std::vector<int3
   for (size_t q = 0; q < finish.size(); q++) results[FIRST_FINISH_PLACE + q] = finish[q];
 }
 
-class StandingsExportTest : public ::testing::Test {
+class StandingsExportTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
-    char dir[] = "/tmp/corvalis-standings-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    folder = dir;
-    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
-    ASSERT_EQ(chdir(dir), 0);
+    ScratchFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     language = LANGUAGE_ENGLISH;
     setLanguageTexts();
     strcpy(teamNames[0], "Belgium");
@@ -84,13 +82,11 @@ class StandingsExportTest : public ::testing::Test {
   }
   void TearDown() override {
     redrawHook = nullptr;
-    ASSERT_EQ(chdir(previous), 0);
-    std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
     for (auto& rider : riders) rider.disqualified = 0;
     stageRecords.clear();
     standingsStatus = STANDINGS_NONE;
     tourMode = 0;
+    ScratchFolderTest::TearDown();
   }
 
   // Two stored stages after which the Netherlands and France are level.
@@ -104,9 +100,6 @@ class StandingsExportTest : public ::testing::Test {
     stageRecords.push_back(first);
     stageRecords.push_back(second);
   }
-
-  std::string folder;
-  char previous[4096];
 };
 
 const std::vector<std::string> kGeneralAfterTwo = {

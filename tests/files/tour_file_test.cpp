@@ -16,6 +16,7 @@
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
 #include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace {
 
@@ -41,21 +42,16 @@ void putLe32(std::vector<uint8_t>& out, size_t at, int32_t value) {
   for (int i = 0; i < 4; i++) out[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
-class TourFileTest : public ::testing::Test {
+class TourFileTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
-    char dir[] = "/tmp/corvalis-tour-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    folder = dir;
-    ASSERT_EQ(getcwd(previous, sizeof previous), previous);
-    ASSERT_EQ(chdir(dir), 0);
+    ScratchFolderTest::SetUp();
+    if (HasFatalFailure()) return;
     resetState();
   }
   void TearDown() override {
-    ASSERT_EQ(chdir(previous), 0);
-    std::string command = "rm -rf '" + folder + "'";
-    ASSERT_EQ(system(command.c_str()), 0);
     resetState();
+    ScratchFolderTest::TearDown();
   }
 
   static void resetState() {
@@ -90,9 +86,6 @@ class TourFileTest : public ::testing::Test {
     for (int e = 0; e < RESULT_PLACES; e++) record.results[e] = (e + shift) % 17 - 1;
     return record;
   }
-
-  std::string folder;
-  char previous[4096];
 };
 
 TEST_F(TourFileTest, PackingFollowsTheNibbleOrder) {
