@@ -65,9 +65,13 @@ int wholeDegrees(double radians) {
   return d;
 }
 
-// The animation advances at least a little each tick, also on a piece
-// without row extent, so a move always ends.
-float usableRowStep(double step) {
+// The rows the animation advances each tick on a piece of the given row
+// extent and drawn length: smooth movement covers smoothMoveDistance board
+// units a tick, other movement the whole piece at once. It advances at least
+// a little each tick, also on a piece without row extent, so a move always
+// ends.
+float animationRowStep(float extent, double length) {
+  double step = smoothComputerMovement && length > 0 ? extent * smoothMoveDistance / length : extent;
   return step > 0 && std::isfinite(step) ? static_cast<float>(step) : 1.0f;
 }
 
@@ -95,10 +99,7 @@ BoardPoint positionToBoard(float row, float lane, int rider) {
     if (active) {
       float extent = quad->rowTo - quad->rowFrom;
       double length = hypot(b.x - a.x, b.y - a.y);
-      if (smoothComputerMovement && length > 0)
-        animRowStep = usableRowStep(extent * smoothMoveDistance / length);
-      else
-        animRowStep = usableRowStep(extent);
+      animRowStep = animationRowStep(extent, length);
     }
     return p;
   }
@@ -109,10 +110,7 @@ BoardPoint positionToBoard(float row, float lane, int rider) {
       double rx, ry;
       arcRadiiAt(*arc, lane, rx, ry);
       double length = fabs((arc->angleTo - arc->angleFrom) * (rx + ry) / 2);
-      if (smoothComputerMovement && length > 0)
-        animRowStep = usableRowStep(extent * smoothMoveDistance / length);
-      else
-        animRowStep = usableRowStep(extent);
+      animRowStep = animationRowStep(extent, length);
     }
     return p;
   }
