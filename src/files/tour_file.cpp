@@ -53,8 +53,9 @@ bool readRegularFile(const std::string& fileName, std::vector<uint8_t>& bytes) {
   return ok;
 }
 
-// The header and the whole records of a file; false when the file is not a
-// regular file holding at least the header.
+// The header and the whole records of a file; false, leaving header and
+// records as they were, when the file is not a regular file holding at least
+// the header.
 bool readTourFile(const std::string& fileName, TourHeader& header,
                   std::vector<StageRecord>& records) {
   std::vector<uint8_t> bytes;
@@ -180,10 +181,6 @@ int readTourPreview(const std::string& fileName) {
   TourHeader header;  // blank: what a file that cannot be read shows
   std::vector<StageRecord> records;
   int ok = readTourFile(fileName, header, records) ? 1 : 0;
-  if (!ok) {
-    header = TourHeader();
-    records.clear();
-  }
   previewEventCardsOn = static_cast<char>(header.eventCardsOn);
   for (int t = 0; t < 4; t++) {
     memcpy(previewTeamNames[t], header.teamNames[t], TEAM_NAME_SIZE);
