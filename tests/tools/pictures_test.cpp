@@ -19,20 +19,11 @@
 #include "render/jpeg_loader.h"
 #include "rider_pictures.h"
 #include "scorecard_picture.h"
+#include "support/file_bytes.h"
 
 namespace {
 
 const Colour START_GRID_FILL = {214, 214, 218};
-
-std::vector<uint8_t> readFile(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* f = fopen(path.c_str(), "rb");
-  if (!f) return bytes;
-  int c;
-  while ((c = fgetc(f)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-  fclose(f);
-  return bytes;
-}
 
 void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   FILE* f = fopen(path.c_str(), "wb");
@@ -225,7 +216,7 @@ TEST_F(Pictures, ScoreSheetBoxesSitWhereTheNumbersAreWritten) {
 
 TEST_F(Pictures, TheSamePixelsGiveTheSameFile) {
   std::string a = writeCanvas("a.dat", *board), b = writeCanvas("b.dat", *board);
-  std::vector<uint8_t> first = readFile(a), second = readFile(b);
+  std::vector<uint8_t> first = readFileBytes(a), second = readFileBytes(b);
   EXPECT_GT(first.size(), 10000u);
   EXPECT_EQ(first, second);
 }
@@ -272,7 +263,7 @@ class Refusals : public Pictures {
     for (uint8_t b : destination) changed += b != 0x5a;
     EXPECT_EQ(changed, 0u);
   }
-  std::vector<uint8_t> goodBoard() { return readFile(writeCanvas("good.dat", *board)); }
+  std::vector<uint8_t> goodBoard() { return readFileBytes(writeCanvas("good.dat", *board)); }
 };
 
 TEST_F(Refusals, MissingFile) { expectRefused(folder + "/nothing.dat"); }
