@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "model/board_sections.h"
+#include "render/jpeg_loader.h"
 
 namespace {
 
@@ -459,7 +460,9 @@ bool sectionSquareCentre(int section, int row, int lane, Point& centre) {
 }
 
 Canvas paintBoardPicture(int scale, bool debugMarks) {
-  Canvas c = makeCanvas(2048 * scale, 1024 * scale, BOARD_WIDTH, BOARD_HEIGHT, GRASS);
+  // Drawn at double size and halved, which smooths the edges.
+  Canvas c = makeCanvas(2 * BOARD_PICTURE_WIDTH * scale, 2 * BOARD_PICTURE_HEIGHT * scale, BOARD_WIDTH,
+                        BOARD_HEIGHT, GRASS);
   paintCountry(c);
   paintRoads(c);
   // The start sections last, so their grid shows over the sections that end
