@@ -63,27 +63,48 @@ int realSquaresOnArc(int section, const BoardArc& a, int lane, int row, int& bef
   return all;
 }
 
-// The piece of a section that a position belongs to: quads first, then arcs.
+// A piece of a section's road, a quad or an arc, with the rows and lanes it
+// covers.
 struct PieceRef {
   int kind = 0;  // 0 none, 1 quad, 2 arc
   int index = -1;
+  double rowFrom = 0, rowTo = 0, laneFrom = 0, laneTo = 0;
 };
 
+PieceRef quadRef(int section, int q) {
+  const BoardQuad& p = sectionQuads[section][q];
+  return PieceRef{1, q, p.rowFrom, p.rowTo, p.laneFrom, p.laneTo};
+}
+
+PieceRef arcRef(int section, int a) {
+  const BoardArc& p = sectionArcs[section][a];
+  return PieceRef{2, a, p.rowFrom, p.rowTo, p.laneFrom, p.laneTo};
+}
+
+// Every piece of a section: its quads, then its arcs.
+template <typename Visit>
+void forEachPiece(int section, Visit visit) {
+  for (int q = 0; q < sectionQuadCount[section]; q++) visit(quadRef(section, q));
+  for (int a = 0; a < sectionArcCount[section]; a++) visit(arcRef(section, a));
+}
+
+// The piece of a section that a position belongs to: quads first, then arcs.
 PieceRef findPiece(int section, double row, double lane) {
   for (int q = 0; q < sectionQuadCount[section]; q++)
-    if (covers(sectionQuads[section][q], row, lane)) return PieceRef{1, q};
+    if (covers(sectionQuads[section][q], row, lane)) return quadRef(section, q);
   for (int a = 0; a < sectionArcCount[section]; a++)
-    if (covers(sectionArcs[section][a], row, lane)) return PieceRef{2, a};
+    if (covers(sectionArcs[section][a], row, lane)) return arcRef(section, a);
   return PieceRef{};
 }
 
-Point piecePoint(int section, PieceRef piece, double row, double lane) {
+Point piecePoint(int section, const PieceRef& piece, double row, double lane) {
   if (piece.kind == 1) return quadPoint(sectionQuads[section][piece.index], row, lane);
   return arcPoint(sectionArcs[section][piece.index], row, lane);
 }
 
 // The outline of the part rows [rowA, rowB] x lanes [laneA, laneB] of a piece.
-std::vector<Point> pieceRegion(int section, PieceRef piece, double rowA, double rowB, double laneA, double laneB) {
+std::vector<Point> pieceRegion(int section, const PieceRef& piece, double rowA, double rowB, double laneA,
+                               double laneB) {
   int steps = 1;
   if (piece.kind == 2) {
     const BoardArc& a = sectionArcs[section][piece.index];
@@ -97,17 +118,9 @@ std::vector<Point> pieceRegion(int section, PieceRef piece, double rowA, double 
   return points;
 }
 
-double pieceRowFrom(int section, PieceRef p) {
-  return p.kind == 1 ? sectionQuads[section][p.index].rowFrom : sectionArcs[section][p.index].rowFrom;
-}
-double pieceRowTo(int section, PieceRef p) {
-  return p.kind == 1 ? sectionQuads[section][p.index].rowTo : sectionArcs[section][p.index].rowTo;
-}
-double pieceLaneFrom(int section, PieceRef p) {
-  return p.kind == 1 ? sectionQuads[section][p.index].laneFrom : sectionArcs[section][p.index].laneFrom;
-}
-double pieceLaneTo(int section, PieceRef p) {
-  return p.kind == 1 ? sectionQuads[section][p.index].laneTo : sectionArcs[section][p.index].laneTo;
+// The outline of a whole piece.
+std::vector<Point> pieceArea(int section, const PieceRef& piece) {
+  return pieceRegion(section, piece, piece.rowFrom, piece.rowTo, piece.laneFrom, piece.laneTo);
 }
 
 // The square a point of a lane belongs to on the picture, -1 for plain road.
@@ -115,9 +128,9 @@ double pieceLaneTo(int section, PieceRef p) {
 // a point belongs to the nearest real square of its piece (so a pass-through
 // cell is split between its neighbours), and a piece without squares of its
 // own in this lane lends its road to a square less than half a row away.
-int owningRow(int section, PieceRef piece, double row, int lane) {
-  int first = static_cast<int>(std::ceil(pieceRowFrom(section, piece)));
-  int last = static_cast<int>(std::floor(pieceRowTo(section, piece)));
+int owningRow(int section, const PieceRef& piece, double row, int lane) {
+  int first = static_cast<int>(std::ceil(piece.rowFrom));
+  int last = static_cast<int>(std::floor(piece.rowTo));
   if (piece.kind == 2) {
     const BoardArc& a = sectionArcs[section][piece.index];
     int before = 0;
@@ -214,27 +227,19 @@ void paintCountry(Canvas& c) {
 
 // ---- Roads and squares --------------------------------------------------------
 
-template <typename Visit>
-void forEachPiece(Visit visit) {
-  for (int s = 0; s < SECTION_COUNT; s++) {
-    for (int q = 0; q < sectionQuadCount[s]; q++) visit(s, PieceRef{1, q});
-    for (int a = 0; a < sectionArcCount[s]; a++) visit(s, PieceRef{2, a});
-  }
-}
-
+// Every piece's road: first the dark shoulders along both edges of all of
+// them, then the asphalt over all of them.
 void paintRoads(Canvas& c) {
-  forEachPiece([&](int s, PieceRef p) {
-    std::vector<Point> area = pieceRegion(s, p, pieceRowFrom(s, p), pieceRowTo(s, p), pieceLaneFrom(s, p),
-                                          pieceLaneTo(s, p));
+  std::vector<std::vector<Point>> areas;
+  for (int s = 0; s < SECTION_COUNT; s++)
+    forEachPiece(s, [&](const PieceRef& p) { areas.push_back(pieceArea(s, p)); });
+  for (const std::vector<Point>& area : areas) {
     size_t half = area.size() / 2;
     std::vector<Point> inner(area.begin(), area.begin() + half), outer(area.begin() + half, area.end());
     drawPolyline(c, inner, 12, SHOULDER, false);
     drawPolyline(c, outer, 12, SHOULDER, false);
-  });
-  forEachPiece([&](int s, PieceRef p) {
-    fillPolygon(c, pieceRegion(s, p, pieceRowFrom(s, p), pieceRowTo(s, p), pieceLaneFrom(s, p), pieceLaneTo(s, p)),
-                ASPHALT);
-  });
+  }
+  for (const std::vector<Point>& area : areas) fillPolygon(c, area, ASPHALT);
 }
 
 // One stretch of a square's shape: rows [rowA, rowB] of one piece.
@@ -249,10 +254,10 @@ std::vector<SquarePart> squareParts(int section) {
   const double step = 0.005;
   for (int lane = 0; lane < SECTION_LANES; lane++) {
     double low = 1e9, high = -1e9;
-    forEachPiece([&](int s, PieceRef p) {
-      if (s != section || pieceLaneFrom(s, p) > lane || pieceLaneTo(s, p) < lane) return;
-      low = std::min(low, pieceRowFrom(s, p));
-      high = std::max(high, pieceRowTo(s, p));
+    forEachPiece(section, [&](const PieceRef& p) {
+      if (p.laneFrom > lane || p.laneTo < lane) return;
+      low = std::min(low, p.rowFrom);
+      high = std::max(high, p.rowTo);
     });
     if (low > high) continue;
     SquarePart current{-1, lane, PieceRef{}, 0, 0};
@@ -267,7 +272,7 @@ std::vector<SquarePart> squareParts(int section) {
       }
       if (current.row != -1) parts.push_back(current);
       current = SquarePart{owner, lane, piece, std::max(at - step / 2, low), at};
-      if (current.row != -1 && piece.kind != 0) current.rowA = std::max(current.rowA, pieceRowFrom(section, piece));
+      if (current.row != -1 && piece.kind != 0) current.rowA = std::max(current.rowA, piece.rowFrom);
     }
     if (current.row != -1) parts.push_back(current);
   }
@@ -275,8 +280,8 @@ std::vector<SquarePart> squareParts(int section) {
   for (size_t i = 0; i + 1 < parts.size(); i++)
     if (parts[i].lane == parts[i + 1].lane && parts[i + 1].rowA - parts[i].rowB < 0.02) {
       double middle = (parts[i].rowB + parts[i + 1].rowA) / 2;
-      parts[i].rowB = std::min(middle, pieceRowTo(section, parts[i].piece));
-      parts[i + 1].rowA = std::max(middle, pieceRowFrom(section, parts[i + 1].piece));
+      parts[i].rowB = std::min(middle, parts[i].piece.rowTo);
+      parts[i + 1].rowA = std::max(middle, parts[i + 1].piece.rowFrom);
     }
   return parts;
 }
@@ -293,8 +298,8 @@ void paintSquares(Canvas& c, int section, bool startGrid) {
     std::vector<Point> shape, back;
     for (size_t k = first; k <= last; k++) {
       const SquarePart& part = parts[k];
-      double laneA = std::max<double>(part.lane - 0.5, pieceLaneFrom(section, part.piece));
-      double laneB = std::min<double>(part.lane + 0.5, pieceLaneTo(section, part.piece));
+      double laneA = std::max(part.lane - 0.5, part.piece.laneFrom);
+      double laneB = std::min(part.lane + 0.5, part.piece.laneTo);
       std::vector<Point> region = pieceRegion(section, part.piece, part.rowA, part.rowB, laneA, laneB);
       size_t half = region.size() / 2;
       shape.insert(shape.end(), region.begin(), region.begin() + half);
@@ -310,8 +315,8 @@ void paintSquares(Canvas& c, int section, bool startGrid) {
       // Cobbles: a sprinkle of darker stones.
       for (size_t k = first; k <= last; k++) {
         const SquarePart& part = parts[k];
-        double laneA = std::max<double>(part.lane - 0.5, pieceLaneFrom(section, part.piece));
-        double laneB = std::min<double>(part.lane + 0.5, pieceLaneTo(section, part.piece));
+        double laneA = std::max(part.lane - 0.5, part.piece.laneFrom);
+        double laneB = std::min(part.lane + 0.5, part.piece.laneTo);
         for (int i = 0; i < 10; i++) {
           double r = part.rowA + (part.rowB - part.rowA) * scatterUnit(part.row * 977 + part.lane * 131 + i * 7 + static_cast<unsigned>(k) * 3);
           double l = laneA + 0.15 + (laneB - laneA - 0.3) * scatterUnit(part.row * 577 + part.lane * 37 + i * 11 + 1);
@@ -342,8 +347,7 @@ void paintDividers(Canvas& c, int section) {
 // A white seam across the road where a section begins.
 void paintSeam(Canvas& c, int section) {
   double start = 1e9;
-  for (int q = 0; q < sectionQuadCount[section]; q++) start = std::min<double>(start, sectionQuads[section][q].rowFrom);
-  for (int a = 0; a < sectionArcCount[section]; a++) start = std::min<double>(start, sectionArcs[section][a].rowFrom);
+  forEachPiece(section, [&](const PieceRef& p) { start = std::min(start, p.rowFrom); });
   std::vector<Point> line;
   for (double lane = -0.5; lane <= 7.5; lane += 0.05) {
     PieceRef p = findPiece(section, start, lane);
