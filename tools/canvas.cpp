@@ -85,14 +85,17 @@ void fillPolygon(Canvas& canvas, const std::vector<Point>& points, Colour colour
   fillPixelPolygon(canvas, pixels, colour);
 }
 
-void fillEllipse(Canvas& canvas, Point centre, double radiusX, double radiusY, Colour colour) {
+std::vector<Point> ellipsePoints(Point centre, double radiusX, double radiusY, int steps) {
   std::vector<Point> points;
-  const int steps = 72;
   for (int i = 0; i < steps; i++) {
     double a = 2 * M_PI * i / steps;
     points.push_back(Point{centre.x + radiusX * cos(a), centre.y + radiusY * sin(a)});
   }
-  fillPolygon(canvas, points, colour);
+  return points;
+}
+
+void fillEllipse(Canvas& canvas, Point centre, double radiusX, double radiusY, Colour colour) {
+  fillPolygon(canvas, ellipsePoints(centre, radiusX, radiusY, 72), colour);
 }
 
 void drawLine(Canvas& canvas, Point from, Point to, double width, Colour colour) {
@@ -109,14 +112,8 @@ void drawLine(Canvas& canvas, Point from, Point to, double width, Colour colour)
                      colour);
   }
   if (half >= 1) {
-    for (const Point& end : {Point{ax, ay}, Point{bx, by}}) {
-      std::vector<Point> cap;
-      for (int i = 0; i < 16; i++) {
-        double a = 2 * M_PI * i / 16;
-        cap.push_back(Point{end.x + half * cos(a), end.y + half * sin(a)});
-      }
-      fillPixelPolygon(canvas, cap, colour);
-    }
+    for (const Point& end : {Point{ax, ay}, Point{bx, by}})
+      fillPixelPolygon(canvas, ellipsePoints(end, half, half, 16), colour);
   }
 }
 

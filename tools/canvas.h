@@ -28,6 +28,10 @@ void setPixel(Canvas& canvas, int x, int y, Colour colour);
 // A mix of two colours: share 0 gives a, 1 gives b.
 Colour mixColours(Colour a, Colour b, double share);
 
+// The outline of an ellipse as a polygon of `steps` points, starting on the
+// x axis.
+std::vector<Point> ellipsePoints(Point centre, double radiusX, double radiusY, int steps);
+
 // Even-odd filled polygon, points in units.
 void fillPolygon(Canvas& canvas, const std::vector<Point>& points, Colour colour);
 void fillEllipse(Canvas& canvas, Point centre, double radiusX, double radiusY, Colour colour);

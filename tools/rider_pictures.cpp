@@ -17,12 +17,7 @@ namespace {
 void wheel(Canvas& canvas, Point centre) {
   const Colour tyre{40, 40, 40};
   const Colour spokes{150, 150, 150};
-  std::vector<Point> ring;
-  for (int i = 0; i < 24; i++) {
-    double a = 2 * M_PI * i / 24;
-    ring.push_back(Point{centre.x + 10.5 * cos(a), centre.y + 10.5 * sin(a)});
-  }
-  drawPolyline(canvas, ring, 2.2, tyre, true);
+  drawPolyline(canvas, ellipsePoints(centre, 10.5, 10.5, 24), 2.2, tyre, true);
   for (int i = 0; i < 4; i++) {
     double a = M_PI * i / 4;
     drawLine(canvas, Point{centre.x - 9 * cos(a), centre.y - 9 * sin(a)},

@@ -1,6 +1,5 @@
 #include "scorecard_picture.h"
 
-#include <cmath>
 #include <cstdio>
 
 Point finishFigureCell(int place) { return Point{159, 395 + 59.6 * place}; }
@@ -51,14 +50,9 @@ void sprintBanner(Canvas& c, Point at, double size) {
 
 // A small cyclist pictogram: two wheels and a rider's back.
 void cyclistSign(Canvas& c, Point at, double size, Colour colour) {
-  for (double dx : {-0.45, 0.45}) {
-    std::vector<Point> ring;
-    for (int i = 0; i < 20; i++) {
-      double a = 2 * M_PI * i / 20;
-      ring.push_back(Point{at.x + dx * size + 0.3 * size * cos(a), at.y + 0.35 * size + 0.3 * size * sin(a)});
-    }
-    drawPolyline(c, ring, size * 0.08, colour, true);
-  }
+  for (double dx : {-0.45, 0.45})
+    drawPolyline(c, ellipsePoints(Point{at.x + dx * size, at.y + 0.35 * size}, 0.3 * size, 0.3 * size, 20),
+                 size * 0.08, colour, true);
   drawLine(c, Point{at.x - 0.45 * size, at.y + 0.35 * size}, Point{at.x, at.y - 0.1 * size}, size * 0.1, colour);
   drawLine(c, Point{at.x, at.y - 0.1 * size}, Point{at.x + 0.45 * size, at.y + 0.35 * size}, size * 0.1, colour);
   drawLine(c, Point{at.x - 0.1 * size, at.y - 0.2 * size}, Point{at.x + 0.3 * size, at.y - 0.45 * size}, size * 0.16,
