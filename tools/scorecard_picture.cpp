@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "rider_pictures.h"
+
 Point finishFigureCell(int place) { return Point{159, 395 + 59.6 * place}; }
 Point finishSprintPointsCell(int place) { return Point{299, 395 + 59.6 * place}; }
 Point finishTotalCell(int place) { return Point{381, 395 + 59.6 * place}; }
@@ -14,7 +16,6 @@ namespace {
 const Colour INK = {60, 60, 70};
 const Colour HEADER = {40, 70, 130};
 const Colour BAND = {222, 230, 242};
-const Colour TEAM_COLOURS[4] = {{20, 150, 40}, {200, 30, 30}, {35, 35, 40}, {30, 60, 200}};
 const int FINISH_POINTS[16] = {50, 40, 35, 32, 30, 28, 26, 24, 22, 20, 18, 16, 14, 12, 10, 8};
 const int SPRINT_POINTS[3] = {10, 5, 3};
 
@@ -145,7 +146,7 @@ Canvas paintScorecardPicture(int size) {
   box(c, tableLeft, 880, tableRight, tableTop, BAND);
   for (int team = 0; team < 4; team++) {
     Point cell = teamTableCell(team, 0);
-    box(c, cell.x - 52, 892, cell.x + 52, 938, TEAM_COLOURS[team]);
+    box(c, cell.x - 52, 892, cell.x + 52, 938, riderJerseyColour(team));
     cyclistSign(c, Point{cell.x, 913}, 34, Colour{250, 250, 250});
     for (int member = 0; member < 4; member++) {
       char text[4];
