@@ -164,7 +164,6 @@ const Colour ASPHALT = {128, 128, 132};
 const Colour SQUARE_EDGE = {78, 72, 70};
 const Colour DIVIDER = {250, 250, 250};
 const Colour SEAM = {245, 245, 245};
-const Colour START_GRID = {214, 214, 218};
 
 // A deterministic hash for scattering trees, stones and grass tones.
 unsigned scatter(unsigned n) {
@@ -309,7 +308,7 @@ void paintSquares(Canvas& c, int section, bool startGrid) {
     const SquarePart& square = parts[first];
     int terrain = sectionTerrain[section][square.row][square.lane];
     int value = sectionSquareValue[section][square.row][square.lane];
-    Colour fill = startGrid ? START_GRID : squareColour(terrain, value);
+    Colour fill = startGrid ? START_GRID_COLOUR : squareColour(terrain, value);
     fillPolygon(c, shape, fill);
     if (terrain == TERRAIN_COBBLES && !startGrid) {
       // Cobbles: a sprinkle of darker stones.

@@ -7,6 +7,8 @@
 
 // The fill of a square of this terrain and movement modifier.
 Colour squareColour(int terrain, int modifier);
+// The fill of the squares of the two start grids.
+const Colour START_GRID_COLOUR = {214, 214, 218};
 
 // Where the centre of square (row, lane) of a section lies, in board units,
 // with the section's own pieces and exact trigonometry. False when no piece

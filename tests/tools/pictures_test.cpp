@@ -23,8 +23,6 @@
 
 namespace {
 
-const Colour START_GRID_FILL = {214, 214, 218};
-
 void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   FILE* f = fopen(path.c_str(), "wb");
   ASSERT_NE(f, nullptr);
@@ -76,7 +74,7 @@ Canvas* Pictures::board = nullptr;
 Colour expectedFill(int section, int row, int lane) {
   if (section == 0 || section == 6 || (section == 5 && row >= 11) || (section == 8 && row >= 17) ||
       (section == 3 && row >= 11 && lane >= 4))
-    return START_GRID_FILL;
+    return START_GRID_COLOUR;
   return squareColour(sectionTerrain[section][row][lane], sectionSquareValue[section][row][lane]);
 }
 
