@@ -26,18 +26,29 @@ bool writePpm(const std::string& path, const Canvas& canvas) {
   return fclose(file) == 0;
 }
 
+// One of the game's pictures: "<name>.dat", and its JPEG quality.
+struct Picture {
+  std::string name;
+  Canvas canvas;
+  int quality;
+};
+
+std::string picturePath(const std::string& folder, const Picture& picture) {
+  return folder + "/" + picture.name + ".dat";
+}
+
 // Decodes a written picture the way the game does and saves it unmirrored.
-bool writeDecodedPpm(const std::string& folder, const char* name, int size, int height) {
+bool writeDecodedPpm(const std::string& folder, const Picture& picture) {
+  const int size = picture.canvas.width, height = picture.canvas.height;
   std::vector<uint8_t> buffer(static_cast<size_t>(size) * height * 3);
-  std::string path = folder + "/" + name + ".dat";
-  if (!loadJpegTexture(path.c_str(), buffer.data(), 0, size, height)) return false;
+  if (!loadJpegTexture(picturePath(folder, picture).c_str(), buffer.data(), 0, size, height)) return false;
   Canvas canvas = makeCanvas(size, height, size, height, Colour{});
   for (int y = 0; y < height; y++)
     for (int x = 0; x < size; x++) {
       const uint8_t* p = &buffer[(static_cast<size_t>(y) * size + (size - 1 - x)) * 3];
       setPixel(canvas, x, y, Colour{p[0], p[1], p[2]});
     }
-  return writePpm(folder + "/" + name + ".ppm", canvas);
+  return writePpm(folder + "/" + picture.name + ".ppm", canvas);
 }
 
 }  // namespace
@@ -52,25 +63,22 @@ int main(int argc, char** argv) {
       folder = argv[i];
   }
   initBoardSections();
-  bool written = true;
 
-  Canvas board = paintBoardPicture(1, false);
-  written &= writeJpegPicture((folder + "/board.dat").c_str(), board.pixels.data(), board.width, board.height, 90);
-  for (int figure = 0; figure < RIDER_FIGURE_COUNT; figure++) {
-    Canvas rider = paintRiderPicture(figure);
-    std::string path = folder + "/cyclist" + std::to_string(figure) + ".dat";
-    written &= writeJpegPicture(path.c_str(), rider.pixels.data(), rider.width, rider.height, 95);
+  std::vector<Picture> pictures;
+  pictures.push_back(Picture{"board", paintBoardPicture(1, false), 90});
+  for (int figure = 0; figure < RIDER_FIGURE_COUNT; figure++)
+    pictures.push_back(Picture{"cyclist" + std::to_string(figure), paintRiderPicture(figure), 95});
+  pictures.push_back(Picture{"scorecard", halveCanvas(paintScorecardPicture(2 * SCORECARD_PICTURE_SIZE)), 90});
+
+  bool written = true;
+  for (const Picture& picture : pictures) {
+    const Canvas& canvas = picture.canvas;
+    written &= writeJpegPicture(picturePath(folder, picture).c_str(), canvas.pixels.data(), canvas.width,
+                                canvas.height, picture.quality);
   }
-  Canvas scorecard = halveCanvas(paintScorecardPicture(2 * SCORECARD_PICTURE_SIZE));
-  written &= writeJpegPicture((folder + "/scorecard.dat").c_str(), scorecard.pixels.data(), scorecard.width,
-                              scorecard.height, 90);
   if (debug) {
     written &= writePpm(folder + "/board_debug.ppm", paintBoardPicture(2, true));
-    written &= writeDecodedPpm(folder, "board", BOARD_PICTURE_WIDTH, BOARD_PICTURE_HEIGHT);
-    written &= writeDecodedPpm(folder, "scorecard", SCORECARD_PICTURE_SIZE, SCORECARD_PICTURE_SIZE);
-    for (int figure = 0; figure < RIDER_FIGURE_COUNT; figure++)
-      written &= writeDecodedPpm(folder, ("cyclist" + std::to_string(figure)).c_str(), RIDER_PICTURE_SIZE,
-                                 RIDER_PICTURE_SIZE);
+    for (const Picture& picture : pictures) written &= writeDecodedPpm(folder, picture);
   }
   return written ? 0 : 1;
 }
