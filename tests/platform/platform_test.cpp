@@ -9,14 +9,9 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/scratch_folder.h"
 
 namespace {
-
-std::string makeTempDir() {
-  char dir[] = "/tmp/corvalis-platform-XXXXXX";
-  EXPECT_NE(mkdtemp(dir), nullptr);
-  return dir;
-}
 
 void touch(const std::string& path) {
   FILE* f = fopen(path.c_str(), "wb");
@@ -57,8 +52,13 @@ TEST(Wildcard, MatchesStarsAndQuestionMarksCaseSensitively) {
   EXPECT_TRUE(wildcardMatch("*", ""));
 }
 
-TEST(FileSearch, ListsMatchesIncludingHiddenNamesAndFolders) {
-  std::string dir = makeTempDir();
+// The searches and writes below name their folder in full; the scratch
+// folder only gives them a fresh place that is removed afterwards.
+class FileSearchTest : public ScratchFolderTest {};
+class SafeWrite : public ScratchFolderTest {};
+
+TEST_F(FileSearchTest, ListsMatchesIncludingHiddenNamesAndFolders) {
+  std::string dir = folder;
   touch(dir + "/one.velq");
   touch(dir + "/.hidden.velq");
   touch(dir + "/other.txt");
@@ -72,8 +72,8 @@ TEST(FileSearch, ListsMatchesIncludingHiddenNamesAndFolders) {
   EXPECT_FALSE(findNextFile(nullptr, unused));
 }
 
-TEST(SafeWrite, ReplacesTheFileWholeOrLeavesItAlone) {
-  std::string dir = makeTempDir();
+TEST_F(SafeWrite, ReplacesTheFileWholeOrLeavesItAlone) {
+  std::string dir = folder;
   std::string path = dir + "/data.bin";
   ASSERT_TRUE(writeFileSafely(path.c_str(), "first", 5));
   ASSERT_TRUE(writeFileSafely(path.c_str(), "second!", 7));
@@ -98,8 +98,8 @@ TEST(SafeWrite, ReplacesTheFileWholeOrLeavesItAlone) {
   EXPECT_EQ(listAll(dir + "/*").size(), 2u);
 }
 
-TEST(SafeWrite, EmptyDataMakesAnEmptyFile) {
-  std::string dir = makeTempDir();
+TEST_F(SafeWrite, EmptyDataMakesAnEmptyFile) {
+  std::string dir = folder;
   std::string path = dir + "/empty";
   ASSERT_TRUE(writeFileSafely(path.c_str(), "", 0));
   struct stat st;
