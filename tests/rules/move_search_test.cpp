@@ -5,11 +5,13 @@
 #include <string>
 
 #include "model/board_sections.h"
+#include "model/hooks.h"
 #include "model/track.h"
 #include "rules/course_builder.h"
 #include "rules/move_search.h"
 #include "rules/race_state.h"
 #include "rules/throw_rules.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -21,35 +23,20 @@ class MoveSearchTest : public ::testing::Test {
  protected:
   void SetUp() override {
     savedLapRowCount = lapRowCount;
-    lapRowCount = 109;
     clearTrack(240);
   }
   void TearDown() override {
-    lapRowCount = savedLapRowCount;
     clearTrack(0);
+    lapRowCount = savedLapRowCount;
     activeRider = -1;
+    moveTimerHook = nullptr;
   }
 
+  // An empty grid of rowCount rows as every rules test starts from, with a
+  // move total of 5 and rider 0 the mover.
   static void clearTrack(int rowCount) {
-    trackRowCount = rowCount;
-    trackDividerCount = 0;
-    for (int row = 0; row < TRACK_ROWS; row++)
-      for (int lane = 0; lane < TRACK_LANES; lane++) {
-        trackSquareValue[row][lane] = SQUARE_NONE;
-        trackTerrain[row][lane] = TERRAIN_NONE;
-        trackOccupant[row][lane] = -1;
-        trackReach12[row][lane] = -1;
-        trackReach11[row][lane] = -1;
-      }
-    for (Rider& rider : riders) {
-      rider.row = rider.lane = -1;
-      rider.movedThisRound = 0;
-    }
-    for (int i = 0; i < 4; i++) lineRows[i] = -1;
-    for (int p = 0; p < RESULT_PLACES; p++) raceResults[p] = -1;
-    for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = -1;
+    clearTestTrack(rowCount);
     movementTotal = 5;
-    breakawayDeclared = 0;
     activeRider = 0;
   }
   // Plain squares of one value and terrain over a block of rows and lanes.
@@ -570,12 +557,6 @@ bool firstPathTo(int row, int lane, int steps, int targetRow, int targetLane, st
 }
 
 Enumeration enumeration;
-
-void putRider(int rider, int row, int lane) {
-  riders[rider].row = row;
-  riders[rider].lane = lane;
-  trackOccupant[row][lane] = rider;
-}
 
 void layRandomTrack(std::mt19937& random) {
   std::uniform_int_distribution<int> percent(0, 99), modifier(-3, 3), lane(0, SMALL_LANES - 1);
