@@ -25,19 +25,14 @@ class DraftingTest : public ::testing::Test {
       r.finished = 1;
       r.movedThisRound = 1;
     }
-    enter(14, 2, 0);
+    enterRider(14, 2, 0);
     riders[14].humanControlled = 1;
   }
   void TearDown() override { moveTimerHook = nullptr; }
 
-  static void enter(int rider, int row, int lane) {
-    riders[rider].finished = 0;
-    riders[rider].movedThisRound = 0;
-    putRider(rider, row, lane);
-  }
   // The leader moved from (fromRow, lane) to (toRow, toLane).
   static void leaderMoved(int fromRow, int lane, int toRow, int toLane) {
-    enter(15, toRow, toLane);
+    enterRider(15, toRow, toLane);
     riders[15].movedThisRound = 1;
     activeRider = 15;
     moveEndpoints[0] = static_cast<float>(fromRow);
@@ -58,9 +53,9 @@ class DraftingTest : public ::testing::Test {
 
 TEST_F(DraftingTest, AChainOfThreeFollowsTheLeader) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
-  enter(5, 28, 2);
-  enter(10, 27, 2);
+  enterRider(0, 29, 2);
+  enterRider(5, 28, 2);
+  enterRider(10, 27, 2);
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stands(0, 38, 2));
   EXPECT_TRUE(stands(5, 37, 2));
@@ -74,7 +69,7 @@ TEST_F(DraftingTest, AChainOfThreeFollowsTheLeader) {
 TEST_F(DraftingTest, ACandidateOnOtherTerrainIsNotOffered) {
   leaderMoved(30, 2, 39, 2);
   layRoad(0, 29, 2, 2, 0, TERRAIN_CLIMB);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
   EXPECT_EQ(followCandidate, -1);  // cleared by the next turn
@@ -82,7 +77,7 @@ TEST_F(DraftingTest, ACandidateOnOtherTerrainIsNotOffered) {
 
 TEST_F(DraftingTest, ARiderWhoHasMovedIsNotOffered) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   riders[0].movedThisRound = 1;
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stands(0, 29, 2));
@@ -91,15 +86,15 @@ TEST_F(DraftingTest, ARiderWhoHasMovedIsNotOffered) {
 
 TEST_F(DraftingTest, NobodyFollowsWhenTheFollowSquareIsOutOfReach) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   offerFollow(30, 2, 6, 39, 2);  // nine rows to go with six steps
   EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
 }
 
 TEST_F(DraftingTest, NobodyFollowsOntoATakenSquare) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
-  enter(6, 38, 2);
+  enterRider(0, 29, 2);
+  enterRider(6, 38, 2);
   riders[6].movedThisRound = 1;
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
@@ -117,14 +112,14 @@ TEST_F(DraftingTest, TheCandidateBehindAPassThroughSquareIsOffered) {
   setSquare(38, 2, SQUARE_PASS_THROUGH);
   fillTestReach();
   leaderMoved(30, 2, 39, 2);
-  enter(0, 28, 2);
+  enterRider(0, 28, 2);
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stands(0, 37, 2));
 }
 
 TEST_F(DraftingTest, TheComputerDeclinesWhenHisOwnMovePromisesMoreReach) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   trackReach12[38][2] = 20;  // a poor square to stand on
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
@@ -133,7 +128,7 @@ TEST_F(DraftingTest, TheComputerDeclinesWhenHisOwnMovePromisesMoreReach) {
 TEST_F(DraftingTest, NearTheFinishTheComputerAlwaysFollows) {
   lineRows[3] = 37;
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   trackReach12[38][2] = 20;
   offerFollow(30, 2, 9, 39, 2);
   // He crossed the finish drafting, and left the track with the leader,
@@ -147,7 +142,7 @@ TEST_F(DraftingTest, NearTheFinishTheComputerAlwaysFollows) {
 TEST_F(DraftingTest, AFollowerScoresTheLinesHeCrosses) {
   lineRows[0] = 33;
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   raceResults[0] = 15;
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_EQ(raceResults[1], 0);
@@ -156,8 +151,8 @@ TEST_F(DraftingTest, AFollowerScoresTheLinesHeCrosses) {
 
 TEST_F(DraftingTest, APersonIsAskedAndTheChainGoesOnWithTheLeadersSteps) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
-  enter(5, 28, 2);
+  enterRider(0, 29, 2);
+  enterRider(5, 28, 2);
   riders[0].humanControlled = 1;
   previousScreen = SCREEN_CHOOSE_MOVE;
   offerFollow(30, 2, 9, 39, 2);
@@ -176,7 +171,7 @@ TEST_F(DraftingTest, APersonIsAskedAndTheChainGoesOnWithTheLeadersSteps) {
 
 TEST_F(DraftingTest, APersonWhoDeclinesStaysAndTheNextTurnFollows) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   riders[0].humanControlled = 1;
   offerFollow(30, 2, 9, 39, 2);
   ASSERT_EQ(currentScreen, SCREEN_FOLLOW_QUESTION);
@@ -201,17 +196,17 @@ TEST_F(LapDraftingTest, ACandidateOnTheNextLapIsComparedOnHisLap) {
   // The leader went from (40, 1) to (49, 1) on the first lap; the rider
   // behind him stands on the copy of (39, 1) one lap on.
   leaderMoved(40, 1, 49, 1);
-  enter(0, 39 + 109, 1 + 3);
+  enterRider(0, 39 + 109, 1 + 3);
   offerFollow(40, 1, 9, 49, 1);
   EXPECT_TRUE(stands(0, 48 + 109, 1 + 3));
 }
 
 TEST_F(LapDraftingTest, TheFollowerGoesToTheCopyOfTheFollowSquareAheadOfHim) {
-  enter(0, 110, 5);
+  enterRider(0, 110, 5);
   riders[0].movedThisRound = 0;
   followCandidate = 0;
   activeRider = 15;
-  enter(15, 10, 2);
+  enterRider(15, 10, 2);
   riders[15].movedThisRound = 1;
   trackOccupant[110][5] = -1;
   performFollow(1, 110, 5, 3, 2, 9);
@@ -221,7 +216,7 @@ TEST_F(LapDraftingTest, TheFollowerGoesToTheCopyOfTheFollowSquareAheadOfHim) {
 
 TEST_F(DraftingTest, FollowZeroPutsTheCandidateBack) {
   leaderMoved(30, 2, 39, 2);
-  enter(0, 29, 2);
+  enterRider(0, 29, 2);
   trackOccupant[29][2] = -1;
   followCandidate = 0;
   performFollow(0, 29, 2, 38, 2, 9);

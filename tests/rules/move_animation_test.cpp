@@ -34,7 +34,7 @@ class MoveAnimationTest : public ::testing::Test {
       r.finished = 1;
       r.movedThisRound = 1;
     }
-    enter(14, 1, 0);
+    enterRider(14, 1, 0);
     riders[14].humanControlled = 1;
     savedSmooth = smoothComputerMovement;
     savedDistance = smoothMoveDistance;
@@ -54,15 +54,10 @@ class MoveAnimationTest : public ::testing::Test {
     moveTimerHook = nullptr;
   }
 
-  static void enter(int rider, int row, int lane) {
-    riders[rider].finished = 0;
-    riders[rider].movedThisRound = 0;
-    putRider(rider, row, lane);
-  }
   // Rider 15's move along the given path points, started as the computer's
   // move starts it.
   static void startMove(std::vector<std::pair<int, int>> points) {
-    enter(15, points[0].first, points[0].second);
+    enterRider(15, points[0].first, points[0].second);
     beginTurnOf(15);
     for (size_t i = 0; i < points.size(); i++) {
       pathPoints[i][0] = static_cast<float>(points[i].first);
@@ -149,7 +144,7 @@ TEST_F(MoveAnimationTest, SmoothAlongTheLaneAtTheDistancePerTick) {
 
 TEST_F(MoveAnimationTest, AMoveOfNoStepsParksTheRider) {
   lineRows[0] = 10;
-  enter(3, 9, 1);  // would follow if drafting were offered
+  enterRider(3, 9, 1);  // would follow if drafting were offered
   breakawayDeclared = 0;
   startMove({{10, 1}});
   EXPECT_EQ(ticksToEnd(), 1);
@@ -163,7 +158,7 @@ TEST_F(MoveAnimationTest, AMoveOfNoStepsParksTheRider) {
 
 TEST_F(MoveAnimationTest, WithoutABreakawayTheRiderBehindMayFollow) {
   breakawayDeclared = 0;
-  enter(3, 9, 1);
+  enterRider(3, 9, 1);
   startMove({{10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}});
   ticksToEnd();
   EXPECT_TRUE(standsOn(3, 18, 1));
@@ -171,7 +166,7 @@ TEST_F(MoveAnimationTest, WithoutABreakawayTheRiderBehindMayFollow) {
 }
 
 TEST_F(MoveAnimationTest, WithABreakawayNobodyFollows) {
-  enter(3, 9, 1);
+  enterRider(3, 9, 1);
   startMove({{10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}});
   ticksToEnd();
   EXPECT_EQ(riders[3].row, 9);
@@ -234,7 +229,7 @@ TEST_F(MoveAnimationTest, ATickOfAnAbandonedRaceDoesNothing) {
   startMove({{10, 1}, {11, 1}});
   int oldTick = lastMoveTimerValue();
   currentScreen = SCREEN_MAIN_MENU;  // the race is given up
-  enter(14, 20, 3);
+  enterRider(14, 20, 3);
   riders[14].humanControlled = 0;
   riders[15].finished = 1;
   trackOccupant[10][1] = -1;
@@ -293,7 +288,7 @@ TEST_F(MoveAnimationTest, OffTheDrawnRoadTheMoveGoesOnARowATick) {
 }
 
 TEST_F(MoveAnimationTest, UndoTakesBackExactlyTheLastStep) {
-  enter(15, 12, 2);
+  enterRider(15, 12, 2);
   activeRider = 15;
   trackOccupant[12][2] = -1;
   const float points[3][2] = {{10, 1}, {11, 1}, {12, 2}};

@@ -29,11 +29,6 @@ class TurnSequenceTest : public ::testing::Test {
   }
   void TearDown() override { moveTimerHook = nullptr; }
 
-  static void enter(int rider, int row, int lane) {
-    riders[rider].finished = 0;
-    riders[rider].movedThisRound = 0;
-    putRider(rider, row, lane);
-  }
   // The active rider ends his move where he stands.
   static void endMoveInPlace() {
     const Rider& r = riders[activeRider];
@@ -55,10 +50,10 @@ class TurnSequenceTest : public ::testing::Test {
 };
 
 TEST_F(TurnSequenceTest, FrontMostPlaysFirstAndTheHigherLaneBreaksTies) {
-  enter(0, 10, 1);
-  enter(1, 10, 3);
-  enter(2, 12, 0);
-  enter(3, 5, 4);
+  enterRider(0, 10, 1);
+  enterRider(1, 10, 3);
+  enterRider(2, 12, 0);
+  enterRider(3, 5, 4);
   EXPECT_EQ(turnOrder(5), (std::vector<int>{2, 1, 0, 3, 2}));
   // The round ended after the fourth move and began again from the front.
   EXPECT_EQ(roundNumber, 3);
@@ -66,8 +61,8 @@ TEST_F(TurnSequenceTest, FrontMostPlaysFirstAndTheHigherLaneBreaksTies) {
 }
 
 TEST_F(TurnSequenceTest, ATurnLiftsTheRiderAndRecordsHisStart) {
-  enter(4, 30, 2);
-  enter(5, 20, 2);
+  enterRider(4, 30, 2);
+  enterRider(5, 20, 2);
   breakawayDeclared = 1;
   chosenCards[0] = 3;
   pathLength = 7;
@@ -94,12 +89,12 @@ TEST_F(TurnSequenceTest, ATurnLiftsTheRiderAndRecordsHisStart) {
 
 TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
   setSquare(56, 2, SQUARE_PASS_THROUGH);
-  enter(0, 58, 2);  // has just moved here
-  enter(1, 57, 2);
-  enter(2, 55, 2);  // behind the pass-through square
-  enter(3, 53, 2);  // row 54 is empty: he stays
-  enter(4, 57, 3);  // beyond the line in another lane: stays
-  enter(5, 20, 0);
+  enterRider(0, 58, 2);  // has just moved here
+  enterRider(1, 57, 2);
+  enterRider(2, 55, 2);  // behind the pass-through square
+  enterRider(3, 53, 2);  // row 54 is empty: he stays
+  enterRider(4, 57, 3);  // beyond the line in another lane: stays
+  enterRider(5, 20, 0);
   riders[1].movedThisRound = riders[2].movedThisRound = 1;
   riders[3].movedThisRound = riders[4].movedThisRound = 1;
   activeRider = 0;
@@ -118,7 +113,7 @@ TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
 }
 
 TEST_F(TurnSequenceTest, TheLastFinisherEndsTheRaceWithoutAnotherTurn) {
-  enter(7, 60, 1);
+  enterRider(7, 60, 1);
   riders[7].movedThisRound = 1;
   activeRider = 7;
   nextTurn();
@@ -128,8 +123,8 @@ TEST_F(TurnSequenceTest, TheLastFinisherEndsTheRaceWithoutAnotherTurn) {
 }
 
 TEST_F(TurnSequenceTest, RoundEndsFollowAtOnceWhileEveryoneSitsOut) {
-  enter(0, 10, 0);
-  enter(1, 12, 1);
+  enterRider(0, 10, 0);
+  enterRider(1, 12, 1);
   riders[0].skipTurns = 2;
   riders[1].skipTurns = 1;
   roundNumber = 4;
@@ -149,8 +144,8 @@ TEST_F(TurnSequenceTest, RoundEndsFollowAtOnceWhileEveryoneSitsOut) {
 }
 
 TEST_F(TurnSequenceTest, OneRoundEndWhenSomeoneMayStillMove) {
-  enter(0, 10, 0);
-  enter(1, 12, 1);
+  enterRider(0, 10, 0);
+  enterRider(1, 12, 1);
   riders[0].movedThisRound = 1;
   riders[1].skipTurns = 1;
   roundNumber = 4;
@@ -160,8 +155,8 @@ TEST_F(TurnSequenceTest, OneRoundEndWhenSomeoneMayStillMove) {
 }
 
 TEST_F(TurnSequenceTest, AChosenRiderWithATurnToSitOutSitsItOut) {
-  enter(0, 30, 0);
-  enter(1, 20, 0);
+  enterRider(0, 30, 0);
+  enterRider(1, 20, 0);
   riders[0].skipTurns = 1;  // brought down in a crash this round
   nextTurn();
   EXPECT_EQ(activeRider, 1);
@@ -176,12 +171,12 @@ TEST_F(TurnSequenceTest, AChosenRiderWithATurnToSitOutSitsItOut) {
 }
 
 TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
-  enter(0, 20, 3);
+  enterRider(0, 20, 3);
   trackOccupant[20][3] = -1;
   riders[0].parked = 1;
   riders[0].movedThisRound = 1;
-  enter(1, 20, 3);
-  enter(2, 20, 2);
+  enterRider(1, 20, 3);
+  enterRider(2, 20, 2);
   riders[1].movedThisRound = riders[2].movedThisRound = 1;
   nextTurn();
   EXPECT_EQ(riders[0].parked, 0);
@@ -193,16 +188,16 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
 }
 
 TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
-  enter(0, 20, 3);
+  enterRider(0, 20, 3);
   trackOccupant[20][3] = -1;
   riders[0].parked = 1;
   riders[0].movedThisRound = 1;
   for (int lane = 0; lane <= 3; lane++) {
-    enter(1 + lane, 20, lane);
+    enterRider(1 + lane, 20, lane);
     riders[1 + lane].movedThisRound = 1;
   }
   // A rider on a later lap's copy of (19, 4) blocks it as well.
-  enter(5, 19 + 109, 4 + 3);
+  enterRider(5, 19 + 109, 4 + 3);
   setSquare(19 + 109, 4 + 3, 0);
   trackRowCount = 200;
   riders[5].movedThisRound = 1;
@@ -213,15 +208,15 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
 }
 
 TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
-  enter(0, 20, 1);
-  enter(1, 21, 1);
+  enterRider(0, 20, 1);
+  enterRider(1, 21, 1);
   for (int r : {0, 1}) {
     trackOccupant[riders[r].row][riders[r].lane] = -1;
     riders[r].parked = 1;
     riders[r].movedThisRound = 1;
   }
-  enter(2, 21, 1);  // takes rider 1's square
-  enter(3, 21, 0);
+  enterRider(2, 21, 1);  // takes rider 1's square
+  enterRider(3, 21, 0);
   riders[2].movedThisRound = riders[3].movedThisRound = 1;
   nextTurn();
   // Rider 1 finds his row full below lane 1 and takes row 20, lane 4;
@@ -234,7 +229,7 @@ TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
 
 TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {
   // Carried over the line by drafting in another lane than the finisher.
-  enter(3, 55, 4);
+  enterRider(3, 55, 4);
   riders[3].movedThisRound = 1;
   nextTurn();
   EXPECT_EQ(riders[3].finished, 1);
@@ -253,11 +248,11 @@ TEST_F(TurnSequenceTest, ParkedRiderBlockedByRidersLeftBeyondTheLineGetsBackOnce
   layRoad(0, 5, 0, 0);
   layRoad(100, 120, 3, 3);
   lineRows[3] = 100;
-  enter(0, 5, 0);
+  enterRider(0, 5, 0);
   trackOccupant[5][0] = -1;
   riders[0].parked = 1;
   for (int r = 0; r <= 5; r++) {
-    enter(1 + r, r + 109, 3);
+    enterRider(1 + r, r + 109, 3);
     riders[1 + r].movedThisRound = 1;
   }
   riders[0].movedThisRound = 1;
@@ -278,7 +273,7 @@ TEST_F(TurnSequenceTest, ARiderWhoCanNeverBePutBackLeavesTheRaceAndTheRaceEnds) 
   layRoad(0, 2, 0, 0, SQUARE_PASS_THROUGH);
   layRoad(3, 80, 0, 0);
   lineRows[3] = 50;
-  enter(0, 2, 0);
+  enterRider(0, 2, 0);
   trackOccupant[2][0] = -1;
   riders[0].parked = 1;
   riders[0].movedThisRound = 1;
@@ -292,14 +287,14 @@ TEST_F(TurnSequenceTest, ARiderWhoCanNeverBePutBackLeavesTheRaceAndTheRaceEnds) 
 
 TEST_F(TurnSequenceTest, AParkedRiderWithoutASquareIsNotGivenATurn) {
   layRoad(0, 2, 4, 4, SQUARE_PASS_THROUGH);
-  enter(0, 2, 4);  // no real square at or behind him in lanes 0..4 of row 2 and below... except lanes 0..3
+  enterRider(0, 2, 4);  // no real square at or behind him in lanes 0..4 of row 2 and below... except lanes 0..3
   trackOccupant[2][4] = -1;
   riders[0].parked = 1;
   riders[0].movedThisRound = 1;
   for (int r = 0; r <= 2; r++)
     for (int lane = 0; lane <= 3; lane++) {
       int rider = 1 + r * 4 + lane;
-      enter(rider, r, lane);
+      enterRider(rider, r, lane);
       riders[rider].movedThisRound = 1;
     }
   nextTurn();
@@ -312,7 +307,7 @@ TEST_F(TurnSequenceTest, AParkedRiderWithoutASquareIsNotGivenATurn) {
 TEST_F(TurnSequenceTest, LapCountsOnlyMarksBehindTheRider) {
   lapLineRows[0] = 5;
   lapLineRows[1] = 114;
-  enter(0, 5, 0);
+  enterRider(0, 5, 0);
   updateRiderLap(0);
   EXPECT_EQ(riderLap[0], 0);
   riders[0].row = 6;
@@ -326,7 +321,7 @@ TEST_F(TurnSequenceTest, LapCountsOnlyMarksBehindTheRider) {
 }
 
 TEST_F(TurnSequenceTest, AComputerRiderPlaysHisTurnAtOnce) {
-  enter(9, 10, 2);
+  enterRider(9, 10, 2);
   riders[9].humanControlled = 0;
   roundNumber = 1;  // no cards in the first round
   int before = moveTimerRequests();

@@ -99,6 +99,12 @@ void putRider(int rider, int row, int lane) {
   trackOccupant[row][lane] = rider;
 }
 
+void enterRider(int rider, int row, int lane) {
+  riders[rider].finished = 0;
+  riders[rider].movedThisRound = 0;
+  putRider(rider, row, lane);
+}
+
 void beginTurnOf(int rider) {
   activeRider = rider;
   const Rider& r = riders[rider];

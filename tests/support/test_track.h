@@ -19,6 +19,9 @@ void fillTestReach();
 
 // Puts the rider on the square (and into the occupancy grid).
 void putRider(int rider, int row, int lane);
+// Puts the rider on the square as one still in the race who has not moved
+// this round.
+void enterRider(int rider, int row, int lane);
 // Makes the rider the one whose turn it is: lifted off the grid, his
 // square as the move's start.
 void beginTurnOf(int rider);
