@@ -16,7 +16,6 @@
 
 namespace {
 
-const int FINISH_LINE = 3;
 const int LINE_PAST_LAST_CLIMB = -10;
 const int BLUE = 6;
 const int WHITE = 5;

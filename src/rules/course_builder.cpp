@@ -177,13 +177,13 @@ void layCourse() {
       rowOffset += sectionRowCount[section];
       if (endsLap(courseSpec[0], section)) {
         if (lapLineCount < 5) lapLineRows[lapLineCount++] = rowOffset - 1;
-      } else if ((section == 2 || section == 7) && lineRows[3] == -1) {
+      } else if ((section == 2 || section == 7) && lineRows[FINISH_LINE] == -1) {
         climbEndRow = rowOffset - 1;
       }
     } else if (c == 'S') {
       if (sprints < 3) lineRows[sprints++] = rowOffset - 1;
     } else if (c == 'F') {
-      lineRows[3] = rowOffset - 1;
+      lineRows[FINISH_LINE] = rowOffset - 1;
     }
   }
   trackRowCount = rowOffset;

@@ -14,7 +14,6 @@
 
 namespace {
 
-const int FINISH_LINE = 3;
 const int LAPS = 6;
 
 // The steps offered to the candidate on the follow question; a chain goes

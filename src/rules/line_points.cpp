@@ -9,10 +9,6 @@
 
 namespace {
 
-const int SPRINT_PLACES = 3;
-const int FINISH_PLACES = 16;
-const int FINISH_LINE = 3;
-
 bool holdsPlaceOnLine(int rider, int first, int places) {
   for (int p = 0; p < places; p++)
     if (raceResults[first + p] == rider) return true;

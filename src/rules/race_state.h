@@ -12,8 +12,11 @@ const int CARD_SLOTS = 18;        // per team: 14 strength cards, 4 extra slots
 const int STRENGTH_CARDS = 14;
 const int FIRST_EXTRA_SLOT = 14;
 const int EXTRA_SLOTS = 4;
+const int SPRINT_PLACES = 3;
+const int FINISH_PLACES = 16;
 const int RESULT_PLACES = 25;     // 3 places for each of 3 sprints, 16 at the finish
 const int FIRST_FINISH_PLACE = 9;
+const int FINISH_LINE = 3;        // the finish's entry in lineRows
 const int MAX_PATH_POINTS = 50;
 const int COURSE_SPEC_SIZE = 28;  // 27 characters and the terminating zero
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-const int FINISH_LINE = 3;
-
 bool beyondFinish(int row) { return lineRows[FINISH_LINE] < row; }
 
 // Front-most: the higher row, on equal rows the higher lane.
