@@ -32,9 +32,7 @@ int freeDopingSlot() {
 
 void acceptDoping() {
   if (!activeRiderValid()) return;
-  int draw = gameRandom() % 6;
-  if (draw < 0) draw += 6;
-  dopingNumber[activeRider] = draw + 1;
+  dopingNumber[activeRider] = randomBelow(6) + 1;
   currentScreen = SCREEN_DOPING_NUMBER;
   requestRedraw();
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "model/hooks.h"
+#include "rules/race_state.h"
 #include "texts/language_texts.h"
 
 unsigned char eventDeckOrder[EVENT_CARD_COUNT];
@@ -268,8 +268,7 @@ void fillCardTexts(int languageNumber) {
 void buildEventDeck() {
   for (int i = 0; i < EVENT_CARD_COUNT; i++) eventDeckOrder[i] = static_cast<unsigned char>(i);
   for (int i = 0; i < EVENT_CARD_COUNT; i++) {
-    int j = gameRandom() % EVENT_CARD_COUNT;
-    if (j < 0) j += EVENT_CARD_COUNT;  // a scripted draw may be negative
+    int j = randomBelow(EVENT_CARD_COUNT);
     unsigned char card = eventDeckOrder[i];
     eventDeckOrder[i] = eventDeckOrder[j];
     eventDeckOrder[j] = card;

@@ -83,11 +83,7 @@ void moveAfterHandIn(int total) {
 int thrownTotal() { return movementValues[0] + movementValues[1]; }
 
 // One draw of a die, 1 to 6.
-int dieDraw() {
-  int draw = gameRandom() % 6;
-  if (draw < 0) draw += 6;  // a scripted draw may be negative
-  return draw + 1;
-}
+int dieDraw() { return randomBelow(6) + 1; }
 
 // The first extra slot (0..3) of the team that holds no card or a used one;
 // -1 when all four hold cards still in hand.

@@ -70,8 +70,7 @@ void throwForTeamInTurn() {
 void throwStartOrder() {
   if (activeRider < 0 || activeRider >= RIDER_COUNT) return;
   // One draw for both dice; here the first die is the draw / 6.
-  int n = gameRandom() % 36;
-  if (n < 0) n += 36;
+  int n = randomBelow(36);
   movementValues[0] = n / 6 + 1;
   movementValues[1] = n % 6 + 1;
   startRolls[riderTeam(activeRider)] = movementValues[0] + movementValues[1];

@@ -1,5 +1,7 @@
 #include "rules/race_state.h"
 
+#include "model/hooks.h"
+
 char courseSpec[COURSE_SPEC_SIZE] = {0};
 int tourMode = 0;
 char eventCardsOn = 0;
@@ -52,3 +54,8 @@ int32_t shownTeam = 0;
 int32_t dopingDraw[2];
 int32_t countercheckDie = 0;
 int32_t dopingCaught = 0;
+
+int randomBelow(int count) {
+  int draw = gameRandom() % count;
+  return draw < 0 ? draw + count : draw;
+}

@@ -77,3 +77,7 @@ extern int32_t shownTeam;
 extern int32_t dopingDraw[2];
 extern int32_t countercheckDie;
 extern int32_t dopingCaught;
+
+// One random draw of the race, gameRandom() reduced to 0..count-1 (a
+// scripted draw may be negative).
+int randomBelow(int count);

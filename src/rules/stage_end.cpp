@@ -11,12 +11,6 @@ int32_t scoreStage = 0;
 
 namespace {
 
-// A draw of gameRandom() reduced to 0..count-1.
-int randomBelow(int count) {
-  int draw = gameRandom() % count;
-  return draw < 0 ? draw + count : draw;
-}
-
 // The stage standings open over the finished board.
 void showStageStandings() {
   previousScreen = SCREEN_STAGE_OVER;

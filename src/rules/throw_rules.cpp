@@ -94,8 +94,7 @@ StepResult stepLanding(int32_t row, int32_t lane, char step, int32_t ignoreOccup
 }  // namespace
 
 void rollMovementValues() {
-  int32_t draw = gameRandom() % 36;
-  if (draw < 0) draw += 36;
+  int32_t draw = randomBelow(36);
   movementValues[0] = slotValue(chosenCards[0], draw % 6 + 1);
   movementValues[1] = slotValue(chosenCards[1], draw / 6 + 1);
   requestRedraw();
