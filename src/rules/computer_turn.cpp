@@ -169,17 +169,6 @@ float squareCentreRow(int row, int lane) {
   return target;
 }
 
-// A rider who has turns to sit out makes no move: he stays on his square
-// and the turn passes.
-void sitOutTurn(int rider) {
-  Rider& r = riders[rider];
-  if (!r.parked && insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == -1)
-    trackOccupant[r.row][r.lane] = rider;
-  r.skipTurns -= 1;
-  r.movedThisRound = 1;
-  nextTurn();
-}
-
 }  // namespace
 
 void playComputerTurn(int* rider, int* total, int* bestRow, int* bestLane, char* path) {

@@ -5,7 +5,6 @@
 #include "model/occupancy.h"
 #include "model/screens.h"
 #include "model/track.h"
-#include "model/track_geometry.h"
 #include "rules/line_points.h"
 #include "rules/move_animation.h"
 #include "rules/move_search.h"
@@ -34,29 +33,12 @@ int rowBehind(int row, int lane) {
   return r;
 }
 
-void putOnGrid(int rider) {
-  const Rider& r = riders[rider];
-  if (insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == -1) trackOccupant[r.row][r.lane] = rider;
-}
-
-void liftOffGrid(int rider) {
-  const Rider& r = riders[rider];
-  if (insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == rider) trackOccupant[r.row][r.lane] = -1;
-}
-
 void putActiveRiderBack() {
-  if (validRider(activeRider) && !riders[activeRider].parked) putOnGrid(activeRider);
+  if (validRider(activeRider) && !riders[activeRider].parked) putRiderBackOnGrid(activeRider);
 }
 
 void putCandidateBack() {
-  if (validRider(followCandidate)) putOnGrid(followCandidate);
-}
-
-void placeFigure(int rider) {
-  Rider& r = riders[rider];
-  BoardPoint point = squareToBoard(r.row, r.lane, rider);
-  r.boardX = point.x;
-  r.boardY = point.y;
+  if (validRider(followCandidate)) putRiderBackOnGrid(followCandidate);
 }
 
 // The square the candidate would reach with an average throw of his own.
@@ -105,7 +87,7 @@ void offerFollow(int row, int lane, int steps, int targetRow, int targetLane) {
 
   followCandidate = candidate;
   Rider& c = riders[candidate];
-  liftOffGrid(candidate);
+  liftRiderOffGrid(candidate);
   MovePath path = {};
   if (!findMovePath(c.row, c.lane, steps, t, targetLane, path) || path[0] == '\0') {
     putCandidateBack();
@@ -189,7 +171,7 @@ void performFollow(int follow, int fromRow, int fromLane, int toRow, int toLane,
   c.movedThisRound = 1;
   trackOccupant[newRow][newLane] = candidate;
   awardLinePoints(fromRow, newRow, &candidate);
-  placeFigure(candidate);
+  placeRiderFigure(candidate);
   updateRiderLap(candidate);
   requestRedraw();
   offerFollow(fromRow, fromLane, steps, toRow, toLane);

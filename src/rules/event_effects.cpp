@@ -4,7 +4,6 @@
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
-#include "model/track_geometry.h"
 #include "rules/computer_turn.h"
 #include "rules/crash_chain.h"
 #include "rules/event_deck.h"
@@ -33,21 +32,6 @@ int slotValue(int team, int slot) {
   return slot < STRENGTH_CARDS ? strengthCardValue[slot] : extraCardValue[team][slot - FIRST_EXTRA_SLOT];
 }
 
-// Empties the rider's square in the occupancy grid; a square that holds
-// somebody else is left alone.
-void clearSquareOf(int rider) {
-  const Rider& r = riders[rider];
-  if (insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == rider) trackOccupant[r.row][r.lane] = -1;
-}
-
-void placeFigureOnSquare(int rider) {
-  Rider& r = riders[rider];
-  if (!insideTrack(r.row, r.lane)) return;
-  BoardPoint point = squareToBoard(r.row, r.lane, rider);
-  r.boardX = point.x;
-  r.boardY = point.y;
-}
-
 // A rider with turns still to sit out after his hand-ins leaves the road
 // for the rest of the round; this round counts as one of those turns.
 void parkForTheRound(int rider) {
@@ -55,8 +39,8 @@ void parkForTheRound(int rider) {
   r.parked = 1;
   r.movedThisRound = 1;
   r.skipTurns -= 1;
-  clearSquareOf(rider);
-  placeFigureOnSquare(rider);
+  liftRiderOffGrid(rider);
+  placeRiderFigure(rider);
   requestRedraw();
 }
 
@@ -105,7 +89,7 @@ void applySitOutCard(int card) {
   int rider = activeRider;
   eventCardRider = rider;
   riders[rider].skipTurns = card <= 4 ? 1 : 2;
-  clearSquareOf(rider);
+  liftRiderOffGrid(rider);
   currentScreen = SCREEN_BUSY;
   requestRedraw();
   decideHandIns(rider);
@@ -126,7 +110,7 @@ void applyCrashCard(int card) {
     r.skipTurns = 1;
     r.crashInvolved = 1;
   }
-  clearSquareOf(rider);
+  liftRiderOffGrid(rider);
   if (card == 14) r.skipTurns = 2;
   currentScreen = SCREEN_BUSY;
   requestRedraw();
@@ -208,8 +192,7 @@ int frontMostUnmovedRider() {
   for (int i = 0; i < RIDER_COUNT; i++) {
     const Rider& r = riders[i];
     if (r.movedThisRound != 0) continue;
-    if (best == -1 || r.row > riders[best].row || (r.row == riders[best].row && r.lane > riders[best].lane))
-      best = i;
+    if (best == -1 || riderAheadOf(r, riders[best])) best = i;
   }
   return best;
 }
@@ -220,8 +203,7 @@ int frontMostUnmovedRider() {
 void putEventRiderBack() {
   if (!validRider(eventCardRider)) return;
   const Rider& r = riders[eventCardRider];
-  if (r.parked || r.finished || !insideTrack(r.row, r.lane)) return;
-  if (trackOccupant[r.row][r.lane] == -1) trackOccupant[r.row][r.lane] = eventCardRider;
+  if (!r.parked && !r.finished) putRiderBackOnGrid(eventCardRider);
 }
 
 // A victim of a crash decides on his hand-ins.
@@ -257,12 +239,7 @@ void resumeEventRidersMove() {
   activeRider = rider;
   Rider& r = riders[rider];
   if (r.skipTurns != 0) {
-    // He sits this turn out where he stands.
-    if (!r.parked && insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == -1)
-      trackOccupant[r.row][r.lane] = rider;
-    r.skipTurns -= 1;
-    r.movedThisRound = 1;
-    nextTurn();
+    sitOutTurn(rider);
     return;
   }
   requestRedraw();
@@ -272,7 +249,7 @@ void resumeEventRidersMove() {
     return;
   }
   currentScreen = SCREEN_COMPUTER_TURN;
-  clearSquareOf(rider);
+  liftRiderOffGrid(rider);
   int total = thrownTotal() + bonusSquares;
   pathLength = total;
   requestRedraw();
@@ -480,8 +457,7 @@ int findFrontInvolvedRider() {
   for (int i = 0; i < RIDER_COUNT; i++) {
     const Rider& r = riders[i];
     if (!r.crashInvolved) continue;
-    if (best == -1 || r.row > riders[best].row || (r.row == riders[best].row && r.lane > riders[best].lane))
-      best = i;
+    if (best == -1 || riderAheadOf(r, riders[best])) best = i;
   }
   return best;
 }

@@ -3,7 +3,6 @@
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
-#include "model/track_geometry.h"
 #include "rules/race_state.h"
 #include "rules/turn_sequence.h"
 
@@ -47,14 +46,9 @@ void parkBlockedRider() {
     Rider& rider = riders[activeRider];
     rider.parked = 1;
     rider.movedThisRound = 1;
-    if (insideTrack(rider.row, rider.lane) && trackOccupant[rider.row][rider.lane] == activeRider)
-      trackOccupant[rider.row][rider.lane] = -1;
+    liftRiderOffGrid(activeRider);
     pathLength = 0;
-    if (insideTrack(rider.row, rider.lane)) {
-      BoardPoint point = squareToBoard(rider.row, rider.lane, activeRider);
-      rider.boardX = point.x;
-      rider.boardY = point.y;
-    }
+    placeRiderFigure(activeRider);
   }
   requestRedraw();
   nextTurn();

@@ -5,7 +5,6 @@
 #include "model/occupancy.h"
 #include "model/screens.h"
 #include "model/track.h"
-#include "model/track_geometry.h"
 #include "rules/race_state.h"
 #include "rules/turn_sequence.h"
 
@@ -122,12 +121,9 @@ void placeComputerRider() {
     startCursorRow = row;
     startCursorLane = lane;
     trackOccupant[row][lane] = activeRider;
-    Rider& rider = riders[activeRider];
-    rider.row = row;
-    rider.lane = lane;
-    BoardPoint point = squareToBoard(row, lane, activeRider);
-    rider.boardX = point.x;
-    rider.boardY = point.y;
+    riders[activeRider].row = row;
+    riders[activeRider].lane = lane;
+    placeRiderFigure(activeRider);
     startCursorRow = 0;
     startCursorLane = courseSpec[0] == '0' ? 0 : 4;
     requestRedraw();

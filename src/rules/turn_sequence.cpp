@@ -15,28 +15,8 @@ namespace {
 
 bool beyondFinish(int row) { return lineRows[FINISH_LINE] < row; }
 
-// Front-most: the higher row, on equal rows the higher lane.
-bool aheadOf(const Rider& a, const Rider& b) {
-  return a.row > b.row || (a.row == b.row && a.lane > b.lane);
-}
-
-// Takes a rider off the occupancy grid; a cell that holds someone else is
-// left alone.
-void liftOffGrid(int rider) {
-  const Rider& r = riders[rider];
-  if (insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == rider)
-    trackOccupant[r.row][r.lane] = -1;
-}
-
-void placeFigure(int rider) {
-  Rider& r = riders[rider];
-  BoardPoint point = squareToBoard(r.row, r.lane, rider);
-  r.boardX = point.x;
-  r.boardY = point.y;
-}
-
 void finishRider(int rider) {
-  liftOffGrid(rider);
+  liftRiderOffGrid(rider);
   riders[rider].finished = 1;
   riders[rider].movedThisRound = 1;
 }
@@ -104,7 +84,7 @@ void putParkedRidersBack() {
     for (int i = 0; i < RIDER_COUNT; i++) {
       const Rider& r = riders[i];
       if (!r.parked || r.skipTurns != 0 || r.finished || tried[i]) continue;
-      if (next == -1 || aheadOf(r, riders[next])) next = i;
+      if (next == -1 || riderAheadOf(r, riders[next])) next = i;
     }
     if (next == -1) return;
     tried[next] = true;
@@ -114,7 +94,7 @@ void putParkedRidersBack() {
     riders[next].row = row;
     riders[next].lane = lane;
     riders[next].parked = 0;
-    placeFigure(next);
+    placeRiderFigure(next);
     requestRedraw();
   }
 }
@@ -155,7 +135,7 @@ void endRoundsWhileDue() {
 int chooseFrontMostRider() {
   int best = -1;
   for (int i = 0; i < RIDER_COUNT; i++)
-    if (mayPlay(riders[i]) && (best == -1 || aheadOf(riders[i], riders[best]))) best = i;
+    if (mayPlay(riders[i]) && (best == -1 || riderAheadOf(riders[i], riders[best]))) best = i;
   return best;
 }
 
@@ -230,6 +210,37 @@ void clearThrowState() {
 
 }  // namespace
 
+bool riderAheadOf(const Rider& a, const Rider& b) {
+  return a.row > b.row || (a.row == b.row && a.lane > b.lane);
+}
+
+void liftRiderOffGrid(int rider) {
+  const Rider& r = riders[rider];
+  if (insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == rider)
+    trackOccupant[r.row][r.lane] = -1;
+}
+
+void putRiderBackOnGrid(int rider) {
+  const Rider& r = riders[rider];
+  if (insideTrack(r.row, r.lane) && trackOccupant[r.row][r.lane] == -1) trackOccupant[r.row][r.lane] = rider;
+}
+
+void placeRiderFigure(int rider) {
+  Rider& r = riders[rider];
+  if (!insideTrack(r.row, r.lane)) return;
+  BoardPoint point = squareToBoard(r.row, r.lane, rider);
+  r.boardX = point.x;
+  r.boardY = point.y;
+}
+
+void sitOutTurn(int rider) {
+  Rider& r = riders[rider];
+  if (!r.parked) putRiderBackOnGrid(rider);
+  r.skipTurns -= 1;
+  r.movedThisRound = 1;
+  nextTurn();
+}
+
 void updateRiderLap(int rider) {
   if (rider < 0 || rider >= RIDER_COUNT) return;
   int laps = 0;
@@ -257,7 +268,7 @@ void nextTurn() {
 
   // The rider is lifted off the grid for his move, so that his own square
   // never blocks his path.
-  liftOffGrid(rider);
+  liftRiderOffGrid(rider);
   moveEndpoints[0] = static_cast<float>(riders[rider].row);
   moveEndpoints[1] = static_cast<float>(riders[rider].lane);
   if (riders[rider].humanControlled == 0) {
