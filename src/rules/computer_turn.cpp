@@ -7,7 +7,6 @@
 #include "model/occupancy.h"
 #include "model/screens.h"
 #include "model/track.h"
-#include "model/track_geometry.h"
 #include "rules/event_deck.h"
 #include "rules/move_animation.h"
 #include "rules/move_search.h"
@@ -157,18 +156,6 @@ int chooseTarget(int rider, int& line) {
   return -1;
 }
 
-// The row the animation aims at for a square: its own row, or on a curve
-// the row at which the square is drawn.
-float squareCentreRow(int row, int lane) {
-  float target = static_cast<float>(row);
-  for (int a = 0; a < trackArcCount; a++) {
-    const BoardArc& arc = trackArcs[a];
-    if (arc.rowFrom <= row && row <= arc.rowTo && arc.laneFrom <= lane && lane <= arc.laneTo)
-      target = static_cast<float>(arcSquareCentreRow(arc, row, lane));
-  }
-  return target;
-}
-
 }  // namespace
 
 void playComputerTurn(int* rider, int* total, int* bestRow, int* bestLane, char* path) {
@@ -207,7 +194,7 @@ void startComputerMove(int* total, int* bestRow, int* bestLane, char* path) {
 
   pathPoints[0][0] = static_cast<float>(startRow);
   pathPoints[0][1] = static_cast<float>(startLane);
-  animRowTarget = squareCentreRow(startRow, startLane);
+  animRowTarget = squareDrawnRow(startRow, startLane);
 
   if (*total < 1) {
     currentScreen = SCREEN_NO_MOVE;

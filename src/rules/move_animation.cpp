@@ -44,14 +44,6 @@ bool arcContains(const BoardArc& arc, int row, int lane) {
   return arc.rowFrom <= row && row <= arc.rowTo && arc.laneFrom <= lane && lane <= arc.laneTo;
 }
 
-// The row at which the animation along a lane reaches the square.
-float drawnRow(int row, int lane) {
-  float target = static_cast<float>(row);
-  for (int a = 0; a < trackArcCount; a++)
-    if (arcContains(trackArcs[a], row, lane)) target = static_cast<float>(arcSquareCentreRow(trackArcs[a], row, lane));
-  return target;
-}
-
 // The figure at a fractional position along a lane; also sets the rows the
 // next tick goes. Where no piece of road covers the position, one row a
 // tick.
@@ -144,7 +136,7 @@ void setUpNextStep() {
   pathPointIndex += 1;
   int row = pointRow(pathPointIndex), lane = pointLane(pathPointIndex);
   if (lane == pointLane(pathPointIndex - 1)) {
-    animRowTarget = drawnRow(row, lane);
+    animRowTarget = squareDrawnRow(row, lane);
     animOnSegment = 0;
     animStep[0] = animStep[1] = 0;
   } else {
@@ -180,6 +172,13 @@ void placeFigure() {
 }
 
 }  // namespace
+
+float squareDrawnRow(int row, int lane) {
+  float target = static_cast<float>(row);
+  for (int a = 0; a < trackArcCount; a++)
+    if (arcContains(trackArcs[a], row, lane)) target = static_cast<float>(arcSquareCentreRow(trackArcs[a], row, lane));
+  return target;
+}
 
 void startMoveAnimation() {
   // A new move: earlier ticks no longer count, and nothing of an earlier

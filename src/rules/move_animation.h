@@ -26,6 +26,10 @@ extern float animSegmentEnd[2];
 extern float animPointX;
 extern float animPointY;
 
+// The row at which the animation along a lane reaches the square: its own
+// row, or on a curve the row at which the square is drawn.
+float squareDrawnRow(int row, int lane);
+
 // Starts the animation of the move whose path points startComputerMove has
 // laid: resets the animation state, works out how far the first tick goes,
 // and asks for the first tick at once.
