@@ -163,11 +163,11 @@ bool followerReaches(int32_t row, int32_t lane, int32_t targetRow, int32_t targe
   clearBudgetGrid(&followGrid);
   followPath[0] = '\0';
   followBestPath[0] = '\0';
-  int32_t noRider = -1, line = -1, bestRow = -1, bestLane = -1, mates = 0, ahead = 0, behind = 0;
-  int32_t dist = NO_TEAM_MATE;
-  double share = 0;
-  Search nested = {&noRider, &line, &bestRow, &bestLane, &mates, &ahead, &behind, &dist, &share,
-                   &followGrid, followPath, followBestPath, targetRow, targetLane, 0, 0, true};
+  int32_t noRider = -1;
+  MoveChoice unused;
+  Search nested = {&noRider, &unused.line, &unused.row, &unused.lane, &unused.mates, &unused.ahead,
+                   &unused.behind, &unused.dist, &unused.share, &followGrid, followPath,
+                   followBestPath, targetRow, targetLane, 0, 0, true};
   expand(nested, row, lane, clamped, 0);
   bool found = followBestPath[0] != '\0';
   if (entry) {
@@ -392,39 +392,39 @@ void searchMoves(int32_t row, int32_t lane, int32_t steps, const int32_t* mover,
   expand(search, row, lane, steps, depth);
 }
 
-void scoreMoves(int32_t row, int32_t lane, int32_t steps, int32_t mover, int32_t record,
-                MoveChoice* choice) {
+namespace {
+
+// A search on the helpers' grid from an empty path: the best values start
+// from *choice and the result comes back there, the best path in bestPath.
+void searchFromScratch(int32_t row, int32_t lane, int32_t steps, int32_t mover, MoveChoice* choice,
+                       char* bestPath, int32_t targetRow, int32_t targetLane, int32_t record,
+                       int32_t farthest) {
   clearBudgetGrid(&helperGrid);
   MovePath path = {};
-  choice->path[0] = '\0';
+  bestPath[0] = '\0';
   searchMoves(row, lane, steps, &mover, &choice->line, &choice->row, &choice->lane, &choice->mates,
               &choice->ahead, &choice->behind, &choice->dist, &choice->share, &helperGrid, path,
-              choice->path, -1, -1, record, 0);
+              bestPath, targetRow, targetLane, record, farthest);
+}
+
+}  // namespace
+
+void scoreMoves(int32_t row, int32_t lane, int32_t steps, int32_t mover, int32_t record,
+                MoveChoice* choice) {
+  searchFromScratch(row, lane, steps, mover, choice, choice->path, -1, -1, record, 0);
 }
 
 bool findMovePath(int32_t row, int32_t lane, int32_t steps, int32_t targetRow,
                   int32_t targetLane, char* path) {
-  clearBudgetGrid(&helperGrid);
-  MovePath building = {};
-  path[0] = '\0';
-  int32_t noRider = -1, line = -1, bestRow = -1, bestLane = -1, mates = 0, ahead = 0, behind = 0;
-  int32_t dist = NO_TEAM_MATE;
-  double share = 0;
-  searchMoves(row, lane, steps, &noRider, &line, &bestRow, &bestLane, &mates, &ahead, &behind,
-              &dist, &share, &helperGrid, building, path, targetRow, targetLane, 0, 0);
+  MoveChoice unused;
+  searchFromScratch(row, lane, steps, -1, &unused, path, targetRow, targetLane, 0, 0);
   return path[0] != '\0';
 }
 
 int32_t farthestReachRow(int32_t row, int32_t lane, int32_t steps) {
-  clearBudgetGrid(&helperGrid);
-  MovePath building = {};
-  MovePath unused = {};
-  int32_t noRider = -1, line = -1, bestRow = -1, bestLane = -1, mates = 0, ahead = 0, behind = 0;
-  int32_t dist = NO_TEAM_MATE;
-  double share = 0;
-  searchMoves(row, lane, steps, &noRider, &line, &bestRow, &bestLane, &mates, &ahead, &behind,
-              &dist, &share, &helperGrid, building, unused, -1, -1, 0, 1);
-  return bestRow;
+  MoveChoice farthest;
+  searchFromScratch(row, lane, steps, -1, &farthest, farthest.path, -1, -1, 0, 1);
+  return farthest.row;
 }
 
 void computeReachTables() {
