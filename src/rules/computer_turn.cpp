@@ -33,8 +33,7 @@ MoveChoice scoringSearch(int row, int lane, int budget, int mover, int startRow,
 int squareValue(int row, int lane) { return trackSquareValue[row][lane]; }
 
 bool lineStillPays(int line) {
-  if (line >= 1 && line <= 3) return raceResults[3 * (line - 1) + 2] == -1;
-  if (line == 4) return raceResults[24] == -1;
+  if (line >= 1 && line <= 4) return crossedLinePays(line);
   return line == LINE_PAST_LAST_CLIMB;
 }
 

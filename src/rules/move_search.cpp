@@ -100,9 +100,7 @@ int32_t lineIndex(int32_t row) {
 // square beyond the last sprint reads the places of a sprint that is not
 // laid, which stay free all race.
 int lineTermOf(int32_t k, int32_t bestLine) {
-  if (k < 1) return 0;
-  int32_t lastPlace = k <= 3 ? raceResults[3 * (k - 1) + 2] : raceResults[RESULT_PLACES - 1];
-  if (lastPlace != -1) return 0;
+  if (!crossedLinePays(k)) return 0;
   if (k > bestLine) return 1;
   if (k < bestLine) return -1;
   return 0;
@@ -356,6 +354,12 @@ void expand(const Search& s, int32_t row, int32_t lane, int32_t steps, int depth
 }
 
 }  // namespace
+
+bool crossedLinePays(int32_t k) {
+  if (k < 1 || k > FINISH_LINE + 1) return false;
+  int32_t lastPlace = k <= FINISH_LINE ? raceResults[SPRINT_PLACES * k - 1] : raceResults[RESULT_PLACES - 1];
+  return lastPlace == -1;
+}
 
 void clearBudgetGrid(BudgetGrid* grid) {
   if (++grid->generation == 0) {

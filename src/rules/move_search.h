@@ -51,6 +51,11 @@ void searchMoves(int32_t row, int32_t lane, int32_t steps, const int32_t* mover,
                  char* path, char* bestPath, int32_t targetRow, int32_t targetLane,
                  int32_t record, int32_t farthest);
 
+// Whether the line crossed on the way to a square of line index k (1 to 4,
+// see MoveChoice::line) still pays: its last place is free. Index 0 crosses
+// no line.
+bool crossedLinePays(int32_t k);
+
 // The best square of a scoring search with the values it is compared by.
 struct MoveChoice {
   int32_t line = -1;    // index of the next scoring line ahead of it, 4 beyond the finish
