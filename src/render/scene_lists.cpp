@@ -51,11 +51,6 @@ void deleteNames(GLuint* first, int count) {
   *first = 0;
 }
 
-void setFilters(GLint filter) {
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-}
-
 void compileTokenDisc(float k) {
   glNewList(tokenDiscList, GL_COMPILE);
   glBegin(GL_TRIANGLE_FAN);
@@ -108,10 +103,7 @@ void compileRiderFigures(float k) {
       // wide from height 12 to 94; its colour key is cut away by the alpha
       // test of the 3D scene.
       glColor3f(1, 1, 1);
-      glEnable(GL_TEXTURE_2D);
-      glBindTexture(GL_TEXTURE_2D, textureIds[list]);
-      setFilters(GL_LINEAR);
-      glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+      beginPictureTexture(textureIds[list], GL_LINEAR, GL_MODULATE);
       glBegin(GL_TRIANGLE_STRIP);
       glTexCoord2f(0, 0);
       glVertex3f(46.5f, 0, 94);
@@ -130,10 +122,7 @@ void compileRiderFigures(float k) {
 
 void compileBoard() {
   glNewList(boardList, GL_COMPILE);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, textureIds[TEXTURE_BOARD]);
-  setFilters(GL_LINEAR);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+  beginPictureTexture(textureIds[TEXTURE_BOARD], GL_LINEAR, GL_DECAL);
   mirroredPictureStrip(1954, 1152);
   glDisable(GL_TEXTURE_2D);
   glEndList();
@@ -175,10 +164,7 @@ void compileScorecard() {
   float sw = scorecardWidth;
   float sh = scorecardHeight;
   glNewList(scorecardList, GL_COMPILE);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, textureIds[TEXTURE_SCORECARD]);
-  setFilters(GL_NEAREST);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+  beginPictureTexture(textureIds[TEXTURE_SCORECARD], GL_NEAREST, GL_DECAL);
   mirroredPictureStrip(sw, sh);
   glDisable(GL_TEXTURE_2D);
   glEndList();
@@ -188,10 +174,7 @@ void compileScorecard() {
   float ew = (0.943f - 0.4f) * sw;
   float eh = (0.932f - 0.58f) * sh;
   glNewList(scorecardExcerptList, GL_COMPILE);
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, textureIds[TEXTURE_SCORECARD]);
-  setFilters(GL_NEAREST);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+  beginPictureTexture(textureIds[TEXTURE_SCORECARD], GL_NEAREST, GL_DECAL);
   glBegin(GL_TRIANGLE_STRIP);
   glTexCoord2f(0.6f, 0.58f);
   glVertex2f(0, 0);
@@ -240,7 +223,7 @@ void buildSceneLists() {
   static const int filteredTextures[] = {0, 1, 2, 3, 4, 5, 7};
   for (int index : filteredTextures) {
     glBindTexture(GL_TEXTURE_2D, textureIds[index]);
-    setFilters(GL_LINEAR);
+    setTextureFilters(GL_LINEAR);
   }
   glBindTexture(GL_TEXTURE_2D, 0);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

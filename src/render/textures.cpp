@@ -24,6 +24,18 @@ void uploadTexture(int index, const uint8_t* pixels, int width, int height, int 
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
+void setTextureFilters(GLint filter) {
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+}
+
+void beginPictureTexture(GLuint texture, GLint filter, GLint envMode) {
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  setTextureFilters(filter);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, envMode);
+}
+
 int loadGameTextures() {
   createTextureNames();
   if (!loadJpegTexture("board.dat", boardPixels, 0, BOARD_PICTURE_WIDTH, BOARD_PICTURE_HEIGHT))

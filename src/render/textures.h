@@ -26,6 +26,14 @@ void createTextureNames();
 // of 3 bytes (alpha 0) or 4 bytes (alpha 1). Reserves the names if needed.
 void uploadTexture(int index, const uint8_t* pixels, int width, int height, int alpha);
 
+// Sets the minifying and magnifying filter of the bound 2D texture.
+void setTextureFilters(GLint filter);
+
+// Starts drawing with a picture: 2D texturing on, texture bound with the
+// given filter and texture environment mode (GL_DECAL, GL_MODULATE). The
+// caller draws, then turns texturing off.
+void beginPictureTexture(GLuint texture, GLint filter, GLint envMode);
+
 // Loads "board.dat" (textures 0 and 7), "cyclist0.dat" to "cyclist4.dat"
 // (1 to 5, the yellow colour key made transparent) and "scorecard.dat" (6)
 // from the working directory. Returns 0 as soon as the board or a rider

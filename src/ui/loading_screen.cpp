@@ -23,11 +23,6 @@ GLuint coursePreviewTextures[4] = {0, 0, 0, 0};
 
 namespace {
 
-void setFilters(GLint filter) {
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-}
-
 // Map s as a mipmapped texture; preview c as a single level.
 void uploadSectionMap(int s) {
   if (sectionMapTextures[s] == 0) glGenTextures(1, &sectionMapTextures[s]);
@@ -36,7 +31,7 @@ void uploadSectionMap(int s) {
   gluBuild2DMipmaps(GL_TEXTURE_2D, 3, MASK_WIDTH, MASK_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE,
                     sectionMapImages[s]);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  setFilters(GL_LINEAR);
+  setTextureFilters(GL_LINEAR);
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
@@ -47,7 +42,7 @@ void uploadCoursePreview(int c) {
   glTexImage2D(GL_TEXTURE_2D, 0, 3, MASK_WIDTH, MASK_HEIGHT, 0, GL_RGB, GL_UNSIGNED_BYTE,
                coursePreviewImages[c]);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  setFilters(GL_NEAREST);
+  setTextureFilters(GL_NEAREST);
   glBindTexture(GL_TEXTURE_2D, 0);
 }
 
@@ -56,10 +51,7 @@ void compileSectionMapList(int s) {
   if (sectionMapLists[s] == 0) return;
   glNewList(sectionMapLists[s], GL_COMPILE);
   glColor3f(1, 1, 1);
-  glBindTexture(GL_TEXTURE_2D, sectionMapTextures[s]);
-  glEnable(GL_TEXTURE_2D);
-  setFilters(GL_LINEAR);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+  beginPictureTexture(sectionMapTextures[s], GL_LINEAR, GL_DECAL);
   mirroredPictureStrip(BOARD_UNITS[0], BOARD_UNITS[1]);
   glDisable(GL_TEXTURE_2D);
   glEndList();
@@ -69,10 +61,7 @@ void compileSectionMapList(int s) {
 void compileCoursePreviewList(int c) {
   if (coursePreviewLists[c] == 0) return;
   glNewList(coursePreviewLists[c], GL_COMPILE);
-  glBindTexture(GL_TEXTURE_2D, coursePreviewTextures[c]);
-  setFilters(GL_NEAREST);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
-  glEnable(GL_TEXTURE_2D);
+  beginPictureTexture(coursePreviewTextures[c], GL_NEAREST, GL_DECAL);
   glColor3f(1, 1, 1);
   mirroredPictureStrip(courseTileWidth, courseTileHeight);
   glDisable(GL_TEXTURE_2D);
