@@ -50,8 +50,6 @@ void closeManual() {
   onDisplay();
 }
 
-float bottomRowY() { return (static_cast<float>(drawAreaHeight) - 20) - 1.1f * buttonHeight; }
-
 }  // namespace
 
 void openManual() {
@@ -61,14 +59,14 @@ void openManual() {
 
 void manualPreviousButtonRect(float* x, float* y, float* w, float* h) {
   *x = 0.325f * static_cast<float>(drawAreaWidth);
-  *y = bottomRowY();
+  *y = manualOkButtonY;
   *w = 0.1f * static_cast<float>(drawAreaWidth);
   *h = buttonHeight;
 }
 
 void manualNextButtonRect(float* x, float* y, float* w, float* h) {
   *x = 0.575f * static_cast<float>(drawAreaWidth);
-  *y = bottomRowY();
+  *y = manualOkButtonY;
   *w = 0.1f * static_cast<float>(drawAreaWidth);
   *h = buttonHeight;
 }
@@ -99,7 +97,7 @@ void drawManualScreen() {
   char label[16];
   std::snprintf(label, sizeof label, "%d/%d", manualPage + 1, manualPageCount);
   glColor3f(1, 1, 1);
-  drawText((px + pw + nx) / 2, bottomRowY() + 0.5f * buttonHeight, ALIGN_CENTRE, label,
+  drawText((px + pw + nx) / 2, manualOkButtonY + 0.5f * buttonHeight, ALIGN_CENTRE, label,
            FONT_LARGE, -1, 0, 0);
 
   drawButton(manualOkButtonX, manualOkButtonY, buttonWidth, buttonHeight, 1, "OK", 0);

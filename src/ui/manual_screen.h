@@ -5,7 +5,7 @@
 // From the main menu: the first page.
 void openManual();
 
-// The buttons' rectangles in drawing-area pixels.
+// The buttons' rectangles in drawing-area pixels, on the row of OK.
 void manualPreviousButtonRect(float* x, float* y, float* w, float* h);
 void manualNextButtonRect(float* x, float* y, float* w, float* h);
 
