@@ -116,19 +116,13 @@ void languageRowRect(int row, float* x, float* y, float* w, float* h) {
 }
 
 int languageRowAt(float x, float y) {
-  const float W = static_cast<float>(drawAreaWidth);
-  const float H = static_cast<float>(drawAreaHeight);
-  const float rowHeight = ROW_HEIGHT * H;
-  const float pitch = rowHeight + ROW_GAP * H;
-  const float top = LIST_TOP * H;
-  if (pitch <= 0) return -1;
-  if (x < ROW_LEFT * W || x > (ROW_LEFT + ROW_WIDTH) * W) return -1;
-  if (y < top || y > top + 3 * pitch + rowHeight) return -1;
-  float offset = y - top;
-  int row = static_cast<int>(offset / pitch);
-  if (row > 3) row = 3;
-  if (offset - row * pitch > rowHeight) return -1;
-  return row;
+  if (drawAreaHeight <= 0) return -1;  // an empty drawing area has no rows
+  for (int row = 0; row < 4; ++row) {
+    float rx, ry, rw, rh;
+    languageRowRect(row, &rx, &ry, &rw, &rh);
+    if (pointInRect(x, y, rx, ry, rw, rh)) return row;
+  }
+  return -1;
 }
 
 void openLanguageScreen() {
