@@ -128,7 +128,7 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity) {
   if (slot >= 0 && slot < STRENGTH_CARDS) {
     white = strengthCardValue[slot] == 5;
     if (slot < 10)
-      std::snprintf(label, sizeof label, "%d", team * 10 + 21 + cardHolderMember[slot]);
+      printedNumber(team * TEAM_SIZE + cardHolderMember[slot], label, sizeof label);
     else
       std::strcpy(label, "P");
   } else if (slot >= FIRST_EXTRA_SLOT && slot < CARD_SLOTS) {
@@ -138,7 +138,7 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity) {
   } else if (slot == 98) {
     white = eventCardBonusValue == 5;
     if (activeRider >= 0 && activeRider < RIDER_COUNT)
-      std::snprintf(label, sizeof label, "%d", team * 10 + 21 + activeRider % 4);
+      printedNumber(team * TEAM_SIZE + riderMember(activeRider), label, sizeof label);
   } else if (slot == CARD_DOPING) {
     white = dopingCardValue == 5;
     std::strcpy(label, "D");
