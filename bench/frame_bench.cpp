@@ -12,12 +12,12 @@
 #include <cstring>
 #include <vector>
 
-#include "model/board_sections.h"
 #include "model/screens.h"
 #include "model/settings.h"
 #include "model/track.h"
 #include "model/track_geometry.h"
 #include "model/view_state.h"
+#include "render/drawing_window.h"
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/text.h"
@@ -32,8 +32,6 @@ namespace {
 
 const int WARM_UP_FRAMES = 10;
 const int MEASURED_FRAMES = 300;
-
-void noRepaint() {}
 
 // The race panel's load: band, card hand, dice, buttons, counters.
 void standInRacePanel() {
@@ -138,18 +136,7 @@ void measure(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  glutInit(&argc, argv);
-  glutInitDisplayString("rgb double depth>=24");
-  glutInitWindowSize(1280, 1024);
-  glutCreateWindow("Corvalis");
-  glutDisplayFunc(noRepaint);
-  for (int i = 0; i < 3; ++i) glutMainLoopEvent();
-
-  fillSineTables();
-  initFontWidths();
-  initBoardSections();
-  language = LANGUAGE_ENGLISH;
-  setLanguageTexts();
+  openDrawingWindow(&argc, argv, 1280, 1024);
   if (!loadGameTextures()) {
     std::fprintf(stderr, "run the benchmark in the build folder, where the pictures are\n");
     return 1;

@@ -7,13 +7,12 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
-#include "model/board_sections.h"
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/settings.h"
 #include "model/track.h"
-#include "model/track_geometry.h"
 #include "model/view_state.h"
+#include "render/drawing_window.h"
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
@@ -21,14 +20,10 @@
 #include "render/views.h"
 #include "rules/course_builder.h"
 #include "rules/race_state.h"
-#include "texts/language_texts.h"
-#include "texts/text_layout.h"
 
 namespace {
 
 int testWindow = 0;
-
-void ignoreRepaint() {}
 
 }  // namespace
 
@@ -38,18 +33,7 @@ void openTestWindow() {
   int argc = 1;
   char name[] = "corvalis_gfx_tests";
   char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
-  glutInitDisplayString("rgb double depth>=24");
-  glutInitWindowSize(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
-  testWindow = glutCreateWindow("Corvalis");
-  glutDisplayFunc(ignoreRepaint);
-  // Let the window be mapped before anything is read back.
-  for (int i = 0; i < 3; ++i) glutMainLoopEvent();
-  fillSineTables();
-  initFontWidths();
-  initBoardSections();
-  language = LANGUAGE_ENGLISH;
-  setLanguageTexts();
+  testWindow = openDrawingWindow(&argc, argv, TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
 }
 
 void resetDrawingState() {
