@@ -27,6 +27,7 @@
 #include "rules/course_builder.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
+#include "ui/screen_units.h"
 
 namespace {
 
@@ -63,22 +64,6 @@ void standInRacePanel() {
   for (int i = 0; i < 4; ++i)
     drawText(extraDieX, diceY + 2 * dieSize + 20 * static_cast<float>(i), ALIGN_LEFT, "Moves: 12",
              FONT_SMALL, -1, 0, 0);
-}
-
-// The main menu's load: title, credit lines and six buttons.
-void standInMainMenu() {
-  if (currentScreen != SCREEN_MAIN_MENU) return;
-  const float W = static_cast<float>(drawAreaWidth);
-  const float H = static_cast<float>(drawAreaHeight);
-  glColor3f(1, 1, 1);
-  drawText(W / 2, 0.2f * H, ALIGN_CENTRE, "Corvalis", FONT_TIMES, -1, 0, 0);
-  drawText(W / 2, 0.25f * H, ALIGN_CENTRE, textBoardGameCredit, FONT_SMALL, -1, 0, 0);
-  drawText(W / 2, 0.27f * H, ALIGN_CENTRE, textPcVersionCredit, FONT_SMALL, -1, 0, 0);
-  const char* labels[] = {textStart, textContinueExistingRace.c_str(), textLanguageSelection,
-                          textManual, textSettings, textExit};
-  for (int i = 0; i < 6; ++i)
-    drawButton(0.4f * W, 0.35f * H + static_cast<float>(i) * 1.5f * buttonHeight, 0.2f * W,
-               buttonHeight, 1, labels[i], 0);
 }
 
 void layMidRace() {
@@ -145,18 +130,15 @@ int main(int argc, char** argv) {
   screenRatio[0] = 5;
   screenRatio[1] = 4;
   onReshape(1280, 1024);
+  installScreens();
 
-  bool standIns = false;
+  bool standIn = false;
   if (overlayBlocks[OVERLAY_RACE_PANEL] == nullptr) {
     overlayBlocks[OVERLAY_RACE_PANEL] = standInRacePanel;
-    standIns = true;
-  }
-  if (overlayBlocks[OVERLAY_MAIN_MENU] == nullptr) {
-    overlayBlocks[OVERLAY_MAIN_MENU] = standInMainMenu;
-    standIns = true;
+    standIn = true;
   }
   std::printf("renderer: %s, %d frames each%s\n", glGetString(GL_RENDERER), MEASURED_FRAMES,
-              standIns ? " (race panel and main menu stood in for)" : "");
+              standIn ? " (race panel stood in for)" : "");
 
   currentScreen = SCREEN_PLAY_CARDS;
   boardView2D = 1;
