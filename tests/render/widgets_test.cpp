@@ -23,20 +23,6 @@ class Widgets : public WindowTest {
   }
 };
 
-// Pixels of a row from x0 to x1 that are close to the colour.
-int countInRow(int y, int x0, int x1, int r, int g, int b) {
-  int count = 0;
-  for (int x = x0; x <= x1; ++x)
-    if (colourNear(pixelAt(x, y), r, g, b, 8)) ++count;
-  return count;
-}
-
-int countInBox(int x0, int y0, int x1, int y1, int r, int g, int b) {
-  int count = 0;
-  for (int y = y0; y <= y1; ++y) count += countInRow(y, x0, x1, r, g, b);
-  return count;
-}
-
 TEST_F(Widgets, PanelHasADarkBlueTitleStripOverAWhiteBody) {
   drawPanel(100, 200, 300, 150);
   glFinish();
@@ -67,24 +53,25 @@ TEST_F(Widgets, ButtonColoursAndHotKeyUnderline) {
   EXPECT_TRUE(colourNear(pixelAt(102, 102), 179, 179, 179));
   const int underlineY = 100 + 15 + 5;
   const int start = 100 + 50 + 1 - 36 / 2 + 9;
-  EXPECT_GE(countInBox(start, underlineY - 1, start + 8, underlineY, 0, 0, 0), 7);
-  EXPECT_EQ(countInBox(start - 4, underlineY - 1, start - 1, underlineY, 0, 0, 0), 0);
-  EXPECT_EQ(countInBox(start + 10, underlineY - 1, start + 14, underlineY, 0, 0, 0), 0);
-  EXPECT_GT(countInBox(130, 105, 170, 118, 0, 0, 0), 10);  // the black label
+  EXPECT_GE(countColourInBox(start, underlineY - 1, start + 8, underlineY, 0, 0, 0), 7);
+  EXPECT_EQ(countColourInBox(start - 4, underlineY - 1, start - 1, underlineY, 0, 0, 0), 0);
+  EXPECT_EQ(countColourInBox(start + 10, underlineY - 1, start + 14, underlineY, 0, 0, 0), 0);
+  EXPECT_GT(countColourInBox(130, 105, 170, 118, 0, 0, 0), 10);  // the black label
 
   // Disabled: grey label and grey underline; no black anywhere.
   startOverlay();
   drawButton(100, 100, 100, 30, 0, "HHHH", 1);
   glFinish();
-  EXPECT_EQ(countInBox(101, 101, 199, 129, 0, 0, 0), 0);
-  EXPECT_GE(countInBox(start, underlineY - 1, start + 8, underlineY, 128, 128, 128), 7);
+  EXPECT_EQ(countColourInBox(101, 101, 199, 129, 0, 0, 0), 0);
+  EXPECT_GE(countColourInBox(start, underlineY - 1, start + 8, underlineY, 128, 128, 128), 7);
 
   // No hot key, or an index past the label: no underline.
   for (int index : {-1, 4, 40}) {
     startOverlay();
     drawButton(100, 100, 100, 30, 1, "HHHH", index);
     glFinish();
-    EXPECT_EQ(countInBox(101, underlineY - 1, 199, underlineY, 0, 0, 0), 0) << "index " << index;
+    EXPECT_EQ(countColourInBox(101, underlineY - 1, 199, underlineY, 0, 0, 0), 0)
+        << "index " << index;
   }
 }
 
@@ -97,15 +84,15 @@ TEST_F(Widgets, CheckedDisabledCheckButtonShowsABlackCrossInGrey) {
   EXPECT_TRUE(colourNear(pixelAt(102, 102), 0, 0, 0));      // a corner of the cross
   // The label starts at 1.15 box widths and is grey, with its first letter
   // underlined 5 pixels below its line.
-  EXPECT_GT(countInBox(146, 110, 220, 125, 128, 128, 128), 10);
-  EXPECT_GE(countInBox(146, 126, 146 + 8, 127, 128, 128, 128), 7);  // under the "B"
+  EXPECT_GT(countColourInBox(146, 110, 220, 125, 128, 128, 128), 10);
+  EXPECT_GE(countColourInBox(146, 126, 146 + 8, 127, 128, 128, 128), 7);  // under the "B"
 
   // Unchecked and enabled: a white box, white label.
   startOverlay();
   drawCheckButton(100, 100, 40, "Breakaway", -1, 1, 0);
   glFinish();
   EXPECT_TRUE(colourNear(pixelAt(120, 120), 255, 255, 255));
-  EXPECT_EQ(countInBox(146, 126, 154, 127, 255, 255, 255), 0);
+  EXPECT_EQ(countColourInBox(146, 126, 154, 127, 255, 255, 255), 0);
 }
 
 TEST_F(Widgets, FocusedTextFieldShowsItsCaretEightPixelsPerCharacter) {
@@ -113,15 +100,15 @@ TEST_F(Widgets, FocusedTextFieldShowsItsCaretEightPixelsPerCharacter) {
   glFinish();
   EXPECT_TRUE(colourNear(pixelAt(150, 105), 255, 255, 255));
   // The caret "_" of the fixed font: black pixels from x 101 + 24 on.
-  int caret = countInBox(125, 110, 133, 122, 0, 0, 0);
+  int caret = countColourInBox(125, 110, 133, 122, 0, 0, 0);
   EXPECT_GT(caret, 3);
-  EXPECT_EQ(countInBox(101, 110, 123, 122, 0, 0, 0), 0);
+  EXPECT_EQ(countColourInBox(101, 110, 123, 122, 0, 0, 0), 0);
 
   startOverlay();
   drawTextField(100, 100, 200, 30, "", 0, 3, 0);
   glFinish();
   EXPECT_TRUE(colourNear(pixelAt(150, 105), 128, 128, 128));
-  EXPECT_EQ(countInBox(101, 110, 140, 122, 0, 0, 0), 0);
+  EXPECT_EQ(countColourInBox(101, 110, 140, 122, 0, 0, 0), 0);
 }
 
 TEST_F(Widgets, RadioButtonHasABlackCentreWhenSelected) {
@@ -211,12 +198,17 @@ TEST_F(Widgets, StrengthCardColoursBySlot) {
   EXPECT_TRUE(colourNear(pixelAt(300 + fieldX, 100 + fieldY), 255, 255, 255));
   // The value "6" is white on the blue card, "5" blue on the white card.
   int valueY = 100 + static_cast<int>(0.85f * cardHeight);
-  EXPECT_GT(countInBox(100 + bodyX - 4, valueY - 9, 100 + bodyX + 4, valueY + 3, 255, 255, 255), 5);
-  EXPECT_GT(countInBox(300 + bodyX - 4, valueY - 9, 300 + bodyX + 4, valueY + 3, 0, 0, 255), 5);
+  EXPECT_GT(countColourInBox(100 + bodyX - 4, valueY - 9, 100 + bodyX + 4, valueY + 3, 255, 255,
+                             255),
+            5);
+  EXPECT_GT(
+      countColourInBox(300 + bodyX - 4, valueY - 9, 300 + bodyX + 4, valueY + 3, 0, 0, 255), 5);
   // Nothing for the empty slot and the missing team.
-  EXPECT_EQ(countInBox(700, 100, 700 + static_cast<int>(cardWidth), 100 + static_cast<int>(cardHeight), 0, 0, 0),
+  EXPECT_EQ(countColourInBox(700, 100, 700 + static_cast<int>(cardWidth),
+                             100 + static_cast<int>(cardHeight), 0, 0, 0),
             (static_cast<int>(cardWidth) + 1) * (static_cast<int>(cardHeight) + 1));
-  EXPECT_EQ(countInBox(700, 300, 700 + static_cast<int>(cardWidth), 300 + static_cast<int>(cardHeight), 0, 0, 0),
+  EXPECT_EQ(countColourInBox(700, 300, 700 + static_cast<int>(cardWidth),
+                             300 + static_cast<int>(cardHeight), 0, 0, 0),
             (static_cast<int>(cardWidth) + 1) * (static_cast<int>(cardHeight) + 1));
   dopingCardValue = 0;
 }
@@ -233,9 +225,9 @@ TEST_F(Widgets, RiderFigureColourLabelAndScale) {
   glPopMatrix();
   glFinish();
   EXPECT_TRUE(colourNear(pixelAt(100 + 11, 100 - 3), 153, 0, 0));
-  EXPECT_GT(countInBox(92, 88, 108, 104, 255, 255, 255), 5);
+  EXPECT_GT(countColourInBox(92, 88, 108, 104, 255, 255, 255), 5);
   EXPECT_TRUE(colourNear(pixelAt(200 + 4, 100), 153, 0, 0));
-  EXPECT_EQ(countInBox(192, 88, 208, 104, 255, 255, 255), 0);
+  EXPECT_EQ(countColourInBox(192, 88, 208, 104, 255, 255, 255), 0);
 
   // The last line's winner is yellow with a black number.
   startOverlay();
@@ -246,7 +238,7 @@ TEST_F(Widgets, RiderFigureColourLabelAndScale) {
   glPopMatrix();
   glFinish();
   EXPECT_TRUE(colourNear(pixelAt(100 + 11, 100 - 3), 255, 255, 0));
-  EXPECT_GT(countInBox(92, 88, 108, 104, 0, 0, 0), 5);
+  EXPECT_GT(countColourInBox(92, 88, 108, 104, 0, 0, 0), 5);
 
   // On the settings screen every team is dimmed but the black one.
   startOverlay();
@@ -276,16 +268,16 @@ TEST_F(Widgets, FramedLabelLeavesAGapForItsText) {
   int inset = static_cast<int>(frameLabelInset);
   int textWidth = 9 + 7 + 3 + 7 + 7;  // D e l a y
   // Lines on whole coordinates light the pixel on one side or the other.
-  EXPECT_EQ(countInBox(100 + inset / 2, 99, 100 + inset / 2, 100, 255, 255, 255), 1);
-  EXPECT_EQ(countInBox(99, 150, 100, 150, 255, 255, 255), 1);
-  EXPECT_EQ(countInBox(250, 199, 250, 200, 255, 255, 255), 1);
-  EXPECT_EQ(countInBox(399, 150, 400, 150, 255, 255, 255), 1);
+  EXPECT_EQ(countColourInBox(100 + inset / 2, 99, 100 + inset / 2, 100, 255, 255, 255), 1);
+  EXPECT_EQ(countColourInBox(99, 150, 100, 150, 255, 255, 255), 1);
+  EXPECT_EQ(countColourInBox(250, 199, 250, 200, 255, 255, 255), 1);
+  EXPECT_EQ(countColourInBox(399, 150, 400, 150, 255, 255, 255), 1);
   // The top edge is open where the text sits: only the letters cross it.
-  EXPECT_LT(countInRow(100, 100 + inset + 1, 100 + inset + textWidth - 1, 255, 255, 255),
+  EXPECT_LT(countColourInBox(100 + inset + 1, 100, 100 + inset + textWidth - 1, 100, 255, 255, 255),
             textWidth / 2);
   int closed = 0;
   for (int x = 100 + inset + textWidth + 2; x <= 390; ++x)
-    if (countInBox(x, 99, x, 100, 255, 255, 255) > 0) ++closed;
+    if (countColourInBox(x, 99, x, 100, 255, 255, 255) > 0) ++closed;
   EXPECT_EQ(closed, 390 - (100 + inset + textWidth + 2) + 1) << "the top edge beyond the text";
 }
 

@@ -26,6 +26,10 @@ void resetDrawingState();
 // window.
 Rgb pixelAt(int x, int yFromTop);
 
+// Pixels of the back buffer in a box (window pixels from the top, edges
+// included) whose every channel is within tolerance of the colour.
+int countColourInBox(int x0, int y0, int x1, int y1, int r, int g, int b, int tolerance = 8);
+
 // Pictures made in the test: a board picture whose four quadrants (in board
 // units) are red top-left, green top-right, blue bottom-left and white
 // bottom-right; rider pictures that are fully keyed out (alpha 0) or keyed

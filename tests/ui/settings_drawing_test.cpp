@@ -40,13 +40,10 @@ class SettingsDrawingTest : public SettingsScreenTest {
   // Counts the pixels of a box (drawing-area pixels) that are white, and
   // those that are the mid grey of a closed label.
   static void countColours(float x, float y, int w, int h, int* white, int* grey) {
-    *white = *grey = 0;
-    for (int dy = 0; dy < h; ++dy)
-      for (int dx = 0; dx < w; ++dx) {
-        Rgb p = at(x + static_cast<float>(dx), y + static_cast<float>(dy));
-        if (colourNear(p, 255, 255, 255, 2)) ++*white;
-        if (colourNear(p, 128, 128, 128, 2)) ++*grey;
-      }
+    const int left = static_cast<int>(x) + drawAreaX;
+    const int top = static_cast<int>(y) + drawAreaY;
+    *white = countColourInBox(left, top, left + w - 1, top + h - 1, 255, 255, 255, 2);
+    *grey = countColourInBox(left, top, left + w - 1, top + h - 1, 128, 128, 128, 2);
   }
 };
 

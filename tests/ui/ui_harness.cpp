@@ -1,8 +1,6 @@
 #include "ui/ui_harness.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include <GL/freeglut.h>
 #include <unistd.h>
@@ -94,20 +92,3 @@ void ScreenTest::drawNow() {
   drawFrame();
   glFinish();
 }
-
-int countColourInBox(int x0, int y0, int x1, int y1, int r, int g, int b, int tolerance) {
-  if (x1 < x0 || y1 < y0) return 0;
-  const int w = x1 - x0 + 1;
-  const int h = y1 - y0 + 1;
-  std::vector<unsigned char> pixels(static_cast<size_t>(w) * h * 3);
-  glReadBuffer(GL_BACK);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  glReadPixels(x0, TEST_WINDOW_HEIGHT - 1 - y1, w, h, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-  int count = 0;
-  for (size_t i = 0; i < pixels.size(); i += 3)
-    if (std::abs(pixels[i] - r) <= tolerance && std::abs(pixels[i + 1] - g) <= tolerance &&
-        std::abs(pixels[i + 2] - b) <= tolerance)
-      ++count;
-  return count;
-}
-

@@ -38,6 +38,3 @@ class ScreenTest : public WindowTest {
 // Exit's status as caught by the tests, -1 when Exit was not chosen.
 extern int caughtExitStatus;
 
-// Pixels in a box (window pixels, edges included) near the colour.
-int countColourInBox(int x0, int y0, int x1, int y1, int r, int g, int b, int tolerance = 8);
-
