@@ -3,6 +3,7 @@
 #include "model/board_sections.h"
 #include "model/occupancy.h"
 #include "model/track.h"
+#include "rules/throw_rules.h"
 
 namespace {
 
@@ -47,8 +48,7 @@ void spreadCrash(int row, int lane, int originRow) {
 
   // The next square behind in the own lane; pass-through squares are only
   // ridden over, so the crash reaches past them.
-  int behind = row - 1;
-  while (behind >= 0 && passThrough(behind, lane)) behind--;
+  int behind = squareRowBehind(row, lane);
   if (behind >= 0 && riderToBringDown(behind, lane) != -1) spreadCrash(behind, lane, originRow);
 
   // Beside: the neighbouring lane from this row back to the square behind.

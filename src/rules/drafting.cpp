@@ -9,6 +9,7 @@
 #include "rules/move_animation.h"
 #include "rules/move_search.h"
 #include "rules/race_state.h"
+#include "rules/throw_rules.h"
 #include "rules/turn_sequence.h"
 
 namespace {
@@ -20,18 +21,6 @@ const int LAPS = 6;
 int offeredSteps = 0;
 
 bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
-
-bool isPassThrough(int row, int lane) {
-  return insideTrack(row, lane) && trackSquareValue[row][lane] == SQUARE_PASS_THROUGH;
-}
-
-// The first square behind (row, lane) in its lane that is not pass-through;
-// row -1 when there is none.
-int rowBehind(int row, int lane) {
-  int r = row - 1;
-  while (r >= 0 && isPassThrough(r, lane)) r--;
-  return r;
-}
 
 void putActiveRiderBack() {
   if (validRider(activeRider) && !riders[activeRider].parked) putRiderBackOnGrid(activeRider);
@@ -62,7 +51,7 @@ void endChain() {
 
 void offerFollow(int row, int lane, int steps, int targetRow, int targetLane) {
   // The candidate square; behind a leader who started on row 0 there is none.
-  int r = rowBehind(row, lane);
+  int r = squareRowBehind(row, lane);
   int candidate = r >= 0 ? riderAtSquare(r, lane, true) : -1;
   if (candidate != -1) {
     // A candidate on another lap's copy of that square: compare leader and
@@ -72,7 +61,7 @@ void offerFollow(int row, int lane, int steps, int targetRow, int targetLane) {
     targetRow += rowShift;
     targetLane += laneShift;
   }
-  int t = rowBehind(targetRow, targetLane);
+  int t = squareRowBehind(targetRow, targetLane);
   bool qualifies = candidate != -1 && insideTrack(row, lane) && t >= 0 && insideTrack(t, targetLane);
   if (qualifies) {
     const Rider& c = riders[candidate];

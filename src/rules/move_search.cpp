@@ -76,14 +76,6 @@ int32_t unmovedRiderAt(int32_t row, int32_t lane) {
   return rider;
 }
 
-// The next row behind `row` in `lane` that is not a pass-through square;
-// -1 when that would lie below row 0.
-int32_t previousSquareRow(int32_t row, int32_t lane) {
-  int32_t r = row - 1;
-  while (r >= 0 && squareValue(r, lane) == SQUARE_PASS_THROUGH) r--;
-  return r;
-}
-
 void expand(const Search& search, int32_t row, int32_t lane, int32_t steps, int depth);
 
 // Index of the next scoring line at or ahead of `row`: lines not laid count
@@ -197,8 +189,8 @@ void runFollowTest(const Search& search, int32_t row, int32_t lane, int depth, F
     int32_t budget = movementTotal + trackSquareValue[startRow][startLane] - depth;
     int32_t r = startRow, l = startLane, tr = row, tl = lane;
     while ((unmovedRiderAt(r, l) != -1 && r > 0) || r == startRow) {
-      r = previousSquareRow(r, l);
-      tr = previousSquareRow(tr, tl);
+      r = squareRowBehind(r, l);
+      tr = squareRowBehind(tr, tl);
       if (r < 0 || tr < 0) break;
       if (trackTerrain[r][l] != startTerrain) break;
       int32_t follower = unmovedRiderAt(r, l);

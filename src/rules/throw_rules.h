@@ -43,6 +43,11 @@ void performThrow();
 // square, so a step or slide leaving the grid is blocked.
 StepResult tryStep(int32_t row, int32_t lane, char step, int32_t ignoreOccupancy);
 
+// The first row behind `row` in `lane` that is not a pass-through square
+// (those are only ridden over, nobody stands on them); -1 when that would lie
+// below row 0.
+int32_t squareRowBehind(int32_t row, int32_t lane);
+
 // tryStep for a search making many steps on a course that does not change
 // meanwhile: the same answers, with the lane dividers read from a table by
 // row and lane instead of being walked one by one. prepareStepTable() brings
