@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "model/board_sections.h"
+#include "model/hooks.h"
 #include "model/track.h"
 #include "rules/crash_chain.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -14,19 +16,8 @@ class CrashChainTest : public ::testing::Test {
     savedLapRowCount = lapRowCount;
     savedRowCount = trackRowCount;
     savedDividerCount = trackDividerCount;
-    lapRowCount = 109;
-    trackRowCount = 41;
-    trackDividerCount = 0;
-    for (int row = 0; row < TRACK_ROWS; row++)
-      for (int lane = 0; lane < TRACK_LANES; lane++) {
-        trackSquareValue[row][lane] = row <= 40 && lane <= 5 ? 0 : SQUARE_NONE;
-        trackOccupant[row][lane] = -1;
-      }
-    for (Rider& rider : riders) {
-      rider.row = rider.lane = -1;
-      rider.skipTurns = 0;
-      rider.crashInvolved = 0;
-    }
+    clearTestTrack(41);
+    layRoad(0, 40, 0, 5);
   }
   void TearDown() override {
     lapRowCount = savedLapRowCount;
@@ -34,13 +25,9 @@ class CrashChainTest : public ::testing::Test {
     trackDividerCount = savedDividerCount;
     for (int row = 0; row < TRACK_ROWS; row++)
       for (int lane = 0; lane < TRACK_LANES; lane++) trackOccupant[row][lane] = -1;
+    moveTimerHook = nullptr;
   }
 
-  static void place(int rider, int row, int lane) {
-    riders[rider].row = row;
-    riders[rider].lane = lane;
-    trackOccupant[row][lane] = rider;
-  }
   static void addDivider(int rowFrom, int rowTo, int lane) {
     trackDividers[trackDividerCount++] = LaneDivider(rowFrom, rowTo, lane);
   }
@@ -61,11 +48,11 @@ class CrashChainTest : public ::testing::Test {
 };
 
 TEST_F(CrashChainTest, RidersStraightBehindFallUntilAGap) {
-  place(0, 20, 2);
-  place(1, 19, 2);
-  place(2, 18, 2);
-  place(3, 16, 2);  // row 17 is empty: the chain stops before him
-  place(4, 21, 2);  // ahead of the causer
+  putRider(0, 20, 2);
+  putRider(1, 19, 2);
+  putRider(2, 18, 2);
+  putRider(3, 16, 2);  // row 17 is empty: the chain stops before him
+  putRider(4, 21, 2);  // ahead of the causer
   crash(0);
   EXPECT_TRUE(down(0));
   EXPECT_TRUE(down(1));
@@ -75,11 +62,11 @@ TEST_F(CrashChainTest, RidersStraightBehindFallUntilAGap) {
 }
 
 TEST_F(CrashChainTest, AtTheCrashRowTheLeftFallsAndTheRightDoesNot) {
-  place(0, 20, 2);
-  place(1, 20, 1);  // level on the left: behind in the game's order
-  place(2, 20, 3);  // level on the right: counts as ahead
-  place(3, 19, 3);  // right and behind, but the square behind the causer is empty
-  place(4, 19, 0);  // behind the left rider, two lanes over
+  putRider(0, 20, 2);
+  putRider(1, 20, 1);  // level on the left: behind in the game's order
+  putRider(2, 20, 3);  // level on the right: counts as ahead
+  putRider(3, 19, 3);  // right and behind, but the square behind the causer is empty
+  putRider(4, 19, 0);  // behind the left rider, two lanes over
   crash(0);
   EXPECT_TRUE(down(0));
   EXPECT_TRUE(down(1));
@@ -90,11 +77,11 @@ TEST_F(CrashChainTest, AtTheCrashRowTheLeftFallsAndTheRightDoesNot) {
 }
 
 TEST_F(CrashChainTest, BehindTheCrashRowTheRightFallsToo) {
-  place(0, 20, 2);
-  place(1, 19, 2);
-  place(2, 19, 3);  // level on the right of a victim behind the causer's row
-  place(3, 19, 4);  // and on to the next lane
-  place(4, 18, 5);  // no one at (18, 4): out of reach
+  putRider(0, 20, 2);
+  putRider(1, 19, 2);
+  putRider(2, 19, 3);  // level on the right of a victim behind the causer's row
+  putRider(3, 19, 4);  // and on to the next lane
+  putRider(4, 18, 5);  // no one at (18, 4): out of reach
   crash(0);
   EXPECT_TRUE(down(1));
   EXPECT_TRUE(down(2));
@@ -105,11 +92,11 @@ TEST_F(CrashChainTest, BehindTheCrashRowTheRightFallsToo) {
 TEST_F(CrashChainTest, PassThroughSquaresBehindAreRiddenOver) {
   trackSquareValue[19][2] = SQUARE_PASS_THROUGH;
   trackSquareValue[18][2] = SQUARE_PASS_THROUGH;
-  place(0, 20, 2);
-  place(1, 17, 2);  // the next square behind in the lane
-  place(2, 18, 1);  // beside the pass-through stretch: within the reach on the left
-  place(3, 16, 2);  // behind the victim: the chain goes on
-  place(4, 15, 3);  // right of an empty square behind: not reached
+  putRider(0, 20, 2);
+  putRider(1, 17, 2);  // the next square behind in the lane
+  putRider(2, 18, 1);  // beside the pass-through stretch: within the reach on the left
+  putRider(3, 16, 2);  // behind the victim: the chain goes on
+  putRider(4, 15, 3);  // right of an empty square behind: not reached
   crash(0);
   EXPECT_TRUE(down(1));
   EXPECT_TRUE(down(2));
@@ -120,10 +107,10 @@ TEST_F(CrashChainTest, PassThroughSquaresBehindAreRiddenOver) {
 TEST_F(CrashChainTest, APassThroughSquareBesideKeepsTheCrashInItsLane) {
   trackSquareValue[20][1] = SQUARE_PASS_THROUGH;
   trackSquareValue[19][3] = SQUARE_PASS_THROUGH;
-  place(0, 20, 2);
-  place(1, 19, 2);
-  place(2, 19, 1);  // left of the victim, but the causer's left is pass-through
-  place(3, 18, 3);  // reached from the victim only through a pass-through square
+  putRider(0, 20, 2);
+  putRider(1, 19, 2);
+  putRider(2, 19, 1);  // left of the victim, but the causer's left is pass-through
+  putRider(3, 18, 3);  // reached from the victim only through a pass-through square
   crash(0);
   EXPECT_TRUE(down(1));
   // The victim's own left is a plain square: rider 2 falls by him.
@@ -134,10 +121,10 @@ TEST_F(CrashChainTest, APassThroughSquareBesideKeepsTheCrashInItsLane) {
 TEST_F(CrashChainTest, ADividerBlocksUpToAndIncludingItsLastRow) {
   addDivider(10, 20, 1);  // between lanes 1 and 2, last row 20
   addDivider(5, 19, 2);   // between lanes 2 and 3, last row 19
-  place(0, 20, 2);
-  place(1, 20, 1);
-  place(2, 19, 2);
-  place(3, 19, 3);
+  putRider(0, 20, 2);
+  putRider(1, 20, 1);
+  putRider(2, 19, 2);
+  putRider(3, 19, 3);
   crash(0);
   EXPECT_TRUE(down(2));
   EXPECT_TRUE(untouched(1));
@@ -146,18 +133,18 @@ TEST_F(CrashChainTest, ADividerBlocksUpToAndIncludingItsLastRow) {
 
 TEST_F(CrashChainTest, ADividerEndingBeforeTheRowDoesNotBlock) {
   addDivider(10, 19, 1);
-  place(0, 20, 2);
-  place(1, 20, 1);
+  putRider(0, 20, 2);
+  putRider(1, 20, 1);
   crash(0);
   EXPECT_TRUE(down(1));
 }
 
 TEST_F(CrashChainTest, ARiderAlreadySittingOutStopsTheChain) {
-  place(0, 20, 2);
-  place(1, 19, 2);
+  putRider(0, 20, 2);
+  putRider(1, 19, 2);
   riders[1].skipTurns = 2;
-  place(2, 18, 2);
-  place(3, 18, 1);  // left of the resting rider
+  putRider(2, 18, 2);
+  putRider(3, 18, 1);  // left of the resting rider
   crash(0);
   EXPECT_TRUE(down(0));
   EXPECT_EQ(2, riders[1].skipTurns);
@@ -170,29 +157,29 @@ TEST_F(CrashChainTest, RidersOnOtherLapsAreFoundOnTheirCopies) {
   trackRowCount = 300;
   for (int row = 100; row < 300; row++)
     for (int lane = 3; lane <= 8; lane++) trackSquareValue[row][lane] = 0;
-  place(0, 20, 2);
-  place(1, 19 + 109, 2 + 3);  // a lap further on, on the copy of (19, 2)
+  putRider(0, 20, 2);
+  putRider(1, 19 + 109, 2 + 3);  // a lap further on, on the copy of (19, 2)
   crash(0);
   EXPECT_TRUE(down(1));
 }
 
 TEST_F(CrashChainTest, EmptySquaresAndTheTrackEdgesBringNobodyDown) {
-  place(5, 19, 2);
+  putRider(5, 19, 2);
   spreadCrash(20, 2, 20);  // nobody on the crash square
   EXPECT_TRUE(untouched(5));
   spreadCrash(-1, 0, -1);
   spreadCrash(0, TRACK_LANES, 0);
   for (int r = 0; r < RIDER_COUNT; r++) EXPECT_TRUE(untouched(r)) << r;
 
-  place(0, 0, 0);   // first row, first lane: nothing behind or to the left
-  place(1, 0, 1);
+  putRider(0, 0, 0);   // first row, first lane: nothing behind or to the left
+  putRider(1, 0, 1);
   crash(0);
   EXPECT_TRUE(down(0));
   EXPECT_TRUE(untouched(1));
   trackSquareValue[30][TRACK_LANES - 1] = 0;
   trackSquareValue[30][TRACK_LANES - 2] = 0;
-  place(2, 30, TRACK_LANES - 1);  // last lane: nothing to the right
-  place(3, 30, TRACK_LANES - 2);
+  putRider(2, 30, TRACK_LANES - 1);  // last lane: nothing to the right
+  putRider(3, 30, TRACK_LANES - 2);
   crash(2);
   EXPECT_TRUE(down(2));
   EXPECT_TRUE(down(3));

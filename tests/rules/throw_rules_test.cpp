@@ -7,6 +7,7 @@
 #include "rules/event_deck.h"
 #include "rules/race_state.h"
 #include "rules/throw_rules.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -21,20 +22,8 @@ class ThrowRulesTest : public ::testing::Test {
  protected:
   void SetUp() override {
     savedLapRowCount = lapRowCount;
-    lapRowCount = 109;
-    trackRowCount = 240;
-    trackDividerCount = 0;
-    for (int row = 0; row < TRACK_ROWS; row++)
-      for (int lane = 0; lane < TRACK_LANES; lane++) {
-        trackSquareValue[row][lane] = row < 240 ? 0 : SQUARE_NONE;
-        trackTerrain[row][lane] = row < 240 ? TERRAIN_FLAT : TERRAIN_NONE;
-        trackOccupant[row][lane] = -1;
-      }
-    for (Rider& rider : riders) {
-      rider.row = rider.lane = -1;
-      rider.skipTurns = 0;
-    }
-    chosenCards[0] = chosenCards[1] = CARD_DIE;
+    clearTestTrack(240);
+    layRoad(0, 239, 0, TRACK_LANES - 1, 0, TERRAIN_FLAT);
     activeRider = 5;
     riders[5].row = 20;
     riders[5].lane = 3;
@@ -48,6 +37,7 @@ class ThrowRulesTest : public ::testing::Test {
   void TearDown() override {
     gameRandomOverride = nullptr;
     redrawHook = nullptr;
+    moveTimerHook = nullptr;
     lapRowCount = savedLapRowCount;
     trackDividerCount = 0;
     for (int row = 0; row < TRACK_ROWS; row++)
@@ -55,11 +45,6 @@ class ThrowRulesTest : public ::testing::Test {
     activeRider = -1;
   }
 
-  static void place(int rider, int row, int lane) {
-    riders[rider].row = row;
-    riders[rider].lane = lane;
-    trackOccupant[row][lane] = rider;
-  }
   static void expectLanding(StepResult result, int row, int lane) {
     EXPECT_EQ(result.row, static_cast<float>(row));
     EXPECT_EQ(result.lane, static_cast<float>(lane));
@@ -208,16 +193,16 @@ TEST_F(ThrowRulesTest, MissingSquaresAndRidersBlock) {
   trackSquareValue[11][4] = SQUARE_NONE;
   expectBlocked(tryStep(10, 4, 'M', 0));
   expectBlocked(tryStep(10, 4, 'M', 1));
-  place(2, 11, 6);
+  putRider(2, 11, 6);
   expectBlocked(tryStep(10, 6, 'M', 0));
   expectBlocked(tryStep(10, 5, 'R', 0));
   // A lap copy of the square (109 rows and 3 lanes on) blocks it too.
-  place(3, 11 + 109, 8 + 3);
+  putRider(3, 11 + 109, 8 + 3);
   expectBlocked(tryStep(10, 8, 'M', 0));
 }
 
 TEST_F(ThrowRulesTest, IgnoringOccupancyAnswersWithTheSquareSteppedFrom) {
-  place(2, 11, 6);
+  putRider(2, 11, 6);
   expectLanding(tryStep(10, 6, 'M', 1), 10, 6);
   expectLanding(tryStep(10, 5, 'R', 1), 10, 5);
   // Row 0 is a square like any other: the answer (0, 0) means "allowed".
@@ -230,7 +215,7 @@ TEST_F(ThrowRulesTest, PassThroughSquaresSlideToTheNextSquare) {
   expectLanding(tryStep(10, 1, 'R', 0), 14, 2);
   expectLanding(tryStep(10, 2, 'M', 1), 10, 2);
 
-  place(4, 14 + 109, 2 + 3);  // the landing square's copy on the next lap
+  putRider(4, 14 + 109, 2 + 3);  // the landing square's copy on the next lap
   expectBlocked(tryStep(10, 2, 'M', 0));
   expectLanding(tryStep(10, 2, 'M', 1), 10, 2);
 
