@@ -20,6 +20,18 @@ bool beginsNewLap(const char* spec, int i) {
 
 }  // namespace
 
+void clearTrackGrids() {
+  for (int row = 0; row < TRACK_ROWS; row++) {
+    for (int lane = 0; lane < TRACK_LANES; lane++) {
+      trackSquareValue[row][lane] = SQUARE_NONE;
+      trackTerrain[row][lane] = TERRAIN_NONE;
+      trackOccupant[row][lane] = -1;
+      trackReach12[row][lane] = -1;
+      trackReach11[row][lane] = -1;
+    }
+  }
+}
+
 bool courseCanBeLaid(const char* spec) {
   if (!spec) return false;
   size_t length = strnlen(spec, COURSE_SPEC_SIZE);
@@ -97,15 +109,7 @@ void resetRaceState() {
   for (int t = 0; t < TEAM_COUNT; t++) startRolls[t] = -1;
   dopingCaught = 0;
 
-  for (int row = 0; row < TRACK_ROWS; row++) {
-    for (int lane = 0; lane < TRACK_LANES; lane++) {
-      trackSquareValue[row][lane] = SQUARE_NONE;
-      trackTerrain[row][lane] = TERRAIN_NONE;
-      trackOccupant[row][lane] = -1;
-      trackReach12[row][lane] = -1;
-      trackReach11[row][lane] = -1;
-    }
-  }
+  clearTrackGrids();
 
   for (Rider& rider : riders) {
     rider.skipTurns = 0;

@@ -8,6 +8,10 @@
 // section of run-out after it, and the laid course fits the track grids.
 bool courseCanBeLaid(const char* spec);
 
+// Empties every cell of the track grids: no square, no terrain, nobody on
+// the road, no reach.
+void clearTrackGrids();
+
 // Lays courseSpec and resets every part of the race state for a new stage.
 // A course that cannot be laid is refused: false, and nothing is touched.
 bool buildCourse();

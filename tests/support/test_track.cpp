@@ -7,6 +7,7 @@
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
+#include "rules/course_builder.h"
 #include "rules/race_state.h"
 
 namespace {
@@ -30,13 +31,7 @@ void clearTestTrack(int rows) {
   lapRowCount = 109;
   trackRowCount = rows;
   trackQuadCount = trackArcCount = trackDividerCount = 0;
-  for (int row = 0; row < TRACK_ROWS; row++)
-    for (int lane = 0; lane < TRACK_LANES; lane++) {
-      trackSquareValue[row][lane] = SQUARE_NONE;
-      trackTerrain[row][lane] = TERRAIN_NONE;
-      trackOccupant[row][lane] = -1;
-      trackReach12[row][lane] = trackReach11[row][lane] = -1;
-    }
+  clearTrackGrids();
   for (int i = 0; i < 4; i++) lineRows[i] = -1;
   for (int i = 0; i < 5; i++) lapLineRows[i] = -1;
   lapLineCount = 0;
