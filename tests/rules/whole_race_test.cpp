@@ -17,26 +17,21 @@
 #include "model/settings.h"
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
+#include "support/file_bytes.h"
 #include "support/race_driver.h"
 #include "texts/language_texts.h"
 
 namespace {
 
+// The lines of a file, each ended by a newline; a missing file has none.
 std::vector<std::string> fileLines(const std::string& path) {
   std::vector<std::string> lines;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (!file) return lines;
-  std::string line;
-  int c;
-  while ((c = fgetc(file)) != EOF) {
-    if (c == '\n') {
-      lines.push_back(line);
-      line.clear();
-    } else {
-      line += static_cast<char>(c);
-    }
+  std::string text = readWholeFile(path);
+  size_t start = 0, end;
+  while ((end = text.find('\n', start)) != std::string::npos) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
   }
-  fclose(file);
   return lines;
 }
 
