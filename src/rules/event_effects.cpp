@@ -51,13 +51,6 @@ void moveComputerRider(int total, int* bestRow, int* bestLane) {
   startComputerMove(&total, bestRow, bestLane, path);
 }
 
-// The computer's moves after cards 15 to 28: the search starts with the
-// rider's own square as the best so far.
-void moveFromOwnSquare(int total) {
-  Rider& r = riders[activeRider];
-  moveComputerRider(total, &r.row, &r.lane);
-}
-
 // The computer's moves after a hand-in: the search starts from fresh cells.
 void moveAfterHandIn(int total) {
   int bestRow = 0, bestLane = 0;
@@ -65,6 +58,18 @@ void moveAfterHandIn(int total) {
 }
 
 int thrownTotal() { return movementValues[0] + movementValues[1]; }
+
+// The computer's moves after cards 15 to 28: the bonus of the card is added
+// to his throw and shown, and the search starts with the rider's own square
+// as the best so far.
+void moveWithBonus(int bonus) {
+  int total = thrownTotal() + bonus;
+  movementTotal += bonus;
+  requestRedraw();
+  currentScreen = SCREEN_MOVING;
+  Rider& r = riders[activeRider];
+  moveComputerRider(total, &r.row, &r.lane);
+}
 
 // One draw of a die, 1 to 6.
 int dieDraw() { return randomBelow(6) + 1; }
@@ -127,12 +132,8 @@ void applyExtraCardCard() {
   // The computer takes a white card on a climb, where a blue one may not be
   // played, and plays it at once: it is never stored.
   eventCardBonusValue = onClimb(r) ? 5 : 6;
-  int total = thrownTotal() + eventCardBonusValue;
-  movementTotal += eventCardBonusValue;
   currentScreen = SCREEN_BUSY;
-  requestRedraw();
-  currentScreen = SCREEN_MOVING;
-  moveFromOwnSquare(total);
+  moveWithBonus(eventCardBonusValue);
 }
 
 void applyExtraDieCard() {
@@ -142,11 +143,7 @@ void applyExtraDieCard() {
     return;
   }
   extraDie = dieDraw();
-  int total = thrownTotal() + extraDie;
-  movementTotal += extraDie;
-  requestRedraw();
-  currentScreen = SCREEN_MOVING;
-  moveFromOwnSquare(total);
+  moveWithBonus(extraDie);
 }
 
 void applyBonusSquaresCard(int card) {
@@ -159,12 +156,8 @@ void applyBonusSquaresCard(int card) {
     requestRedraw();
     return;
   }
-  int total = thrownTotal() + bonusSquares;
-  movementTotal += bonusSquares;
   currentScreen = SCREEN_BUSY;
-  requestRedraw();
-  currentScreen = SCREEN_MOVING;
-  moveFromOwnSquare(total);
+  moveWithBonus(bonusSquares);
 }
 
 void applyHandInForBonusCard() {
