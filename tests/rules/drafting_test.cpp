@@ -38,9 +38,6 @@ class DraftingTest : public ::testing::Test {
     moveEndpoints[0] = static_cast<float>(fromRow);
     moveEndpoints[1] = static_cast<float>(lane);
   }
-  static bool stands(int rider, int row, int lane) {
-    return riders[rider].row == row && riders[rider].lane == lane && trackOccupant[row][lane] == rider;
-  }
   // The chain has ended and the next turn went to the waiting person.
   static bool chainEnded() { return activeRider == 14 && currentScreen == SCREEN_PLAY_CARDS; }
   // The rider did not follow: the chain ended and, not having moved, he
@@ -57,12 +54,12 @@ TEST_F(DraftingTest, AChainOfThreeFollowsTheLeader) {
   enterRider(5, 28, 2);
   enterRider(10, 27, 2);
   offerFollow(30, 2, 9, 39, 2);
-  EXPECT_TRUE(stands(0, 38, 2));
-  EXPECT_TRUE(stands(5, 37, 2));
-  EXPECT_TRUE(stands(10, 36, 2));
+  EXPECT_TRUE(standsOn(0, 38, 2));
+  EXPECT_TRUE(standsOn(5, 37, 2));
+  EXPECT_TRUE(standsOn(10, 36, 2));
   for (int r : {0, 5, 10}) EXPECT_EQ(riders[r].movedThisRound, 1) << r;
   EXPECT_EQ(trackOccupant[29][2], -1);
-  EXPECT_TRUE(stands(15, 39, 2));
+  EXPECT_TRUE(standsOn(15, 39, 2));
   EXPECT_TRUE(chainEnded());
 }
 
@@ -80,7 +77,7 @@ TEST_F(DraftingTest, ARiderWhoHasMovedIsNotOffered) {
   enterRider(0, 29, 2);
   riders[0].movedThisRound = 1;
   offerFollow(30, 2, 9, 39, 2);
-  EXPECT_TRUE(stands(0, 29, 2));
+  EXPECT_TRUE(standsOn(0, 29, 2));
   EXPECT_TRUE(chainEnded());
 }
 
@@ -98,7 +95,7 @@ TEST_F(DraftingTest, NobodyFollowsOntoATakenSquare) {
   riders[6].movedThisRound = 1;
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
-  EXPECT_TRUE(stands(6, 38, 2));
+  EXPECT_TRUE(standsOn(6, 38, 2));
 }
 
 TEST_F(DraftingTest, BehindALeaderFromRowZeroThereIsNoCandidate) {
@@ -114,7 +111,7 @@ TEST_F(DraftingTest, TheCandidateBehindAPassThroughSquareIsOffered) {
   leaderMoved(30, 2, 39, 2);
   enterRider(0, 28, 2);
   offerFollow(30, 2, 9, 39, 2);
-  EXPECT_TRUE(stands(0, 37, 2));
+  EXPECT_TRUE(standsOn(0, 37, 2));
 }
 
 TEST_F(DraftingTest, TheComputerDeclinesWhenHisOwnMovePromisesMoreReach) {
@@ -164,8 +161,8 @@ TEST_F(DraftingTest, APersonIsAskedAndTheChainGoesOnWithTheLeadersSteps) {
   // The answer comes later; pathLength may hold anything meanwhile.
   pathLength = 2;
   acceptFollow();
-  EXPECT_TRUE(stands(0, 38, 2));
-  EXPECT_TRUE(stands(5, 37, 2));
+  EXPECT_TRUE(standsOn(0, 38, 2));
+  EXPECT_TRUE(standsOn(5, 37, 2));
   EXPECT_TRUE(chainEnded());
 }
 
@@ -198,7 +195,7 @@ TEST_F(LapDraftingTest, ACandidateOnTheNextLapIsComparedOnHisLap) {
   leaderMoved(40, 1, 49, 1);
   enterRider(0, 39 + 109, 1 + 3);
   offerFollow(40, 1, 9, 49, 1);
-  EXPECT_TRUE(stands(0, 48 + 109, 1 + 3));
+  EXPECT_TRUE(standsOn(0, 48 + 109, 1 + 3));
 }
 
 TEST_F(LapDraftingTest, TheFollowerGoesToTheCopyOfTheFollowSquareAheadOfHim) {
@@ -211,7 +208,7 @@ TEST_F(LapDraftingTest, TheFollowerGoesToTheCopyOfTheFollowSquareAheadOfHim) {
   trackOccupant[110][5] = -1;
   performFollow(1, 110, 5, 3, 2, 9);
   // Row 3 lies behind him; its copy one lap on, 3 lanes across, does not.
-  EXPECT_TRUE(stands(0, 112, 5));
+  EXPECT_TRUE(standsOn(0, 112, 5));
 }
 
 TEST_F(DraftingTest, FollowZeroPutsTheCandidateBack) {

@@ -84,9 +84,6 @@ class MoveAnimationTest : public ::testing::Test {
     }
     return ticks;
   }
-  static bool standsOn(int rider, int row, int lane) {
-    return riders[rider].row == row && riders[rider].lane == lane && trackOccupant[row][lane] == rider;
-  }
 
   int savedSmooth = 0;
   float savedDistance = 0;

@@ -100,6 +100,10 @@ void enterRider(int rider, int row, int lane) {
   putRider(rider, row, lane);
 }
 
+bool standsOn(int rider, int row, int lane) {
+  return riders[rider].row == row && riders[rider].lane == lane && trackOccupant[row][lane] == rider;
+}
+
 void beginTurnOf(int rider) {
   activeRider = rider;
   const Rider& r = riders[rider];

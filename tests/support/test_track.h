@@ -22,6 +22,8 @@ void putRider(int rider, int row, int lane);
 // Puts the rider on the square as one still in the race who has not moved
 // this round.
 void enterRider(int rider, int row, int lane);
+// Whether the rider stands on the square, in the occupancy grid as well.
+bool standsOn(int rider, int row, int lane);
 // Makes the rider the one whose turn it is: lifted off the grid, his
 // square as the move's start.
 void beginTurnOf(int rider);
