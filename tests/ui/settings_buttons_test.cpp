@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "render/layout.h"
 #include "render/scene_lists.h"
 #include "rules/move_animation.h"
+#include "support/file_bytes.h"
 #include "texts/language_texts.h"
 #include "ui/screen_switch.h"
 #include "ui/settings_screen.h"
@@ -33,15 +33,6 @@ class SettingsButtonsTest : public SettingsScreenTest {
     settingsCaret = 0;
     std::strcpy(settingsFieldText[field], "");
     for (const char* d = digits; *d != 0; ++d) settingsKeyboardUp(static_cast<unsigned char>(*d));
-  }
-  static std::vector<uint8_t> fileBytes() {
-    std::vector<uint8_t> bytes;
-    FILE* file = std::fopen("settings", "rb");
-    if (file == nullptr) return bytes;
-    int c;
-    while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
-    std::fclose(file);
-    return bytes;
   }
 };
 
@@ -131,7 +122,7 @@ TEST_F(SettingsButtonsTest, OkStoresTheNumbersWritesTheFileAndGoesBack) {
   EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_STEP_INTERVAL);
   EXPECT_EQ(settingsCaret, 0);
 
-  std::vector<uint8_t> bytes = fileBytes();
+  std::vector<uint8_t> bytes = readFileBytes("settings");
   ASSERT_EQ(bytes.size(), static_cast<size_t>(SETTINGS_FILE_SIZE));
   uint8_t expected[SETTINGS_FILE_SIZE];
   encodeSettings(expected);
@@ -264,7 +255,7 @@ TEST_F(SettingsButtonsTest, ANewRatioRebuildsTheListsAndReturnsToTheScreenBelow)
   EXPECT_EQ(drawAreaX, 40);
   EXPECT_EQ(sceneListsWidth, 1200);
   EXPECT_EQ(screenRatioProvisional, 0);
-  std::vector<uint8_t> bytes = fileBytes();
+  std::vector<uint8_t> bytes = readFileBytes("settings");
   ASSERT_EQ(bytes.size(), static_cast<size_t>(SETTINGS_FILE_SIZE));
   double width, height;
   std::memcpy(&width, &bytes[14], 8);
