@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 
 #include <GL/freeglut.h>
 
@@ -17,11 +15,8 @@
 void SettingsScreenTest::SetUp() {
   WindowTest::SetUp();
   if (HasFatalFailure()) return;
-  char dir[] = "/tmp/corvalis-settings-screen-XXXXXX";
-  ASSERT_NE(mkdtemp(dir), nullptr);
-  folder = dir;
-  ASSERT_EQ(getcwd(previousFolder, sizeof previousFolder), previousFolder);
-  ASSERT_EQ(chdir(dir), 0);
+  scratch.enter("corvalis-settings-screen-");
+  if (HasFatalFailure()) return;
   applyDefaultSettings();
   startOverlay();
   installSettingsScreen();
@@ -29,11 +24,7 @@ void SettingsScreenTest::SetUp() {
 }
 
 void SettingsScreenTest::TearDown() {
-  if (previousFolder[0] != 0) {
-    std::remove((folder + "/settings").c_str());
-    rmdir(folder.c_str());
-    ASSERT_EQ(chdir(previousFolder), 0);
-  }
+  scratch.leave();
   applyDefaultSettings();
   moveTimerHook = nullptr;
 }

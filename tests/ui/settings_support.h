@@ -2,9 +2,8 @@
 // whole test window, the settings screen drawn in its overlay block, and a
 // scratch working folder so that OK writes its "settings" file there.
 #pragma once
-#include <string>
-
 #include "render/window_harness.h"
+#include "ui/ui_harness.h"  // ScratchFolder
 
 class SettingsScreenTest : public WindowTest {
  protected:
@@ -22,6 +21,5 @@ class SettingsScreenTest : public WindowTest {
   static void clickCentre(const float centre[2]);
   static bool settingsFileExists();
 
-  std::string folder;
-  char previousFolder[4096] = {};
+  ScratchFolder scratch;
 };

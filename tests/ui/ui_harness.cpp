@@ -24,12 +24,28 @@ void catchExit(int status) { caughtExitStatus = status; }
 
 }  // namespace
 
+void ScratchFolder::enter(const char* prefix) {
+  leave();
+  char here[4096];
+  ASSERT_NE(getcwd(here, sizeof here), nullptr);
+  std::string pattern = std::string("/tmp/") + prefix + "XXXXXX";
+  ASSERT_NE(mkdtemp(&pattern[0]), nullptr);
+  startFolder = here;
+  folder = pattern;
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+}
+
+void ScratchFolder::leave() {
+  if (folder.empty()) return;
+  if (chdir(startFolder.c_str()) != 0) ADD_FAILURE() << "cannot return to " << startFolder;
+  std::string command = "rm -rf '" + folder + "'";
+  if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << folder;
+  folder.clear();
+}
+
 void ScreenTest::SetUp() {
   WindowTest::SetUp();
   if (HasFatalFailure()) return;
-  char here[4096];
-  ASSERT_NE(getcwd(here, sizeof here), nullptr);
-  startFolder = here;
   caughtExitStatus = -1;
   exitProgramHook = catchExit;
   installScreens();
@@ -43,21 +59,11 @@ void ScreenTest::SetUp() {
 }
 
 void ScreenTest::TearDown() {
-  if (!scratchFolder.empty()) {
-    if (chdir(startFolder.c_str()) != 0) ADD_FAILURE() << "cannot return to " << startFolder;
-    std::string command = "rm -rf '" + scratchFolder + "'";
-    if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << scratchFolder;
-  }
+  scratch.leave();
   exitProgramHook = std::exit;
 }
 
-void ScreenTest::useScratchFolder() {
-  char pattern[] = "/tmp/corvalis_ui_XXXXXX";
-  char* folder = mkdtemp(pattern);
-  ASSERT_NE(folder, nullptr);
-  scratchFolder = folder;
-  ASSERT_EQ(chdir(folder), 0);
-}
+void ScreenTest::useScratchFolder() { scratch.enter("corvalis_ui_"); }
 
 void ScreenTest::clickAt(float x, float y) {
   int wx = static_cast<int>(x) + drawAreaX;

@@ -2,10 +2,28 @@
 // screen installed, a scratch working folder for the files the screens
 // write, and helpers that send events through the real GLUT callbacks.
 #pragma once
-#include "support/file_bytes.h"
 #include <string>
 
 #include "render/window_harness.h"
+#include "support/file_bytes.h"
+
+// A fresh empty folder under /tmp for a window test that writes files into
+// its working folder: enter() makes the folder and moves into it, leave()
+// moves back to the folder the test started in and removes the scratch
+// folder with everything in it. (The file tests' ScratchFolderTest is a
+// fixture of its own; window fixtures derive from WindowTest instead.)
+class ScratchFolder {
+ public:
+  // Makes /tmp/<prefix>XXXXXX and moves into it, leaving a folder entered
+  // before; a fatal test failure when that cannot be done.
+  void enter(const char* prefix);
+  // Nothing when no folder was entered.
+  void leave();
+
+ private:
+  std::string startFolder;
+  std::string folder;
+};
 
 // Window test with the screens installed, the window laid out at 5:4 and the
 // English texts; Exit is caught instead of ending the test.
@@ -31,8 +49,7 @@ class ScreenTest : public WindowTest {
   // Draws the current frame into the back buffer and waits for it.
   void drawNow();
 
-  std::string startFolder;
-  std::string scratchFolder;
+  ScratchFolder scratch;
 };
 
 // Exit's status as caught by the tests, -1 when Exit was not chosen.
