@@ -146,10 +146,9 @@ TEST_F(LoadingScreen, OnAnotherScreenItOnlyOpensTheMainMenu) {
   EXPECT_EQ(sectionImagesBuilt, 0);
 }
 
-// The preview list drawn into the overlay at the origin: its white-ish
-// extent in pixels.
-int previewWidthOnScreen(int c) {
-  startOverlay();
+// The preview list drawn at the origin of the current overlay transform:
+// its white-ish extent in pixels.
+int drawnPreviewWidth(int c) {
   glCallList(coursePreviewLists[c]);
   glFinish();
   int width = 0;
@@ -157,6 +156,12 @@ int previewWidthOnScreen(int c) {
   for (int x = 0; x < TEST_WINDOW_WIDTH; ++x)
     if (pixelAt(x, y).r > 50) width = x + 1;
   return width;
+}
+
+// The same in a freshly cleared overlay.
+int previewWidthOnScreen(int c) {
+  startOverlay();
+  return drawnPreviewWidth(c);
 }
 
 TEST_F(LoadingScreen, AfterARatioChangeThePicturesAreKeptAndTheTilesFollowTheNewSize) {
@@ -192,11 +197,7 @@ TEST_F(LoadingScreen, AfterARatioChangeThePicturesAreKeptAndTheTilesFollowTheNew
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glClear(GL_COLOR_BUFFER_BIT);
-  glCallList(coursePreviewLists[0]);
-  glFinish();
-  int newWidth = 0;
-  for (int x = 0; x < TEST_WINDOW_WIDTH; ++x)
-    if (pixelAt(x, 5).r > 50) newWidth = x + 1;
+  int newWidth = drawnPreviewWidth(0);
   EXPECT_NEAR(newWidth, tile, 2);
   EXPECT_LT(newWidth, width);
 }
