@@ -344,22 +344,18 @@ void throwExtraDie() {
 void computerHandInForBonus() {
   if (!validRider(activeRider)) return;
   int rider = activeRider;
-  int team = riderTeam(rider), member = riderMember(rider);
-  bool climb = onClimb(riders[rider]);
+  int team = riderTeam(rider);
   // His extra cards first.
   for (int i = 0; i < EXTRA_SLOTS && bonusSquares != HAND_IN_BONUS_SQUARES; i++) {
     int slot = FIRST_EXTRA_SLOT + i;
-    if (extraCardHolder[team][i] != rider || cardUsed[team][slot] != 0) continue;
-    if (climb && extraCardValue[team][i] == STRENGTH_BLUE) continue;
+    if (!cardUsableByRider(rider, slot)) continue;
     cardUsed[team][slot] = 1;
     pathLength += HAND_IN_BONUS_SQUARES;
     bonusSquares = HAND_IN_BONUS_SQUARES;
   }
   // Then his own cards and the team cards, in slot order.
   for (int slot = 0; slot < STRENGTH_CARDS && bonusSquares != HAND_IN_BONUS_SQUARES; slot++) {
-    if (cardHolderMember[slot] != member && cardHolderMember[slot] != -1) continue;
-    if (cardUsed[team][slot] != 0) continue;
-    if (climb && strengthCardValue[slot] == STRENGTH_BLUE) continue;
+    if (!cardUsableByRider(rider, slot)) continue;
     cardUsed[team][slot] = 1;
     pathLength += HAND_IN_BONUS_SQUARES;
     bonusSquares = HAND_IN_BONUS_SQUARES;
@@ -374,15 +370,14 @@ void computerHandInCards() {
   if (!validRider(activeRider)) return;
   int rider = activeRider;
   Rider& r = riders[rider];
-  int team = riderTeam(rider), member = riderMember(rider);
-  bool climb = onClimb(r), cobbles = onCobbles(r);
+  int team = riderTeam(rider);
+  bool cobbles = onCobbles(r);
   int lastValue = -1;
   // Extra cards first. On cobbles he does not hand in two of one value.
   for (int i = 0; i < EXTRA_SLOTS && r.skipTurns >= 1; i++) {
     int slot = FIRST_EXTRA_SLOT + i;
-    if (extraCardHolder[team][i] != rider || cardUsed[team][slot] != 0) continue;
+    if (!cardUsableByRider(rider, slot)) continue;
     int value = extraCardValue[team][i];
-    if (climb && value == STRENGTH_BLUE) continue;
     if (cobbles && value == lastValue) continue;
     cardUsed[team][slot] = 1;
     lastValue = value;
@@ -391,9 +386,7 @@ void computerHandInCards() {
   // Then his own cards and the team cards; on cobbles only while nothing
   // has been handed in yet.
   for (int slot = 0; slot < STRENGTH_CARDS && r.skipTurns >= 1; slot++) {
-    if (cardHolderMember[slot] != member && cardHolderMember[slot] != -1) continue;
-    if (cardUsed[team][slot] != 0) continue;
-    if (climb && strengthCardValue[slot] == STRENGTH_BLUE) continue;
+    if (!cardUsableByRider(rider, slot)) continue;
     if (cobbles && lastValue != -1) continue;
     cardUsed[team][slot] = 1;
     lastValue = strengthCardValue[slot];
