@@ -23,7 +23,7 @@ void awardLinePoints(int fromRow, int toRow, int* rider) {
     int line = lineRows[k];
     if (line < 0 || !(fromRow <= line && line < toRow)) continue;
     int places = k < FINISH_LINE ? SPRINT_PLACES : FINISH_PLACES;
-    int first = 3 * k;
+    int first = SPRINT_PLACES * k;
     // A rider put back behind a line he had already crossed crosses it
     // again on a later move; he keeps his first place and gets no other.
     if (holdsPlaceOnLine(who, first, places)) continue;

@@ -18,7 +18,7 @@ void scoreStageResults(const int32_t* results, int completed, StageScore& score)
     score.sprintPoints[r] = 0;
     score.stageTotal[r] = 0;
   }
-  for (int q = 0; q < RIDER_COUNT; q++) {
+  for (int q = 0; q < FINISH_PLACES; q++) {
     int32_t rider = results[FIRST_FINISH_PLACE + q];
     if (isRiderIndex(rider) && score.finishPlace[rider] < 0) score.finishPlace[rider] = q;
   }
