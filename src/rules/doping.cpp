@@ -5,17 +5,13 @@
 #include "model/screens.h"
 #include "model/track.h"
 #include "rules/race_state.h"
+#include "rules/throw_rules.h"
 
 namespace {
 
 bool activeRiderValid() { return activeRider >= 0 && activeRider < RIDER_COUNT; }
 
-// The terrain under the active rider; none off the road.
-int activeRiderTerrain() {
-  const Rider& rider = riders[activeRider];
-  if (!insideTrack(rider.row, rider.lane)) return TERRAIN_NONE;
-  return trackTerrain[rider.row][rider.lane];
-}
+int activeRiderTerrain() { return terrainUnderRider(riders[activeRider]); }
 
 }  // namespace
 

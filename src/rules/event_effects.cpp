@@ -19,12 +19,8 @@ const int HAND_IN_BONUS_SQUARES = 4;
 
 bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
 
-int terrainUnder(const Rider& r) {
-  return insideTrack(r.row, r.lane) ? trackTerrain[r.row][r.lane] : TERRAIN_NONE;
-}
-
-bool onClimb(const Rider& r) { return terrainUnder(r) == TERRAIN_CLIMB; }
-bool onCobbles(const Rider& r) { return terrainUnder(r) == TERRAIN_COBBLES; }
+bool onClimb(const Rider& r) { return terrainUnderRider(r) == TERRAIN_CLIMB; }
+bool onCobbles(const Rider& r) { return terrainUnderRider(r) == TERRAIN_COBBLES; }
 
 // The value of a card slot of the team: the printed value of a strength or
 // team card, or the value the extra card was won with.

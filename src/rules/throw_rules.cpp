@@ -134,6 +134,10 @@ StepResult tryStep(int32_t row, int32_t lane, char step, int32_t ignoreOccupancy
   return stepLanding<dividerAcross>(row, lane, step, ignoreOccupancy);
 }
 
+int32_t terrainUnderRider(const Rider& rider) {
+  return insideTrack(rider.row, rider.lane) ? trackTerrain[rider.row][rider.lane] : TERRAIN_NONE;
+}
+
 int32_t squareRowBehind(int32_t row, int32_t lane) {
   int32_t r = row - 1;
   while (r >= 0 && insideTrack(r, lane) && trackSquareValue[r][lane] == SQUARE_PASS_THROUGH) r--;

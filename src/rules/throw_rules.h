@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "model/track.h"
+
 // The most steps a move can have: two dice or cards of 6, an extra card,
 // die or bonus squares worth at most 6 more, and a descent square of +5.
 const int MAX_STEP_BUDGET = 6 + 6 + 6 + 5;
@@ -42,6 +44,9 @@ void performThrow();
 // (-1, -1) when blocked. Outside rows 0..544 and lanes 0..22 there is no
 // square, so a step or slide leaving the grid is blocked.
 StepResult tryStep(int32_t row, int32_t lane, char step, int32_t ignoreOccupancy);
+
+// The terrain of the square the rider stands on; none off the road.
+int32_t terrainUnderRider(const Rider& rider);
 
 // The first row behind `row` in `lane` that is not a pass-through square
 // (those are only ridden over, nobody stands on them); -1 when that would lie
