@@ -13,7 +13,6 @@ int standingsStatus = STANDINGS_NONE;
 
 namespace {
 
-bool isRiderIndex(int32_t value) { return value >= 0 && value < RIDER_COUNT; }
 
 std::string number(int value) { return std::to_string(value); }
 

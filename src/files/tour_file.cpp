@@ -32,7 +32,6 @@ uint8_t courseCode(char c) {
   return 0;
 }
 
-bool isRiderIndex(int32_t value) { return value >= 0 && value < RIDER_COUNT; }
 
 // The whole content of a regular file, or false for anything else (missing,
 // a folder, unreadable).

@@ -46,6 +46,9 @@ struct Rider {
 
 extern Rider riders[RIDER_COUNT];
 
+// Whether a value names one of the sixteen riders (-1 and values read from
+// files may not).
+inline bool isRiderIndex(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
 inline int riderTeam(int rider) { return rider / TEAM_SIZE; }
 inline int riderMember(int rider) { return rider % TEAM_SIZE; }
 inline int printedRiderNumber(int rider) { return riderTeam(rider) * 10 + riderMember(rider) + 21; }

@@ -24,7 +24,7 @@ namespace {
 // written to a scratch record instead of past the end of riders.
 Rider& headingOwner(int rider) {
   static Rider scratch;
-  return rider >= 0 && rider < RIDER_COUNT ? riders[rider] : scratch;
+  return isRiderIndex(rider) ? riders[rider] : scratch;
 }
 
 template <typename Piece>

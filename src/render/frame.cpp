@@ -20,7 +20,6 @@ void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
 
 namespace {
 
-bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
 
 // On these screens every rider, the active one too, stands on his square.
 bool showsActiveRiderOnSquare() {
@@ -67,11 +66,11 @@ void placeRiders() {
 
 // A team-mate of the active rider in rows 0 to 3 of the lane.
 bool teamMateAtLaneStart(int lane) {
-  if (!validRider(activeRider)) return false;
+  if (!isRiderIndex(activeRider)) return false;
   for (int row = 0; row <= 3; ++row) {
     if (!insideTrack(row, lane)) continue;
     int occupant = trackOccupant[row][lane];
-    if (validRider(occupant) && occupant / 4 == activeRider / 4) return true;
+    if (isRiderIndex(occupant) && occupant / 4 == activeRider / 4) return true;
   }
   return false;
 }
@@ -139,7 +138,7 @@ void drawBoardScene() {
     glPopMatrix();
     if (!view3D) drawRiderNumberLabel(i);
   }
-  if (view3D && validRider(lastLineWinner)) {
+  if (view3D && isRiderIndex(lastLineWinner)) {
     // The winner of the last line once more, on the podium.
     int team = lastLineWinner / 4;
     glPushMatrix();
@@ -198,7 +197,7 @@ int isBoardScreen() {
 }
 
 void drawRiderNumberLabel(int rider) {
-  if (!validRider(rider)) return;
+  if (!isRiderIndex(rider)) return;
   char number[12];
   std::snprintf(number, sizeof number, "%d", printedRiderNumber(rider));
   if (rider == lastLineWinner)

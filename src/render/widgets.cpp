@@ -134,10 +134,10 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity) {
   } else if (slot >= FIRST_EXTRA_SLOT && slot < CARD_SLOTS) {
     int holder = extraCardHolder[team][slot - FIRST_EXTRA_SLOT];
     white = extraCardValue[team][slot - FIRST_EXTRA_SLOT] == 5;
-    if (holder >= 0 && holder < RIDER_COUNT) printedNumber(holder, label, sizeof label);
+    if (isRiderIndex(holder)) printedNumber(holder, label, sizeof label);
   } else if (slot == 98) {
     white = eventCardBonusValue == 5;
-    if (activeRider >= 0 && activeRider < RIDER_COUNT)
+    if (isRiderIndex(activeRider))
       printedNumber(team * TEAM_SIZE + riderMember(activeRider), label, sizeof label);
   } else if (slot == CARD_DOPING) {
     white = dopingCardValue == 5;
@@ -294,7 +294,7 @@ void drawDice(int extraOnly) {
     glCallList(dieBodyList);
     if (!extraOnly && chosenCards[k] != CARD_DIE) {
       // The card played in the die's place, centred across it.
-      if (activeRider >= 0 && activeRider < RIDER_COUNT)
+      if (isRiderIndex(activeRider))
         drawStrengthCard((dieSize - cardWidth) / 2, 0, activeRider / 4, chosenCards[k], 1);
     } else if (extraOnly) {
       drawPips(extraDie, dieSize);
@@ -307,7 +307,7 @@ void drawDice(int extraOnly) {
 }
 
 void drawRiderFigure(int rider, int pose, int withLabel, float scale, int markWinner) {
-  if (rider < 0 || rider >= RIDER_COUNT) return;
+  if (!isRiderIndex(rider)) return;
   const int team = rider / 4;
   const bool scaled = scale != 1.0f;
   if (scaled) {

@@ -181,7 +181,7 @@ void playComputerTurn(int* rider, int* total, int* bestRow, int* bestLane, char*
 }
 
 void startComputerMove(int* total, int* bestRow, int* bestLane, char* path) {
-  if (activeRider < 0 || activeRider >= RIDER_COUNT || !total || !bestRow || !bestLane || !path) return;
+  if (!isRiderIndex(activeRider) || !total || !bestRow || !bestLane || !path) return;
   Rider& rider = riders[activeRider];
   if (rider.skipTurns > 0) {
     sitOutTurn(activeRider);

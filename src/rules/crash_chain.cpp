@@ -25,7 +25,7 @@ bool passThrough(int row, int lane) {
 // else -1.
 int riderToBringDown(int row, int lane) {
   int rider = riderAtSquare(row, lane, true);
-  if (rider < 0 || rider >= RIDER_COUNT) return -1;
+  if (!isRiderIndex(rider)) return -1;
   return riders[rider].skipTurns == 0 ? rider : -1;
 }
 
@@ -42,7 +42,7 @@ void spreadCrash(int row, int lane, int originRow) {
   if (!insideTrack(row, lane)) return;
   int rider = riderAtSquare(row, lane, true);
   // Nobody on the square: nobody falls, and nothing passes the crash on.
-  if (rider < 0 || rider >= RIDER_COUNT) return;
+  if (!isRiderIndex(rider)) return;
   riders[rider].skipTurns = 1;
   riders[rider].crashInvolved = 1;
 

@@ -9,14 +9,12 @@
 
 namespace {
 
-bool activeRiderValid() { return activeRider >= 0 && activeRider < RIDER_COUNT; }
-
 int activeRiderTerrain() { return terrainUnderRider(riders[activeRider]); }
 
 }  // namespace
 
 int freeDopingSlot() {
-  if (!activeRiderValid()) return -1;
+  if (!isRiderIndex(activeRider)) return -1;
   bool cobbles = activeRiderTerrain() == TERRAIN_COBBLES;
   for (int s = 0; s < 2; s++) {
     if (chosenCards[s] != CARD_DIE) continue;
@@ -27,7 +25,7 @@ int freeDopingSlot() {
 }
 
 void acceptDoping() {
-  if (!activeRiderValid()) return;
+  if (!isRiderIndex(activeRider)) return;
   dopingNumber[activeRider] = randomBelow(6) + 1;
   currentScreen = SCREEN_DOPING_NUMBER;
   requestRedraw();

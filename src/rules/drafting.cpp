@@ -20,14 +20,13 @@ const int LAPS = 6;
 // on with the same number whoever answers.
 int offeredSteps = 0;
 
-bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
 
 void putActiveRiderBack() {
-  if (validRider(activeRider) && !riders[activeRider].parked) putRiderBackOnGrid(activeRider);
+  if (isRiderIndex(activeRider) && !riders[activeRider].parked) putRiderBackOnGrid(activeRider);
 }
 
 void putCandidateBack() {
-  if (validRider(followCandidate)) putRiderBackOnGrid(followCandidate);
+  if (isRiderIndex(followCandidate)) putRiderBackOnGrid(followCandidate);
 }
 
 // The square the candidate would reach with an average throw of his own.
@@ -126,7 +125,7 @@ void declineFollow() {
 }
 
 void performFollow(int follow, int fromRow, int fromLane, int toRow, int toLane, int steps) {
-  if (!validRider(followCandidate)) {
+  if (!isRiderIndex(followCandidate)) {
     endChain();
     return;
   }

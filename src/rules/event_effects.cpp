@@ -17,7 +17,6 @@ const int FIRST_TEAM_CARD = 10;
 const int BONUS_CARD = 29;           // four bonus squares against one card
 const int HAND_IN_BONUS_SQUARES = 4;
 
-bool validRider(int rider) { return rider >= 0 && rider < RIDER_COUNT; }
 
 bool onClimb(const Rider& r) { return terrainUnderRider(r) == TERRAIN_CLIMB; }
 bool onCobbles(const Rider& r) { return terrainUnderRider(r) == TERRAIN_COBBLES; }
@@ -190,7 +189,7 @@ int frontMostUnmovedRider() {
 // passes without it and he is neither parked nor finished, he goes back
 // onto his square.
 void putEventRiderBack() {
-  if (!validRider(eventCardRider)) return;
+  if (!isRiderIndex(eventCardRider)) return;
   const Rider& r = riders[eventCardRider];
   if (!r.parked && !r.finished) putRiderBackOnGrid(eventCardRider);
 }
@@ -220,8 +219,8 @@ void resumeEventRidersMove() {
   requestRedraw();
   // The rider who drew the card; cards that do not name him leave the
   // front-most unmoved rider found just before, who is the same rider.
-  int rider = validRider(eventCardRider) ? eventCardRider : activeRider;
-  if (!validRider(rider)) {
+  int rider = isRiderIndex(eventCardRider) ? eventCardRider : activeRider;
+  if (!isRiderIndex(rider)) {
     nextTurn();
     return;
   }
@@ -248,7 +247,7 @@ void resumeEventRidersMove() {
 }  // namespace
 
 bool cardUsableByRider(int rider, int slot) {
-  if (!validRider(rider) || slot < 0 || slot >= CARD_SLOTS) return false;
+  if (!isRiderIndex(rider) || slot < 0 || slot >= CARD_SLOTS) return false;
   int team = riderTeam(rider);
   if (cardUsed[team][slot] != 0) return false;
   if (slot < FIRST_TEAM_CARD) {
@@ -266,7 +265,7 @@ bool riderHasUsableCard(int rider) {
 }
 
 void applyEventCard() {
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   int card = currentEventCard();
   if (card <= 11)
     applySitOutCard(card);
@@ -288,7 +287,7 @@ void askHandInCards() {
 }
 
 void receiveExtraCard(int value) {
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   int team = riderTeam(activeRider);
   int slot = firstFreeExtraSlot(team);
   if (slot == -1) {
@@ -313,7 +312,7 @@ void receiveExtraCard(int value) {
 }
 
 void useExtraCardNowOrLater(int now) {
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   int team = riderTeam(activeRider);
   int slot = firstFreeExtraSlot(team);  // the slot that has just received the card
   if (slot != -1) {
@@ -338,7 +337,7 @@ void throwExtraDie() {
 }
 
 void computerHandInForBonus() {
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   int rider = activeRider;
   int team = riderTeam(rider);
   // His extra cards first.
@@ -363,7 +362,7 @@ void computerHandInForBonus() {
 }
 
 void computerHandInCards() {
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   int rider = activeRider;
   Rider& r = riders[rider];
   int team = riderTeam(rider);
@@ -403,7 +402,7 @@ void answerHandInCards() {
     return;
   }
   if (currentScreen != SCREEN_HAND_IN_CARDS && currentScreen != SCREEN_NO_CARD_TO_HAND_IN) return;
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   int rider = activeRider;
   Rider& r = riders[rider];
   for (int card : handInCards)
@@ -414,7 +413,7 @@ void answerHandInCards() {
 }
 
 void continueAfterEvent(int rider) {
-  if (validRider(rider)) {
+  if (isRiderIndex(rider)) {
     victimDecides(rider);
     return;
   }
@@ -445,7 +444,7 @@ int findFrontInvolvedRider() {
 }
 
 void closeCancelledEventCard() {
-  if (!validRider(activeRider)) return;
+  if (!isRiderIndex(activeRider)) return;
   if (riders[activeRider].humanControlled) {
     currentScreen = SCREEN_CHOOSE_MOVE;
     requestRedraw();

@@ -42,7 +42,7 @@ void awardLinePoints(int fromRow, int toRow, int* rider) {
 
 void parkBlockedRider() {
   currentScreen = SCREEN_BUSY;
-  if (activeRider >= 0 && activeRider < RIDER_COUNT) {
+  if (isRiderIndex(activeRider)) {
     Rider& rider = riders[activeRider];
     rider.parked = 1;
     rider.movedThisRound = 1;

@@ -195,7 +195,7 @@ void startMoveAnimation() {
   animLane = pathPoints[0][1];
   // How far the first tick goes, as the figure's placing would set it; the
   // figure itself stays where it stands.
-  if (activeRider >= 0 && activeRider < RIDER_COUNT) {
+  if (isRiderIndex(activeRider)) {
     Rider saved = riders[activeRider];
     placeAlongLane(animRow, animLane);
     riders[activeRider].heading = saved.heading;
@@ -213,7 +213,7 @@ void onComputerMoveTimer(int value) {
   if (value != moveNumber) return;  // a tick of an earlier move
   tickPending = false;
   if (currentScreen != SCREEN_MOVING) return;
-  if (activeRider < 0 || activeRider >= RIDER_COUNT) return;
+  if (!isRiderIndex(activeRider)) return;
 
   if (animOnSegment && pathPointIndex >= 1) setUpSegment(pathPointIndex);
   if (pathLength > 0) {
@@ -240,7 +240,7 @@ void onComputerMoveTimer(int value) {
 }
 
 void undoMoveStep() {
-  if (pathPointIndex <= 0 || activeRider < 0 || activeRider >= RIDER_COUNT) return;
+  if (pathPointIndex <= 0 || !isRiderIndex(activeRider)) return;
   pathPointIndex -= 1;
   Rider& rider = riders[activeRider];
   rider.row = pointRow(pathPointIndex);

@@ -66,13 +66,13 @@ int32_t reach11(int32_t row, int32_t lane) {
 }
 
 bool sameTeam(int32_t a, int32_t b) {
-  return a >= 0 && a < RIDER_COUNT && b >= 0 && b < RIDER_COUNT && riderTeam(a) == riderTeam(b);
+  return isRiderIndex(a) && isRiderIndex(b) && riderTeam(a) == riderTeam(b);
 }
 
 // The rider on (row, lane) or a lap copy of it who has not moved this round.
 int32_t unmovedRiderAt(int32_t row, int32_t lane) {
   int32_t rider = riderAtSquare(row, lane, true);
-  if (rider < 0 || rider >= RIDER_COUNT || riders[rider].movedThisRound) return -1;
+  if (!isRiderIndex(rider) || riders[rider].movedThisRound) return -1;
   return rider;
 }
 
@@ -118,7 +118,7 @@ void walkChain(int32_t row, int32_t lane, int32_t direction, int32_t mover, Chai
     distance++;
     if (trackTerrain[r][lane] != terrain) break;
     int32_t rider = riderAtSquare(r, lane, true);
-    if (rider < 0 || rider >= RIDER_COUNT || !riders[rider].movedThisRound) break;
+    if (!isRiderIndex(rider) || !riders[rider].movedThisRound) break;
     if (sameTeam(rider, mover)) {
       chains->mates++;
       if (distance < chains->dist) chains->dist = distance;

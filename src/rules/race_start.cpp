@@ -67,7 +67,7 @@ void throwForTeamInTurn() {
 }  // namespace
 
 void throwStartOrder() {
-  if (activeRider < 0 || activeRider >= RIDER_COUNT) return;
+  if (!isRiderIndex(activeRider)) return;
   // One draw for both dice; here the first die is the draw / 6.
   int n = randomBelow(36);
   movementValues[0] = n / 6 + 1;
@@ -103,7 +103,7 @@ void resolveStartOrder() {
       return;
     }
   }
-  int current = activeRider >= 0 && activeRider < RIDER_COUNT ? riderTeam(activeRider) : TEAM_COUNT - 1;
+  int current = isRiderIndex(activeRider) ? riderTeam(activeRider) : TEAM_COUNT - 1;
   for (int step = 1; step <= TEAM_COUNT; step++) {
     int team = (current + step) % TEAM_COUNT;
     if (startRolls[team] != 0) {
@@ -115,7 +115,7 @@ void resolveStartOrder() {
 }
 
 void placeComputerRider() {
-  if (activeRider < 0 || activeRider >= RIDER_COUNT) return;
+  if (!isRiderIndex(activeRider)) return;
   int row = -1, lane = -1;
   if (chooseStartSquare(activeRider, row, lane)) {
     startCursorRow = row;

@@ -47,12 +47,12 @@ void startDopingControl() {
 }
 
 bool caughtByDopingControl(int rider) {
-  if (rider < 0 || rider >= RIDER_COUNT || dopingNumber[rider] == -1) return false;
+  if (!isRiderIndex(rider) || dopingNumber[rider] == -1) return false;
   return dopingNumber[rider] == dopingDraw[0] || dopingNumber[rider] == dopingDraw[1];
 }
 
 bool countercheckAcquits() {
-  if (activeRider < 0 || activeRider >= RIDER_COUNT) return false;
+  if (!isRiderIndex(activeRider)) return false;
   return countercheckDie == dopingNumber[activeRider];
 }
 
@@ -89,7 +89,7 @@ void countercheckNextRider() {
 }
 
 void disqualifyRider(int rider) {
-  if (rider < 0 || rider >= RIDER_COUNT) return;
+  if (!isRiderIndex(rider)) return;
   riders[rider].disqualified = 1;
   riderScore[rider] = 0;
   for (int p = 0; p < RESULT_PLACES; p++)

@@ -6,12 +6,6 @@
 #include "model/screens.h"
 #include "texts/language_texts.h"
 
-namespace {
-
-bool isRiderIndex(int32_t value) { return value >= 0 && value < RIDER_COUNT; }
-
-}  // namespace
-
 void scoreStageResults(const int32_t* results, int completed, StageScore& score) {
   for (int r = 0; r < RIDER_COUNT; r++) {
     score.finishPlace[r] = -1;

@@ -19,7 +19,7 @@ const StepResult BLOCKED = {-1, -1};
 int32_t slotValue(int32_t slot, int32_t dieValue) {
   if (slot == CARD_DOPING) return dopingCardValue;
   if (slot >= 0 && slot < STRENGTH_CARDS) return strengthCardValue[slot];
-  if (slot >= FIRST_EXTRA_SLOT && slot < CARD_SLOTS && activeRider >= 0 && activeRider < RIDER_COUNT)
+  if (slot >= FIRST_EXTRA_SLOT && slot < CARD_SLOTS && isRiderIndex(activeRider))
     return extraCardValue[riderTeam(activeRider)][slot - FIRST_EXTRA_SLOT];
   return dieValue;
 }
@@ -107,7 +107,7 @@ void performThrow() {
   movementTotal = movementValues[0] + movementValues[1];
   requestRedraw();
 
-  const Rider* rider = activeRider >= 0 && activeRider < RIDER_COUNT ? &riders[activeRider] : nullptr;
+  const Rider* rider = isRiderIndex(activeRider) ? &riders[activeRider] : nullptr;
   pathLength = movementTotal + (rider ? standingModifier(rider->row, rider->lane) : 0);
   pathPointIndex = 0;
   if (rider && rider->skipTurns <= 0) {

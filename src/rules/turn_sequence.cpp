@@ -24,7 +24,7 @@ void finishRider(int rider) {
 // A rider who stopped beyond the finish leaves the track, and with him every
 // rider queued directly behind him in his lane beyond the line.
 void takeFinishersOff() {
-  if (activeRider < 0 || activeRider >= RIDER_COUNT) return;
+  if (!isRiderIndex(activeRider)) return;
   const Rider& finisher = riders[activeRider];
   if (!beyondFinish(finisher.row) || !insideTrack(finisher.row, finisher.lane)) return;
   int lane = finisher.lane;
@@ -56,7 +56,8 @@ bool freeForParkedRider(int row, int lane) {
 }
 
 // The square a parked rider goes back to: his own, else the nearest lower
-// lane of his row, else the highest free lane of a row behind.
+// lane of his row, else a row behind, from lane 21 down (lane 22 is never
+// taken there).
 bool findSquareForParkedRider(const Rider& r, int& row, int& lane) {
   if (r.row < 0 || r.row >= TRACK_ROWS) return false;
   for (int l = r.lane < TRACK_LANES ? r.lane : TRACK_LANES - 1; l >= 0; l--)
@@ -242,7 +243,7 @@ void sitOutTurn(int rider) {
 }
 
 void updateRiderLap(int rider) {
-  if (rider < 0 || rider >= RIDER_COUNT) return;
+  if (!isRiderIndex(rider)) return;
   int laps = 0;
   for (int i = 0; i < 5; i++)
     if (lapLineRows[i] != -1 && lapLineRows[i] < riders[rider].row) laps++;
