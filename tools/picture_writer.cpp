@@ -1,23 +1,8 @@
 #include "picture_writer.h"
 
-#include <csetjmp>
 #include <cstdio>
 
-#include <jpeglib.h>
-
-namespace {
-
-struct WriterErrors {
-  jpeg_error_mgr standard;
-  jmp_buf jumpTarget;
-};
-
-void onWriterError(j_common_ptr encoder) {
-  encoder->err->output_message(encoder);
-  longjmp(reinterpret_cast<WriterErrors*>(encoder->err)->jumpTarget, 1);
-}
-
-}  // namespace
+#include "render/jpeg_errors.h"
 
 bool writeJpegPicture(const char* path, const uint8_t* rgb, int width, int height, int quality) {
   FILE* file = fopen(path, "wb");
@@ -26,9 +11,9 @@ bool writeJpegPicture(const char* path, const uint8_t* rgb, int width, int heigh
     return false;
   }
   jpeg_compress_struct encoder;
-  WriterErrors errors;
+  JpegErrorManager errors;
   encoder.err = jpeg_std_error(&errors.standard);
-  errors.standard.error_exit = onWriterError;
+  errors.standard.error_exit = onJpegError;
   if (setjmp(errors.jumpTarget)) {
     jpeg_destroy_compress(&encoder);
     fclose(file);

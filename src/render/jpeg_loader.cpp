@@ -1,19 +1,12 @@
 #include "render/jpeg_loader.h"
 
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include <jpeglib.h>
+#include "render/jpeg_errors.h"
 
 namespace {
-
-// The library's standard error manager with a place to jump back to.
-struct JpegErrorManager {
-  jpeg_error_mgr standard;
-  jmp_buf jumpTarget;
-};
 
 bool isColourKey(const uint8_t* rgb) {
   return rgb[0] >= COLOUR_KEY_MIN_RED_GREEN && rgb[1] >= COLOUR_KEY_MIN_RED_GREEN &&
@@ -24,18 +17,16 @@ bool isColourKey(const uint8_t* rgb) {
 // with grey and carry on, so they end the decoding like an error.
 void onJpegMessage(j_common_ptr decoder, int level) {
   if (level >= 0) return;  // trace messages
-  decoder->err->output_message(decoder);
-  longjmp(reinterpret_cast<JpegErrorManager*>(decoder->err)->jumpTarget, 1);
+  onJpegError(decoder);
 }
 
 void reportFailure(const char* fileName) { fprintf(stderr, "can't open %s\n", fileName); }
 
 }  // namespace
 
-// The library's error exit: print its message, then jump back to the loader.
-extern "C" void onJpegError(j_common_ptr decoder) {
-  decoder->err->output_message(decoder);
-  longjmp(reinterpret_cast<JpegErrorManager*>(decoder->err)->jumpTarget, 1);
+extern "C" void onJpegError(j_common_ptr codec) {
+  codec->err->output_message(codec);
+  longjmp(reinterpret_cast<JpegErrorManager*>(codec->err)->jumpTarget, 1);
 }
 
 int loadJpegTexture(const char* fileName, uint8_t* destination, int alpha, int width,
