@@ -198,7 +198,7 @@ void paintCountry(Canvas& c) {
                                  {162, 146, 120}, {178, 166, 146}, {200, 194, 182}};
   for (int k = 0; k < 6; k++) {
     double size = 1.0 - k * 0.15;
-    fillEllipse(c, Point{SUMMIT_POINT.x - 10, SUMMIT_POINT.y + 20}, 400 * size, 290 * size, rock[k]);
+    fillEllipse(c, Point{SUMMIT_POINT[0] - 10, SUMMIT_POINT[1] + 20}, 400 * size, 290 * size, rock[k]);
   }
   // A lake and a small wood.
   fillEllipse(c, Point{1380, 650}, 150, 85, Colour{70, 120, 180});
@@ -377,7 +377,7 @@ void paintStartLine(Canvas& c, int section) {
 
 // The podium on the summit where the line winner stands.
 void paintPodium(Canvas& c) {
-  Point s = SUMMIT_POINT;
+  Point s = {SUMMIT_POINT[0], SUMMIT_POINT[1]};
   fillEllipse(c, Point{s.x, s.y + 8}, 62, 40, Colour{236, 232, 222});
   fillPolygon(c, {{s.x - 50, s.y + 2}, {s.x - 16, s.y + 2}, {s.x - 16, s.y + 30}, {s.x - 50, s.y + 30}},
               Colour{192, 192, 200});

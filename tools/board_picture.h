@@ -21,5 +21,3 @@ bool sectionPosition(int section, double row, double lane, Point& point);
 // square centre is marked with its section-local row and lane.
 Canvas paintBoardPicture(int scale, bool debugMarks);
 
-// The board point where the line winner's podium stands.
-const Point SUMMIT_POINT = {652, 422};

@@ -25,6 +25,9 @@ const int TERRAIN_DESCENT = 4;
 // The board picture spans 1954 by 1152 units, y growing downwards.
 const int BOARD_UNITS[2] = {1954, 1152};
 
+// The summit where the line winner's podium figure stands, in board units.
+const float SUMMIT_POINT[2] = {652, 422};
+
 // No sideways step across the line between `lane` and `lane` + 1 over the
 // rows rowFrom..rowTo.
 struct LaneDivider {

@@ -5,6 +5,7 @@
 
 #include <GL/freeglut.h>
 
+#include "model/board_sections.h"
 #include "model/screens.h"
 #include "model/track.h"
 #include "model/track_geometry.h"
@@ -142,7 +143,7 @@ void drawBoardScene() {
     // The winner of the last line once more, on the podium.
     int team = lastLineWinner / 4;
     glPushMatrix();
-    glTranslatef(652, 422, 0);
+    glTranslatef(SUMMIT_POINT[0], SUMMIT_POINT[1], 0);
     glRotatef(90, 0, 0, 1);
     glColor3fv(teamColour[team]);
     glCallList(tokenCylinderList);
