@@ -18,6 +18,7 @@
 #include "texts/language_texts.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -52,12 +53,6 @@ void expectSameLines(const std::string& actual, const std::string& expected) {
 }
 
 const char* const kHeader = "Finish;Nr.;Score;Sprints;Tot.;;Score;Sprint 1;Sprint 2;Sprint 3";
-
-void setResults(int32_t* results, std::vector<int32_t> sprints, std::vector<int32_t> finish) {
-  for (int e = 0; e < RESULT_PLACES; e++) results[e] = -1;
-  for (size_t i = 0; i < sprints.size(); i++) results[i] = sprints[i];
-  for (size_t q = 0; q < finish.size(); q++) results[FIRST_FINISH_PLACE + q] = finish[q];
-}
 
 class StandingsExportTest : public ScratchFolderTest {
  protected:

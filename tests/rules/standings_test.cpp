@@ -9,14 +9,9 @@
 #include "rules/race_state.h"
 #include "rules/standings.h"
 #include "texts/language_texts.h"
+#include "support/test_track.h"
 
 namespace {
-
-void setResults(int32_t* results, std::vector<int32_t> sprints, std::vector<int32_t> finish) {
-  for (int e = 0; e < RESULT_PLACES; e++) results[e] = -1;
-  for (size_t i = 0; i < sprints.size(); i++) results[i] = sprints[i];
-  for (size_t q = 0; q < finish.size(); q++) results[FIRST_FINISH_PLACE + q] = finish[q];
-}
 
 class StandingsTest : public ::testing::Test {
  protected:

@@ -126,3 +126,9 @@ int moveTimerRequests() { return timerRequests; }
 void resetMoveTimerRequests() { timerRequests = 0; }
 int lastMoveTimerValue() { return timerValue; }
 unsigned lastMoveTimerDelay() { return timerDelay; }
+
+void setResults(int32_t* results, std::vector<int32_t> sprints, std::vector<int32_t> finish) {
+  for (int e = 0; e < RESULT_PLACES; e++) results[e] = -1;
+  for (size_t i = 0; i < sprints.size(); i++) results[i] = sprints[i];
+  for (size_t q = 0; q < finish.size(); q++) results[FIRST_FINISH_PLACE + q] = finish[q];
+}

@@ -1,6 +1,8 @@
 // Hand-made stretches of road and rider set-ups for rules tests.
 #pragma once
+#include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 // No squares, no pieces or dividers, nobody on the road, no scoring lines
 // or lap marks, every place free, every card in hand and no extra card
@@ -41,3 +43,7 @@ void resetMoveTimerRequests();
 // The value and delay of the last request.
 int lastMoveTimerValue();
 unsigned lastMoveTimerDelay();
+
+// A results table (sprint places from entry 0, finish places from the
+// first finish place) with every other entry -1.
+void setResults(int32_t* results, std::vector<int32_t> sprints, std::vector<int32_t> finish);
