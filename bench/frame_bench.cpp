@@ -1,9 +1,7 @@
 // Frame benchmark: how long drawFrame plus glFinish takes for a mid-race 2D
 // board, a 3D camera and the main menu, in a 1280 x 1024 window (run it
 // under Xvfb, where Mesa draws in software). Prints the median and the 95th
-// percentile of each. Overlay blocks that no screen has registered yet are
-// stood in for by a comparable load of the same widgets (marked in the
-// output), so the figures stay meaningful while the screens are built.
+// percentile of each, with the game's own screens and race panel installed.
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -33,38 +31,6 @@ namespace {
 
 const int WARM_UP_FRAMES = 10;
 const int MEASURED_FRAMES = 300;
-
-// The race panel's load: band, card hand, dice, buttons, counters.
-void standInRacePanel() {
-  const float W = static_cast<float>(drawAreaWidth);
-  const float H = static_cast<float>(drawAreaHeight);
-  glColor3f(0, 0, 0.2f);
-  glRectf(0, cardPanelY, W, H - 15);
-  glColor3f(1, 1, 1);
-  drawText(W / 2, 8, ALIGN_CENTRE, "Corvalis", FONT_SMALL, -1, 0, 0);
-  if (!isBoardScreen()) return;
-  for (int slot = 0; slot < CARD_SLOTS; ++slot) {
-    float x = cardPanelX + cardGapX + static_cast<float>(slot % 9) * (cardWidth + cardGapX);
-    float y = cardPanelY + cardGapY + static_cast<float>(slot / 9) * (cardHeight + cardGapY);
-    drawStrengthCard(x, y, 0, slot < STRENGTH_CARDS ? slot : 99, 1);
-  }
-  drawDice(0);
-  const char* labels[] = {textScorecard, textPositions, textDoping, textSettings, textQuit};
-  for (int i = 0; i < 5; ++i)
-    drawButton(quitButtonX, diceY + 1.2f * buttonHeight * static_cast<float>(i + 1),
-               footerButtonWidth, buttonHeight, 1, labels[i], 0);
-  drawButton(diceX, diceY + 1.2f * dieSize, dieSize, dieSize / 3, 1, textThrow, 0);
-  drawCheckButton(static_cast<int>(diceX + dieSize + dieGap), static_cast<int>(diceY + 1.2f * dieSize),
-                  static_cast<int>(dieSize / 3), "Breakaway", 0, 1, 0);
-  glPushMatrix();
-  glTranslatef(extraDieX + dieSize + 14, diceY + 14, 0);
-  drawRiderFigure(activeRider, POSE_FLAT, 1, 1, 1);
-  glPopMatrix();
-  glColor3f(1, 1, 1);
-  for (int i = 0; i < 4; ++i)
-    drawText(extraDieX, diceY + 2 * dieSize + 20 * static_cast<float>(i), ALIGN_LEFT, "Moves: 12",
-             FONT_SMALL, -1, 0, 0);
-}
 
 void layMidRace() {
   std::strcpy(courseSpec, "01S23S4S5F12");
@@ -129,16 +95,9 @@ int main(int argc, char** argv) {
   layMidRace();
   screenRatio[0] = 5;
   screenRatio[1] = 4;
-  onReshape(1280, 1024);
   installScreens();
-
-  bool standIn = false;
-  if (overlayBlocks[OVERLAY_RACE_PANEL] == nullptr) {
-    overlayBlocks[OVERLAY_RACE_PANEL] = standInRacePanel;
-    standIn = true;
-  }
-  std::printf("renderer: %s, %d frames each%s\n", glGetString(GL_RENDERER), MEASURED_FRAMES,
-              standIn ? " (race panel stood in for)" : "");
+  onReshape(1280, 1024);
+  std::printf("renderer: %s, %d frames each\n", glGetString(GL_RENDERER), MEASURED_FRAMES);
 
   currentScreen = SCREEN_PLAY_CARDS;
   boardView2D = 1;

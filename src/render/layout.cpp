@@ -32,6 +32,19 @@ float cardGapX = 0, cardGapY = 0;
 float diceX = 0, diceY = 0, dieSize = 0, dieGap = 0;
 float extraDieX = 0, extraDieY = 0;
 
+float teamTabsX = 0, teamTabsY = 0, teamTabsWidth = 0, teamTabsHeight = 0;
+float throwButtonX = 0, throwButtonY = 0, throwButtonWidth = 0, throwButtonHeight = 0;
+float breakawayBoxX = 0, breakawayBoxY = 0, breakawayBoxSize = 0;
+float handInSlotsX = 0, handInSlotsY = 0;
+float handInOkButtonX = 0, handInOkButtonY = 0;
+float extraThrowButtonX = 0, extraThrowButtonY = 0;
+float viewSwitchX = 0, viewSwitchY = 0, viewSwitchSize = 0;
+float cameraButtonX = 0, cameraButtonY = 0, cameraButtonSize = 0;
+float scorecardButtonX = 0, scorecardButtonY = 0;
+float positionsButtonX = 0, positionsButtonY = 0;
+float dopingButtonX = 0, dopingButtonY = 0;
+float settingsButtonX = 0, settingsButtonY = 0;
+
 float scorecardWidth = 0, scorecardHeight = 0;
 float courseTileWidth = 0, courseTileHeight = 0;
 
@@ -172,6 +185,36 @@ void computeLayout() {
   dieGap = cardGapX;
   extraDieX = diceX + 2 * dieSize + 3 * dieGap;
   extraDieY = diceY;
+
+  teamTabsX = cardPanelX;
+  teamTabsY = cardPanelY + cardPanelHeight;
+  teamTabsWidth = cardPanelWidth;
+  teamTabsHeight = 0.02f * W;
+  throwButtonX = diceX;
+  throwButtonY = diceY + 6 * dieSize / 5;
+  throwButtonWidth = dieSize;
+  throwButtonHeight = dieSize / 3;
+  breakawayBoxX = diceX + dieSize + dieGap;
+  breakawayBoxY = diceY + 6 * dieSize / 5;
+  breakawayBoxSize = dieSize / 3;
+  handInSlotsX = diceX;
+  handInSlotsY = throwButtonY + throwButtonHeight + dieGap;
+  handInOkButtonX = diceX;
+  handInOkButtonY = handInSlotsY + cardHeight + dieSize / 5;
+  extraThrowButtonX = extraDieX;
+  extraThrowButtonY = extraDieY + dieSize + 0.5f * throwButtonHeight;
+
+  // The right-hand column: the view buttons at the top, then the footer.
+  viewSwitchX = scorecardButtonX = positionsButtonX = dopingButtonX = settingsButtonX = cornerX;
+  viewSwitchY = diceY;
+  viewSwitchSize = buttonHeight;
+  cameraButtonX = cornerX + footerButtonWidth - buttonHeight;
+  cameraButtonY = diceY;
+  cameraButtonSize = buttonHeight;
+  scorecardButtonY = diceY + 1.2f * buttonHeight;
+  positionsButtonY = diceY + 2.4f * buttonHeight;
+  dopingButtonY = diceY + 3.6f * buttonHeight;
+  settingsButtonY = diceY + 4.8f * buttonHeight;
 
   scorecardWidth = 0.4f * W;
   scorecardHeight = scorecardWidth * 1419 / 1072;

@@ -53,6 +53,24 @@ extern float cardGapX, cardGapY;
 extern float diceX, diceY, dieSize, dieGap;
 extern float extraDieX, extraDieY;
 
+// The rest of the race panel: the team tabs under the cards, the Throw
+// button and Breakaway box under the dice, the hand-in slots with their OK,
+// the extra die's Throw, and the right-hand column with the 2D/3D switch,
+// the camera button and the footer buttons (Scorecard, Positions, Doping,
+// Settings and Quit, footerButtonWidth by buttonHeight).
+extern float teamTabsX, teamTabsY, teamTabsWidth, teamTabsHeight;
+extern float throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight;
+extern float breakawayBoxX, breakawayBoxY, breakawayBoxSize;
+extern float handInSlotsX, handInSlotsY;
+extern float handInOkButtonX, handInOkButtonY;
+extern float extraThrowButtonX, extraThrowButtonY;
+extern float viewSwitchX, viewSwitchY, viewSwitchSize;
+extern float cameraButtonX, cameraButtonY, cameraButtonSize;
+extern float scorecardButtonX, scorecardButtonY;
+extern float positionsButtonX, positionsButtonY;
+extern float dopingButtonX, dopingButtonY;
+extern float settingsButtonX, settingsButtonY;
+
 // The scorecard picture and the course selection's preview tiles, baked into
 // their display lists.
 extern float scorecardWidth, scorecardHeight;

@@ -135,7 +135,7 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity) {
     int holder = extraCardHolder[team][slot - FIRST_EXTRA_SLOT];
     white = extraCardValue[team][slot - FIRST_EXTRA_SLOT] == 5;
     if (isRiderIndex(holder)) printedNumber(holder, label, sizeof label);
-  } else if (slot == 98) {
+  } else if (slot == EVENT_BONUS_SLOT) {
     white = eventCardBonusValue == 5;
     if (isRiderIndex(activeRider))
       printedNumber(team * TEAM_SIZE + riderMember(activeRider), label, sizeof label);

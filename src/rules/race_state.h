@@ -8,6 +8,8 @@
 
 const int CARD_DIE = -1;
 const int CARD_DOPING = 99;
+// The slot number of the strength card an event card gives as a bonus.
+const int EVENT_BONUS_SLOT = 98;
 const int CARD_SLOTS = 18;        // per team: 14 strength cards, 4 extra slots
 const int STRENGTH_CARDS = 14;
 const int FIRST_EXTRA_SLOT = 14;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "model/occupancy.h"
 #include "texts/manual.h"
 #include "texts/text_layout.h"
 
@@ -702,6 +703,14 @@ const int8_t hotKeyIndices[HOTKEY_COUNT][LANGUAGE_COUNT] = {
 int hotKeyOf(int button) {
   if (button < 0 || button >= HOTKEY_COUNT || language >= LANGUAGE_COUNT) return -1;
   return hotKeyIndices[button][language];
+}
+
+char hotKeyLetter(const char* label, int button) {
+  int index = hotKeyOf(button);
+  if (label == nullptr || index < 0) return 0;
+  for (int i = 0; i < index; ++i)
+    if (label[i] == 0) return 0;
+  return toLowerAscii(label[index]);
 }
 
 void setLanguageTexts() {

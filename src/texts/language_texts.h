@@ -177,3 +177,9 @@ enum HotKeyButton {
 extern const int8_t hotKeyIndices[HOTKEY_COUNT][LANGUAGE_COUNT];
 
 int hotKeyOf(int button);
+
+// The key that acts for a button: the underlined letter of its label in
+// lower case, 0 when the button underlines nothing in this language. Every
+// screen takes its letters from here, so the key always matches the
+// underline that is drawn.
+char hotKeyLetter(const char* label, int button);

@@ -5,9 +5,13 @@
 #include "model/screens.h"
 #include "model/view_state.h"
 #include "render/layout.h"
+#include "ui/card_hand.h"
+#include "ui/dialog_panel.h"
+#include "ui/footer.h"
 #include "ui/language_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 
 namespace {
@@ -16,8 +20,54 @@ namespace {
 const int WHEEL_UP_BUTTON = 3;
 const int WHEEL_DOWN_BUTTON = 4;
 
+// The screen the left button was last pressed on, -1 when it is up. A
+// release on another screen belongs to no control: a press on one screen's
+// control must not end as a click on the next screen's button under it.
+int leftPressScreen = -1;
+
 float areaX(int x) { return static_cast<float>(x - drawAreaX); }
 float areaY(int y) { return static_cast<float>(y - drawAreaY); }
+
+// The current screen's own controls. True when the event hit one of them
+// (whether or not it acted): the shared parts of the race panel then leave
+// it alone. The full screens own every event.
+bool screenMouse(int screen, int button, int state, float x, float y) {
+  switch (screen) {
+    case SCREEN_MAIN_MENU: mainMenuMouse(button, state, x, y); return true;
+    case SCREEN_LANGUAGE: languageScreenMouse(button, state, x, y); return true;
+    case SCREEN_MANUAL: manualScreenMouse(button, state, x, y); return true;
+    case SCREEN_SETTINGS: settingsMouseClick(button, state, x, y); return true;
+    default: return false;
+  }
+}
+
+bool screenKey(int screen, unsigned char key) {
+  switch (screen) {
+    case SCREEN_MAIN_MENU: mainMenuKey(key); return true;
+    case SCREEN_MANUAL: manualScreenKey(key); return true;
+    case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
+    case SCREEN_LANGUAGE: return true;
+    default: return false;
+  }
+}
+
+bool screenSpecialKey(int screen, int key) {
+  switch (screen) {
+    case SCREEN_MANUAL: manualScreenSpecialKey(key); return true;
+    case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
+    case SCREEN_MAIN_MENU:
+    case SCREEN_LANGUAGE:
+      return true;
+    default: return false;
+  }
+}
+
+bool grabPanel(int button, int state, float x, float y) {
+  if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) return false;
+  if (!grabDialogPanel(x, y) && !grabScorePanel(x, y)) return false;
+  panelGrabScreen = currentScreen;
+  return true;
+}
 
 }  // namespace
 
@@ -25,21 +75,48 @@ void onMouseClick(int button, int state, int x, int y) {
   if (button == WHEEL_UP_BUTTON || button == WHEEL_DOWN_BUTTON) return;
   const float px = areaX(x);
   const float py = areaY(y);
-  if (button == GLUT_LEFT_BUTTON && state == GLUT_UP) panelDragging = 0;
-  const int screen = currentScreen;
-  switch (screen) {
-    case SCREEN_MAIN_MENU: mainMenuMouse(button, state, px, py); break;
-    case SCREEN_LANGUAGE: languageScreenMouse(button, state, px, py); break;
-    case SCREEN_MANUAL: manualScreenMouse(button, state, px, py); break;
-    case SCREEN_SETTINGS: settingsMouseClick(button, state, px, py); break;
-    default: break;
+  if (button == GLUT_LEFT_BUTTON) {
+    // Whatever was held is let go, at a release and before a new grab.
+    panelDragging = 0;
+    panelGrabScreen = -1;
+    if (state == GLUT_DOWN) {
+      leftPressScreen = currentScreen;
+    } else {
+      const bool pressedHere = leftPressScreen == -1 || leftPressScreen == currentScreen;
+      leftPressScreen = -1;
+      if (!pressedHere) return;
+    }
   }
+  // One event, one action: each part runs only when nothing before it took
+  // the event and the screen is still the one the event arrived on.
+  const int screen = currentScreen;
+  if (screenMouse(screen, button, state, px, py) || currentScreen != screen) return;
+  if (cardHandMouse(button, state, px, py) || currentScreen != screen) return;
+  if (grabPanel(button, state, px, py)) return;
+  if (footerMouse(button, state, px, py) || currentScreen != screen) return;
+  viewButtonsMouse(button, state, px, py);
 }
 
 void onMouseDrag(int x, int y) {
-  (void)x;
-  (void)y;
-  // No screen built so far follows the pointer while a button is held.
+  if (panelDragging == 0) return;
+  // A panel held on a screen that has since been answered is let go.
+  if (panelGrabScreen != currentScreen) {
+    panelDragging = 0;
+    panelGrabScreen = -1;
+    return;
+  }
+  const float px = areaX(x);
+  const float py = areaY(y);
+  switch (currentScreen) {
+    case SCREEN_SCORECARD:
+    case SCREEN_STAGE_STANDINGS:
+    case SCREEN_SAVED_RACE_SCORECARD:
+      dragScorePanel(px, py);
+      break;
+    default:
+      dragDialogPanel(px, py);
+      break;
+  }
 }
 
 void onMouseHover(int x, int y) {
@@ -56,21 +133,16 @@ void onKeyboardUp(unsigned char key, int x, int y) {
   (void)x;
   (void)y;
   const int screen = currentScreen;
-  switch (screen) {
-    case SCREEN_MAIN_MENU: mainMenuKey(key); break;
-    case SCREEN_MANUAL: manualScreenKey(key); break;
-    case SCREEN_SETTINGS: settingsKeyboardUp(key); break;
-    default: break;
-  }
+  if (screenKey(screen, key) || currentScreen != screen) return;
+  footerKey(key);
 }
 
 void onSpecialKeyUp(int key, int x, int y) {
   (void)x;
   (void)y;
+  // freeglut reports Shift, Ctrl and Alt on their own as special keys.
+  if (key >= GLUT_KEY_SHIFT_L && key <= GLUT_KEY_ALT_R) return;
   const int screen = currentScreen;
-  switch (screen) {
-    case SCREEN_MANUAL: manualScreenSpecialKey(key); break;
-    case SCREEN_SETTINGS: settingsSpecialKeyUp(key); break;
-    default: break;
-  }
+  if (screenSpecialKey(screen, key) || currentScreen != screen) return;
+  cardHandSpecialKey(key);
 }

@@ -1,8 +1,10 @@
 // The mouse and keyboard callbacks of the one game window. Each event goes
-// to the handler of the screen that is current when the event arrives, and
-// to that handler only: a handler that opens another screen does not let the
-// new screen act on the same click or key. A screen joins by adding its case
-// to each switch in input.cpp.
+// first to the handler of the screen that is current when the event
+// arrives; the parts every race screen shares (the card hand, the panel
+// grab, the footer and the view buttons) get it only when that handler did
+// not take it and the screen has not changed, so one click or key never
+// does two things. A left release acts only after a press on the same
+// screen. A screen joins by adding its case to each switch in input.cpp.
 //
 // Pointer positions reach the screen handlers in drawing-area pixels (the
 // window position minus drawAreaX, drawAreaY), y growing downwards.

@@ -63,14 +63,7 @@ void mainMenuButtonRect(int button, float* x, float* y, float* w, float* h) {
   *h = 0.04f * H;
 }
 
-char mainMenuLetter(int button) {
-  const char* label = labelOf(button);
-  int index = hotKeyOf(hotKeyButtonOf(button));
-  if (index < 0) return 0;
-  for (int i = 0; i < index; ++i)
-    if (label[i] == 0) return 0;
-  return toLowerAscii(label[index]);
-}
+char mainMenuLetter(int button) { return hotKeyLetter(labelOf(button), hotKeyButtonOf(button)); }
 
 void chooseMainMenuButton(int button) {
   switch (button) {

@@ -2,21 +2,28 @@
 
 #include "model/hooks.h"
 #include "render/frame.h"
+#include "render/layout.h"
 #include "render/scene_lists.h"
+#include "ui/dialog_panel.h"
 #include "ui/language_screen.h"
 #include "ui/loading_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/race_panel.h"
 #include "ui/settings_screen.h"
 
 int mainWindow = 0;
 
+void computeScreenLayouts() { computeDialogPanelLayout(); }
+
 void installScreens() {
+  overlayBlocks[OVERLAY_RACE_PANEL] = drawRacePanel;
   overlayBlocks[OVERLAY_MAIN_MENU] = drawMainMenu;
   overlayBlocks[OVERLAY_LANGUAGE] = drawLanguageScreen;
   overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
   overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
   overlayBlocks[OVERLAY_SETTINGS] = drawSettingsScreen;
+  screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;
 }

@@ -1,9 +1,14 @@
-// Puts every screen's drawing into the display's overlay blocks and binds
-// what the screens need from the rebuild of the display lists. A screen
-// joins by adding its lines here.
+// Puts every screen's drawing into the display's overlay blocks, binds what
+// the screens need from the rebuild of the display lists, and lays out the
+// screens' own rectangles in every reshape. A screen joins by adding its
+// lines here.
 #pragma once
 
 void installScreens();
+
+// The screens' part of every reshape, after the shared layout: each screen
+// that keeps rectangles of its own computes them here.
+void computeScreenLayouts();
 
 // The GLUT id of the game window (0 before it exists).
 extern int mainWindow;

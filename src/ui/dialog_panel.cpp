@@ -1,0 +1,112 @@
+#include "ui/dialog_panel.h"
+
+#include <GL/freeglut.h>
+
+#include "model/screens.h"
+#include "model/view_state.h"
+#include "render/frame.h"
+#include "render/layout.h"
+#include "render/widgets.h"
+
+float dialogPanelX = 0, dialogPanelY = 0, dialogPanelWidth = 0, dialogPanelHeight = 0;
+float dialogOkButtonX = 0, dialogOkButtonY = 0;
+float dialogYesButtonX = 0, dialogYesButtonY = 0, dialogNoButtonX = 0, dialogNoButtonY = 0;
+float blueCardButtonX = 0, blueCardButtonY = 0, whiteCardButtonX = 0, whiteCardButtonY = 0;
+float useNowButtonX = 0, useNowButtonY = 0, useLaterButtonX = 0, useLaterButtonY = 0;
+float retryButtonX = 0, retryButtonY = 0, abortButtonX = 0, abortButtonY = 0;
+int panelGrabScreen = -1;
+
+void placeDialogButtons() {
+  const float top = dialogPanelY + dialogPanelHeight - 1.2f * buttonHeight;
+  const float left = dialogPanelX + 0.4f * dialogPanelWidth - buttonWidth;
+  const float right = dialogPanelX + 0.6f * dialogPanelWidth;
+  dialogOkButtonX = dialogPanelX + 0.5f * dialogPanelWidth - 0.5f * buttonWidth;
+  dialogYesButtonX = blueCardButtonX = useNowButtonX = retryButtonX = left;
+  dialogNoButtonX = whiteCardButtonX = useLaterButtonX = abortButtonX = right;
+  dialogOkButtonY = dialogYesButtonY = dialogNoButtonY = top;
+  blueCardButtonY = whiteCardButtonY = useNowButtonY = useLaterButtonY = top;
+  retryButtonY = abortButtonY = top;
+}
+
+void computeDialogPanelLayout() {
+  const float W = static_cast<float>(drawAreaWidth);
+  const float H = static_cast<float>(drawAreaHeight);
+  dialogPanelWidth = 0.4f * W;
+  dialogPanelHeight = 0.125f * W;  // a share of the width, as the panel's shape is fixed
+  dialogPanelX = 0.5f * W - 0.5f * dialogPanelWidth;
+  dialogPanelY = 0.5f * H - 0.5f * dialogPanelHeight;
+  placeDialogButtons();
+}
+
+bool isDialogScreen(int screen) {
+  switch (screen) {
+    case SCREEN_FOLLOW_QUESTION:
+    case SCREEN_EVENT_CARD:
+    case SCREEN_CARD_KIND:
+    case SCREEN_CARD_TIMING:
+    case SCREEN_EVENT_CARD_CANCELLED:
+    case SCREEN_NO_MOVE:
+    case SCREEN_DOPING_NUMBER:
+    case SCREEN_DOPING_CONTROL:
+    case SCREEN_COUNTERCHECK:
+    case SCREEN_QUIT_CONFIRM:
+    case SCREEN_DOPING_CONFIRM:
+    case SCREEN_NO_CARD_TO_HAND_IN:
+    case SCREEN_SETUP_ERRORS:
+    case SCREEN_SAVE_FAILED:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool grabDialogPanel(float x, float y) {
+  if (!isDialogScreen(currentScreen)) return false;
+  if (!pointInRect(x, y, dialogPanelX, dialogPanelY - panelTitleHeight, dialogPanelWidth,
+                   panelTitleHeight))
+    return false;
+  panelDragging = 1;
+  // Whole pixels, as the grab offset has always been kept.
+  panelGrabOffset[0] = static_cast<float>(static_cast<int>(x - dialogPanelX));
+  panelGrabOffset[1] = static_cast<float>(static_cast<int>(y - dialogPanelY));
+  return true;
+}
+
+void dragDialogPanel(float x, float y) {
+  const float W = static_cast<float>(drawAreaWidth);
+  const float H = static_cast<float>(drawAreaHeight);
+  float nx = x - panelGrabOffset[0];
+  if (nx > 0 && nx + dialogPanelWidth < W) dialogPanelX = nx;
+  float ny = y - panelGrabOffset[1];
+  if (ny - panelTitleHeight > 0 && ny + dialogPanelHeight < H) dialogPanelY = ny;
+  placeDialogButtons();
+  onDisplay();
+}
+
+void drawDialog(void (*content)(), const char* leftLabel, int leftHotKey, const char* rightLabel,
+                int rightHotKey) {
+  glPushMatrix();
+  glTranslatef(dialogPanelX, dialogPanelY, 0);
+  drawPanel(0, 0, dialogPanelWidth, dialogPanelHeight);
+  if (content != nullptr) content();
+  glPopMatrix();
+  if (leftLabel == nullptr) return;
+  if (rightLabel == nullptr) {
+    drawButton(dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight, 1, leftLabel, leftHotKey);
+    return;
+  }
+  drawButton(dialogYesButtonX, dialogYesButtonY, buttonWidth, buttonHeight, 1, leftLabel, leftHotKey);
+  drawButton(dialogNoButtonX, dialogNoButtonY, buttonWidth, buttonHeight, 1, rightLabel, rightHotKey);
+}
+
+bool dialogOkButtonHit(float x, float y) {
+  return pointInRect(x, y, dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight);
+}
+
+bool dialogLeftButtonHit(float x, float y) {
+  return pointInRect(x, y, dialogYesButtonX, dialogYesButtonY, buttonWidth, buttonHeight);
+}
+
+bool dialogRightButtonHit(float x, float y) {
+  return pointInRect(x, y, dialogNoButtonX, dialogNoButtonY, buttonWidth, buttonHeight);
+}

@@ -1,0 +1,232 @@
+#include "ui/race_panel.h"
+
+#include <cstdio>
+
+#include <GL/freeglut.h>
+
+#include "model/screens.h"
+#include "model/track.h"
+#include "model/track_geometry.h"
+#include "render/frame.h"
+#include "render/layout.h"
+#include "render/text.h"
+#include "render/widgets.h"
+#include "rules/doping.h"
+#include "rules/race_state.h"
+#include "texts/language_texts.h"
+#include "ui/card_hand.h"
+#include "ui/footer.h"
+#include "ui/start_screens.h"
+
+const float backgroundColour[3] = {0, 0, 0.2f};
+
+namespace {
+
+const char* const VERSION_LINE = "Corvalis 1.5.2 for Windows XP";
+const char* const CREDIT_LINE = "A board game of road racing, for the PC 2004-2026";
+
+// Full screens draw over a cleared window, not over the board.
+bool clearsAgain(int screen) {
+  switch (screen) {
+    case SCREEN_POSITIONS:
+    case SCREEN_MAIN_MENU:
+    case SCREEN_LANGUAGE:
+    case SCREEN_MANUAL:
+    case SCREEN_COURSE_SELECTION:
+    case SCREEN_COURSE_DESIGN:
+    case SCREEN_SAVED_COURSES:
+    case SCREEN_TEAM_SETUP:
+    case SCREEN_SETTINGS:
+    case SCREEN_SETUP_ERRORS:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void fillBackground(float x, float y, float w, float h) {
+  glColor3fv(backgroundColour);
+  filledRect(x, y, x + w, y + h);
+}
+
+void drawWhite(float x, float y, const char* text) {
+  glColor3f(1, 1, 1);
+  drawText(x, y, ALIGN_LEFT, text, FONT_SMALL, -1, 0, 0);
+}
+
+// A label followed by a number, or the label alone when the number is not
+// to be shown.
+void drawCounter(float x, float y, const char* label, bool withNumber, int number) {
+  char line[64];
+  if (withNumber)
+    std::snprintf(line, sizeof line, "%s%d", label, number);
+  else
+    std::snprintf(line, sizeof line, "%s", label);
+  drawWhite(x, y, line);
+}
+
+void drawPrelude() {
+  const int W = drawAreaWidth;
+  const float H = static_cast<float>(drawAreaHeight);
+  if (clearsAgain(currentScreen)) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  const float top = isBoardScreen() ? static_cast<float>(static_cast<int>(cardPanelY)) : 15.0f;
+  glColor3fv(backgroundColour);
+  filledRect(0, top, static_cast<float>(W), H - 15);
+  glColor3f(1, 1, 1);
+  drawText(static_cast<float>(W / 2), 8, ALIGN_CENTRE, VERSION_LINE, FONT_SMALL, -1, 0, 0);
+  drawText(static_cast<float>(W / 2), H - 5, ALIGN_CENTRE, CREDIT_LINE, FONT_SMALL, -1, 0, 0);
+}
+
+void drawViewButtons() {
+  const float s = viewSwitchSize;
+  glColor3f(0.7f, 0.7f, 0.7f);
+  filledRect(viewSwitchX, viewSwitchY, viewSwitchX + s, viewSwitchY + s);
+  filledRect(cameraButtonX, cameraButtonY, cameraButtonX + cameraButtonSize,
+             cameraButtonY + cameraButtonSize);
+  glColor3f(0, 0, 0);
+  drawText(viewSwitchX + 0.5f * s, viewSwitchY + 0.25f * s, ALIGN_CENTRE, "2D", FONT_SMALL, -1, 0, 0);
+  drawText(viewSwitchX + 0.5f * s, viewSwitchY + 0.8f * s, ALIGN_CENTRE, "3D", FONT_SMALL, -1, 0, 0);
+  glBegin(GL_LINES);
+  glVertex2f(viewSwitchX, viewSwitchY + 0.5f * s);
+  glVertex2f(viewSwitchX + s, viewSwitchY + 0.5f * s);
+  glEnd();
+
+  // A circular arrow, turning clockwise on the screen from its right-most
+  // point, with its head at that point.
+  const float c = cameraButtonSize;
+  const float cx = cameraButtonX + 0.5f * c;
+  const float cy = cameraButtonY + 0.5f * c;
+  const float r = 0.4f * c;
+  glBegin(GL_LINE_STRIP);
+  for (int degree = 0; degree <= 320; degree += 20)
+    glVertex2f(cx + r * cosTable[degree], cy + r * sinTable[degree]);
+  glEnd();
+  glBegin(GL_POINTS);
+  glVertex2f(cx, cy);
+  glEnd();
+  const float ex = cx + r;
+  glBegin(GL_LINE_STRIP);
+  glVertex2f(ex - 0.1f * c, cy + 0.1f * c);
+  glVertex2f(ex, cy);
+  glVertex2f(ex + 0.1f * c, cy + 0.1f * c);
+  glEnd();
+}
+
+void drawFooterButtons() {
+  const int enabled = isFooterScreen(currentScreen) ? 1 : 0;
+  drawButton(scorecardButtonX, scorecardButtonY, footerButtonWidth, buttonHeight, enabled,
+             textScorecard, hotKeyOf(HOTKEY_FOOTER_SCORECARD));
+  drawButton(positionsButtonX, positionsButtonY, footerButtonWidth, buttonHeight, enabled,
+             textPositions, hotKeyOf(HOTKEY_FOOTER_POSITIONS));
+  drawButton(settingsButtonX, settingsButtonY, footerButtonWidth, buttonHeight, enabled,
+             textSettings, hotKeyOf(HOTKEY_FOOTER_SETTINGS));
+  drawButton(quitButtonX, quitButtonY, footerButtonWidth, buttonHeight, enabled, textQuit,
+             hotKeyOf(HOTKEY_FOOTER_QUIT));
+  drawButton(dopingButtonX, dopingButtonY, footerButtonWidth, buttonHeight,
+             dopingButtonEnabled() ? 1 : 0, textDoping, hotKeyOf(HOTKEY_DOPING));
+}
+
+// The box with the active rider's figure and his team's name.
+void drawActiveRiderBox() {
+  if (!isRiderIndex(activeRider) || currentScreen == SCREEN_STAGE_STANDINGS) return;
+  const float x = extraDieX + dieSize;
+  const float y = diceY;
+  fillBackground(x, y, 0.14f * static_cast<float>(drawAreaWidth) + 28, 28);
+  glPushMatrix();
+  glTranslatef(x + 14, y + 14, 0);
+  drawRiderFigure(activeRider, POSE_FLAT, 1, 1.0f, 1);
+  glPopMatrix();
+  char name[TEAM_NAME_SIZE];
+  std::snprintf(name, sizeof name, "%.*s", TEAM_NAME_SIZE - 1, teamNames[riderTeam(activeRider)]);
+  drawWhite(x + 35, y + 14, name);
+}
+
+void drawBreakawayBox() {
+  bool cardChosen = chosenCards[0] != CARD_DIE || chosenCards[1] != CARD_DIE;
+  int enabled = currentScreen == SCREEN_PLAY_CARDS && cardChosen ? 1 : 0;
+  drawCheckButton(static_cast<int>(breakawayBoxX), static_cast<int>(breakawayBoxY),
+                  static_cast<int>(breakawayBoxSize), textBreakaway, hotKeyOf(HOTKEY_BREAKAWAY),
+                  enabled, breakawayDeclared);
+}
+
+// The bonus strength card an event card gave, or the empty place.
+void drawEventBonusCard() {
+  if ((eventCardBonusValue == 5 || eventCardBonusValue == 6) && isRiderIndex(activeRider)) {
+    drawStrengthCard(extraDieX, extraDieY, riderTeam(activeRider), EVENT_BONUS_SLOT, 1);
+    return;
+  }
+  fillBackground(extraDieX, extraDieY, cardWidth, cardHeight);
+}
+
+void drawCounters() {
+  const float H = static_cast<float>(drawAreaHeight);
+  const float C = racePanelCounterTop();
+  const float leftWidth = 0.15f * H;
+  const float rightX = extraDieX + leftWidth;
+  const float rightWidth = 0.135f * H;
+  const float lowerTop = C + 0.08f * H;
+  const float lowerHeight = (H - 15) - lowerTop;
+  const bool standings = currentScreen == SCREEN_STAGE_STANDINGS;
+  const bool thrown = pathLength != -1;
+
+  fillBackground(extraDieX, C, leftWidth, 0.08f * H);
+  const float movesX = extraDieX + 0.02f * leftWidth;
+  if (bonusSquares != 0) drawCounter(movesX, C + 0.02f * H, textBonusMoves, true, bonusSquares);
+  drawCounter(movesX, C + 0.06f * H, textMoves, thrown, pathLength);
+
+  fillBackground(extraDieX, lowerTop, leftWidth, lowerHeight);
+  drawCounter(movesX, C + 0.10f * H, textMovesLeft, thrown, pathLength - pathPointIndex);
+
+  fillBackground(rightX, lowerTop, rightWidth, lowerHeight);
+  drawCounter(rightX + 0.02f * rightWidth, C + 0.10f * H, textRound, !standings, roundNumber);
+
+  fillBackground(rightX, C + 0.04f * H, rightWidth, 0.04f * H);
+  const bool lapShown = !standings && isRiderIndex(activeRider);
+  drawCounter(rightX + 0.02f * rightWidth, C + 0.06f * H, textLap, lapShown,
+              lapShown ? riderLap[activeRider] : 0);
+}
+
+void drawThrowButtons() {
+  const bool result = currentScreen == SCREEN_START_THROW_RESULT;
+  const int enabled = currentScreen == SCREEN_PLAY_CARDS || currentScreen == SCREEN_START_THROW ||
+                              result
+                          ? 1
+                          : 0;
+  drawButton(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight, enabled,
+             result ? textNextTeam : textThrow, hotKeyOf(result ? HOTKEY_NEXT_TEAM : HOTKEY_THROW));
+
+  const bool extraThrow = currentScreen == SCREEN_EXTRA_THROW;
+  if (!extraThrow && extraDie == -1) return;
+  drawDice(1);
+  const bool person = isRiderIndex(activeRider) && riders[activeRider].humanControlled;
+  if (extraThrow && !person) return;
+  drawButton(extraThrowButtonX, extraThrowButtonY, throwButtonWidth, throwButtonHeight,
+             extraThrow ? 1 : 0, textThrow, hotKeyOf(HOTKEY_THROW));
+}
+
+}  // namespace
+
+float racePanelCounterTop() { return extraThrowButtonY + 1.3f * throwButtonHeight; }
+
+bool dopingButtonEnabled() {
+  return currentScreen == SCREEN_PLAY_CARDS && isRiderIndex(activeRider) &&
+         dopingNumber[activeRider] == -1 && freeDopingSlot() != -1;
+}
+
+void drawRacePanel() {
+  drawPrelude();
+  if (!isBoardScreen()) return;
+  drawViewButtons();
+  drawFooterButtons();
+  drawActiveRiderBox();
+  if (currentScreen == SCREEN_START_THROW || currentScreen == SCREEN_START_THROW_RESULT)
+    drawStartOrderList();
+  drawCardHand();
+  drawBreakawayBox();
+  drawDice(0);
+  drawEventBonusCard();
+  drawCounters();
+  if (currentScreen == SCREEN_HAND_IN_CARDS || currentScreen == SCREEN_HAND_IN_FOR_BONUS)
+    drawHandInSlots();
+  drawThrowButtons();
+}

@@ -1,0 +1,20 @@
+// The strip of controls and read-outs below and beside the board on every
+// board screen, and the frame every screen shares: the second clear of the
+// full screens, the dark band and the two text lines at the top and bottom
+// of the drawing area. It only draws, from the race state as it stands.
+#pragma once
+
+// The dark blue of the band and of the read-out boxes.
+extern const float backgroundColour[3];
+
+// The first overlay block of every frame: the shared frame, then on a board
+// screen the race panel.
+void drawRacePanel();
+
+// The top of the counter boxes (Moves, Lap, Moves left, Round) and of the
+// start-order list.
+float racePanelCounterTop();
+
+// Whether the Doping button can be pressed: on the card screen for a rider
+// without a doping number and with a die left to replace by the doping card.
+bool dopingButtonEnabled();
