@@ -15,6 +15,7 @@ const std::string tourFilePattern = "*.velq";
 
 std::vector<StageRecord> stageRecords;
 std::string tourFileName;
+std::string selectedRaceName;
 
 char previewEventCardsOn = 0;
 char previewTeamNames[4][TEAM_NAME_SIZE] = {};

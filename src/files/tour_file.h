@@ -58,6 +58,10 @@ extern std::vector<StageRecord> stageRecords;
 // The tour file in use: the race name followed by ".velq".
 extern std::string tourFileName;
 
+// The race name chosen on the team setup or the saved-races screen (the
+// tour file's name without ".velq"); empty when none is chosen.
+extern std::string selectedRaceName;
+
 // What the saved-races screen shows of the race last previewed.
 extern char previewEventCardsOn;
 extern char previewTeamNames[4][TEAM_NAME_SIZE];
