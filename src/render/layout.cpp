@@ -220,11 +220,17 @@ void computeLayout() {
   scorecardHeight = scorecardWidth * 1419 / 1072;
 
   courseTileWidth = 0.38f * W;
-  courseTileHeight = (W > 0 && H > 0) ? ((H / 4) / (W / 5)) * courseTileWidth * 1152 / 1954 : 0;
+  courseTileHeight = boardPictureHeight(courseTileWidth);
 
   computeBoardViewport(drawAreaWidth, drawAreaHeight, boardViewport);
 
   if (screenLayoutHook != nullptr) screenLayoutHook();
+}
+
+float boardPictureHeight(float w) {
+  const float W = static_cast<float>(drawAreaWidth);
+  const float H = static_cast<float>(drawAreaHeight);
+  return (W > 0 && H > 0) ? ((H / 4) / (W / 5)) * w * 1152 / 1954 : 0;
 }
 
 bool pointInRect(float x, float y, float rectX, float rectY, float rectWidth, float rectHeight) {

@@ -107,6 +107,10 @@ void applyScreenRatio();
 void computeLayout();
 extern void (*screenLayoutHook)();
 
+// The height of the board picture shown w pixels wide in the drawing area,
+// kept in the board's shape as a 5:4 monitor shows it; 0 for an empty area.
+float boardPictureHeight(float w);
+
 // The board viewport for a drawing area of w x h pixels, truncated only at
 // the end; all zero for an empty drawing area.
 void computeBoardViewport(int w, int h, int32_t viewport[4]);

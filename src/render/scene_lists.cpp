@@ -37,6 +37,16 @@ void mirroredPictureStrip(float w, float h) {
   glEnd();
 }
 
+void drawBoardPicture(float x, float y, float w, float h) {
+  glPushMatrix();
+  glTranslatef(x, y, 0);
+  beginPictureTexture(textureIds[TEXTURE_BOARD], GL_NEAREST, GL_DECAL);
+  glColor3f(1, 1, 1);
+  mirroredPictureStrip(w, h);
+  glDisable(GL_TEXTURE_2D);
+  glPopMatrix();
+}
+
 namespace {
 
 const double PI = 3.14159265358979323846;

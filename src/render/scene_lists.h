@@ -32,6 +32,10 @@ extern GLuint coursePreviewLists[COURSE_PREVIEW_LIST_COUNT];
 // in x, as every picture the loader reads is.
 void mirroredPictureStrip(float w, float h);
 
+// The whole board picture as a flat map over (x, y) to (x + w, y + h),
+// sharp pixels, as the saved courses and the positions overview show it.
+void drawBoardPicture(float x, float y, float w, float h);
+
 // 1 once the lists exist. The settings screen clears it before calling the
 // reshape callback after a change of ratio, which then builds them anew.
 extern int32_t sceneListsBuilt;

@@ -6,11 +6,15 @@
 #include "model/view_state.h"
 #include "render/layout.h"
 #include "ui/card_hand.h"
+#include "ui/course_designer.h"
+#include "ui/course_selection.h"
 #include "ui/dialog_panel.h"
 #include "ui/footer.h"
 #include "ui/language_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/positions_screen.h"
+#include "ui/saved_courses.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 
@@ -37,6 +41,10 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_LANGUAGE: languageScreenMouse(button, state, x, y); return true;
     case SCREEN_MANUAL: manualScreenMouse(button, state, x, y); return true;
     case SCREEN_SETTINGS: settingsMouseClick(button, state, x, y); return true;
+    case SCREEN_COURSE_SELECTION: return courseSelectionMouse(button, state, x, y);
+    case SCREEN_COURSE_DESIGN: return courseDesignerMouse(button, state, x, y);
+    case SCREEN_SAVED_COURSES: return savedCoursesMouse(button, state, x, y);
+    case SCREEN_POSITIONS: return positionsScreenMouse(button, state, x, y);
     default: return false;
   }
 }
@@ -47,6 +55,10 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_MANUAL: manualScreenKey(key); return true;
     case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
     case SCREEN_LANGUAGE: return true;
+    case SCREEN_COURSE_SELECTION: return courseSelectionKey(key);
+    case SCREEN_COURSE_DESIGN: return courseDesignerKey(key);
+    case SCREEN_SAVED_COURSES: return true;
+    case SCREEN_POSITIONS: return positionsScreenKey(key);
     default: return false;
   }
 }
@@ -57,6 +69,10 @@ bool screenSpecialKey(int screen, int key) {
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
+    case SCREEN_COURSE_SELECTION:
+    case SCREEN_COURSE_DESIGN:
+    case SCREEN_SAVED_COURSES:
+    case SCREEN_POSITIONS:
       return true;
     default: return false;
   }
@@ -125,6 +141,7 @@ void onMouseHover(int x, int y) {
   const int screen = currentScreen;
   switch (screen) {
     case SCREEN_LANGUAGE: languageScreenHover(px, py); break;
+    case SCREEN_COURSE_SELECTION: courseSelectionHover(px, py); break;
     default: break;
   }
 }

@@ -4,17 +4,26 @@
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
+#include "ui/course_designer.h"
+#include "ui/course_selection.h"
 #include "ui/dialog_panel.h"
 #include "ui/language_screen.h"
 #include "ui/loading_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/positions_screen.h"
 #include "ui/race_panel.h"
+#include "ui/saved_courses.h"
 #include "ui/settings_screen.h"
 
 int mainWindow = 0;
 
-void computeScreenLayouts() { computeDialogPanelLayout(); }
+void computeScreenLayouts() {
+  computeDialogPanelLayout();
+  computeCourseSelectionLayout();
+  computeCourseDesignerLayout();
+  computeSavedCoursesLayout();
+}
 
 void installScreens() {
   overlayBlocks[OVERLAY_RACE_PANEL] = drawRacePanel;
@@ -23,6 +32,10 @@ void installScreens() {
   overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
   overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
   overlayBlocks[OVERLAY_SETTINGS] = drawSettingsScreen;
+  overlayBlocks[OVERLAY_POSITIONS] = drawPositionsScreen;
+  overlayBlocks[OVERLAY_COURSE_SELECTION] = drawCourseSelection;
+  overlayBlocks[OVERLAY_COURSE_DESIGN] = drawCourseDesigner;
+  overlayBlocks[OVERLAY_SAVED_COURSES] = drawSavedCourses;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;
