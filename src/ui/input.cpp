@@ -13,6 +13,7 @@
 #include "ui/manual_screen.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
+#include "ui/team_setup.h"
 
 namespace {
 
@@ -37,6 +38,8 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_LANGUAGE: languageScreenMouse(button, state, x, y); return true;
     case SCREEN_MANUAL: manualScreenMouse(button, state, x, y); return true;
     case SCREEN_SETTINGS: settingsMouseClick(button, state, x, y); return true;
+    case SCREEN_TEAM_SETUP: return teamSetupMouse(button, state, x, y);
+    case SCREEN_SETUP_ERRORS: return setupErrorsMouse(button, state, x, y);
     default: return false;
   }
 }
@@ -46,6 +49,8 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_MAIN_MENU: mainMenuKey(key); return true;
     case SCREEN_MANUAL: manualScreenKey(key); return true;
     case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
+    case SCREEN_TEAM_SETUP: return teamSetupKey(key);
+    case SCREEN_SETUP_ERRORS: return setupErrorsKey(key);
     case SCREEN_LANGUAGE: return true;
     default: return false;
   }
@@ -55,6 +60,8 @@ bool screenSpecialKey(int screen, int key) {
   switch (screen) {
     case SCREEN_MANUAL: manualScreenSpecialKey(key); return true;
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
+    case SCREEN_TEAM_SETUP: return teamSetupSpecialKey(key);
+    case SCREEN_SETUP_ERRORS: return true;
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
       return true;

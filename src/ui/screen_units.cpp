@@ -11,10 +11,14 @@
 #include "ui/manual_screen.h"
 #include "ui/race_panel.h"
 #include "ui/settings_screen.h"
+#include "ui/team_setup.h"
 
 int mainWindow = 0;
 
-void computeScreenLayouts() { computeDialogPanelLayout(); }
+void computeScreenLayouts() {
+  computeDialogPanelLayout();
+  computeTeamSetupLayout();
+}
 
 void installScreens() {
   overlayBlocks[OVERLAY_RACE_PANEL] = drawRacePanel;
@@ -23,6 +27,7 @@ void installScreens() {
   overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
   overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
   overlayBlocks[OVERLAY_SETTINGS] = drawSettingsScreen;
+  overlayBlocks[OVERLAY_TEAM_SETUP] = drawTeamSetupScreen;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;
