@@ -17,6 +17,7 @@
 #include "ui/saved_courses.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
+#include "ui/team_setup.h"
 
 namespace {
 
@@ -45,6 +46,8 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_COURSE_DESIGN: return courseDesignerMouse(button, state, x, y);
     case SCREEN_SAVED_COURSES: return savedCoursesMouse(button, state, x, y);
     case SCREEN_POSITIONS: return positionsScreenMouse(button, state, x, y);
+    case SCREEN_TEAM_SETUP: return teamSetupMouse(button, state, x, y);
+    case SCREEN_SETUP_ERRORS: return setupErrorsMouse(button, state, x, y);
     default: return false;
   }
 }
@@ -54,6 +57,8 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_MAIN_MENU: mainMenuKey(key); return true;
     case SCREEN_MANUAL: manualScreenKey(key); return true;
     case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
+    case SCREEN_TEAM_SETUP: return teamSetupKey(key);
+    case SCREEN_SETUP_ERRORS: return setupErrorsKey(key);
     case SCREEN_LANGUAGE: return true;
     case SCREEN_COURSE_SELECTION: return courseSelectionKey(key);
     case SCREEN_COURSE_DESIGN: return courseDesignerKey(key);
@@ -67,6 +72,8 @@ bool screenSpecialKey(int screen, int key) {
   switch (screen) {
     case SCREEN_MANUAL: manualScreenSpecialKey(key); return true;
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
+    case SCREEN_TEAM_SETUP: return teamSetupSpecialKey(key);
+    case SCREEN_SETUP_ERRORS: return true;
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
     case SCREEN_COURSE_SELECTION:

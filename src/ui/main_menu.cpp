@@ -14,6 +14,7 @@
 #include "ui/language_screen.h"
 #include "ui/manual_screen.h"
 #include "ui/screen_switch.h"
+#include "ui/team_setup.h"
 
 void (*exitProgramHook)(int status) = std::exit;
 
@@ -81,9 +82,8 @@ void chooseMainMenuButton(int button) {
       // player stays on the main menu.
       break;
     case MENU_START:
-      // The team set-up screen opens here once it exists; until then the
-      // player stays on the main menu.
-      break;
+      openTeamSetup();
+      return;
     case MENU_EXIT:
       // Nothing is saved and nothing is asked.
       exitProgramHook(0);

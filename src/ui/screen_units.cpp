@@ -15,6 +15,7 @@
 #include "ui/race_panel.h"
 #include "ui/saved_courses.h"
 #include "ui/settings_screen.h"
+#include "ui/team_setup.h"
 
 int mainWindow = 0;
 
@@ -23,6 +24,7 @@ void computeScreenLayouts() {
   computeCourseSelectionLayout();
   computeCourseDesignerLayout();
   computeSavedCoursesLayout();
+  computeTeamSetupLayout();
 }
 
 void installScreens() {
@@ -36,6 +38,7 @@ void installScreens() {
   overlayBlocks[OVERLAY_COURSE_SELECTION] = drawCourseSelection;
   overlayBlocks[OVERLAY_COURSE_DESIGN] = drawCourseDesigner;
   overlayBlocks[OVERLAY_SAVED_COURSES] = drawSavedCourses;
+  overlayBlocks[OVERLAY_TEAM_SETUP] = drawTeamSetupScreen;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;

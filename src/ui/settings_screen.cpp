@@ -1,7 +1,6 @@
 #include "ui/settings_screen.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include <GL/freeglut.h>
 
@@ -15,6 +14,7 @@
 #include "render/views.h"
 #include "render/widgets.h"
 #include "texts/language_texts.h"
+#include "texts/text_editing.h"
 #include "ui/loading_screen.h"
 #include "ui/screen_switch.h"
 
@@ -28,7 +28,6 @@ namespace {
 
 // The three ratios the screen offers, in the order of their radios.
 const double ratioChoices[3][2] = {{5, 4}, {4, 3}, {16, 10}};
-const int LAST_CARET = SETTINGS_FIELD_DIGITS - 1;
 
 void setRect(float rect[4], float x, float y, float w, float h) {
   rect[0] = x;
@@ -70,31 +69,6 @@ int fieldNumber(int field) {
 }
 
 char* activeText() { return settingsFieldText[settingsActiveField]; }
-int activeLength() { return static_cast<int>(std::strlen(activeText())); }
-
-void typeDigit(char digit) {
-  char* text = activeText();
-  int length = activeLength();
-  int at = settingsCaret < length ? settingsCaret : length;
-  if (at >= SETTINGS_FIELD_DIGITS) return;
-  // The digit goes in at the caret, the characters from the caret on move one
-  // place right, and a fourth character drops off.
-  char typed[SETTINGS_FIELD_DIGITS + 1];
-  int n = 0;
-  for (int i = 0; i < at; ++i) typed[n++] = text[i];
-  typed[n++] = digit;
-  for (int i = at; i < length && n < SETTINGS_FIELD_DIGITS; ++i) typed[n++] = text[i];
-  typed[n] = '\0';
-  std::memcpy(text, typed, static_cast<size_t>(n) + 1);
-  settingsCaret = at < LAST_CARET ? at + 1 : LAST_CARET;
-}
-
-void removeCharacter(int at) {
-  char* text = activeText();
-  int length = activeLength();
-  if (at < 0 || at >= length) return;
-  std::memmove(text + at, text + at + 1, static_cast<size_t>(length - at));
-}
 
 void selectRatio(int choice) {
   screenRatio[0] = ratioChoices[choice][0];
@@ -149,9 +123,8 @@ void pressCancel() {
 
 void clickField(int field, float x, const SettingsLayout& layout) {
   settingsActiveField = field;
-  int k = static_cast<int>((x - layout.fields[field][0]) / 8);
-  if (k < 0) k = 0;
-  settingsCaret = activeLength() >= k ? (k < LAST_CARET ? k : LAST_CARET) : 0;
+  int column = static_cast<int>((x - layout.fields[field][0]) / 8);
+  settingsCaret = caretForColumn(activeText(), SETTINGS_FIELD_DIGITS, column);
 }
 
 // The mouse on the screen; true when it closed the screen (the redraw is
@@ -318,14 +291,11 @@ void settingsMouseClick(int button, int state, float x, float y) {
 void settingsKeyboardUp(unsigned char key) {
   if (currentScreen != SCREEN_SETTINGS) return;
   if (key >= '0' && key <= '9') {
-    typeDigit(static_cast<char>(key));
+    settingsCaret = typeIntoField(activeText(), SETTINGS_FIELD_DIGITS, settingsCaret, static_cast<char>(key));
   } else if (key == 8) {
-    if (settingsCaret > 0) {
-      removeCharacter(settingsCaret - 1);
-      --settingsCaret;
-    }
+    settingsCaret = backspaceInField(activeText(), SETTINGS_FIELD_DIGITS, settingsCaret);
   } else if (key == 127) {
-    removeCharacter(settingsCaret);
+    settingsCaret = deleteInField(activeText(), SETTINGS_FIELD_DIGITS, settingsCaret);
   } else if (key == 9 || key == 13) {
     if (settingsActiveField == SETTINGS_FIELD_DELAY || settingsActiveField == SETTINGS_FIELD_DISTANCE) {
       settingsActiveField = SETTINGS_FIELD_DELAY + SETTINGS_FIELD_DISTANCE - settingsActiveField;
@@ -342,7 +312,7 @@ void settingsSpecialKeyUp(int key) {
       if (settingsCaret > 0) --settingsCaret;
       break;
     case GLUT_KEY_RIGHT:
-      if (settingsCaret < LAST_CARET && settingsCaret < activeLength()) ++settingsCaret;
+      settingsCaret = caretRightInField(activeText(), SETTINGS_FIELD_DIGITS, settingsCaret);
       break;
     case GLUT_KEY_UP:
       if (settingsActiveField == SETTINGS_FIELD_DISTANCE) {
@@ -360,7 +330,7 @@ void settingsSpecialKeyUp(int key) {
       settingsCaret = 0;
       break;
     case GLUT_KEY_END:
-      settingsCaret = activeLength() < LAST_CARET ? activeLength() : LAST_CARET;
+      settingsCaret = caretEndOfField(activeText(), SETTINGS_FIELD_DIGITS);
       break;
     default:
       break;

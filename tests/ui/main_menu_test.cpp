@@ -72,9 +72,9 @@ TEST_F(MainMenu, LettersOfEveryLanguageChooseTheirButtons) {
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_SETTINGS])),
               SCREEN_SETTINGS);
     EXPECT_EQ(previousScreen, SCREEN_MAIN_MENU) << "the settings return to the menu";
-    // Start and Continue keep the player here until their screens exist.
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_START])),
-              SCREEN_MAIN_MENU);
+              SCREEN_TEAM_SETUP);
+    // Continue keeps the player here until the saved races screen exists.
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_CONTINUE])),
               SCREEN_MAIN_MENU);
     EXPECT_EQ(caughtExitStatus, -1);
@@ -98,7 +98,7 @@ TEST_F(MainMenu, LabelsAndUnderlinedLettersFollowTheLanguage) {
 
 TEST_F(MainMenu, FrenchSettingsAndDutchLanguageShareNoLetterWithOtherButtons) {
   useLanguage(LANGUAGE_FRENCH);
-  EXPECT_EQ(screenAfterKey('c'), SCREEN_MAIN_MENU);  // Start, not Continue
+  EXPECT_EQ(screenAfterKey('c'), SCREEN_TEAM_SETUP);  // Start, not Continue
   EXPECT_EQ(screenAfterKey('h'), SCREEN_LANGUAGE);
   useLanguage(LANGUAGE_DUTCH);
   EXPECT_EQ(screenAfterKey('t'), SCREEN_LANGUAGE);
