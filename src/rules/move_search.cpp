@@ -178,7 +178,8 @@ struct FollowTest {
 // him to the candidate square, each one to the square behind the one the
 // rider before him would take; how many of them are his team-mates; and
 // whether that is better or worse than at the best square so far.
-void runFollowTest(const Search& search, int32_t row, int32_t lane, int depth, FollowTest* test) {
+void runFollowTest(const Search& search, int32_t row, int32_t lane, int32_t stepsLeft,
+                   FollowTest* test) {
   for (int32_t& v : test->values) v = -1;
   int32_t mover = *search.mover;
   int32_t own = 0, others = 0;
@@ -186,7 +187,9 @@ void runFollowTest(const Search& search, int32_t row, int32_t lane, int depth, F
   int32_t startLane = static_cast<int32_t>(moveEndpoints[1]);
   if (insideTrack(startRow, startLane)) {
     int32_t startTerrain = trackTerrain[startRow][startLane];
-    int32_t budget = movementTotal + trackSquareValue[startRow][startLane] - depth;
+    // A follower drafts with the steps the mover used to get here: the
+    // mover's budget less the steps he has left on the candidate.
+    int32_t budget = movementTotal + trackSquareValue[startRow][startLane] - stepsLeft;
     int32_t r = startRow, l = startLane, tr = row, tl = lane;
     while ((unmovedRiderAt(r, l) != -1 && r > 0) || r == startRow) {
       r = squareRowBehind(r, l);
@@ -270,7 +273,7 @@ bool replacesBest(const Search& s, int32_t row, int32_t lane, int lineTerm, cons
          (T <= 6 || (bestShare <= f.share && f.followTerm != -1)) && furtherOn;
 }
 
-void scoreCandidate(const Search& s, int32_t row, int32_t lane, int depth) {
+void scoreCandidate(const Search& s, int32_t row, int32_t lane, int32_t stepsLeft, int depth) {
   int32_t k = lineIndex(row);
   int lineTerm = lineTermOf(k, *s.bestLine);
   if (lineTerm == -1 && *s.bestRow != -1) return;  // never replaces the best
@@ -282,7 +285,7 @@ void scoreCandidate(const Search& s, int32_t row, int32_t lane, int depth) {
   FollowTest follow;
   bool followTested = movementTotal >= 7 && s.record && !breakawayDeclared;
   if (followTested)
-    runFollowTest(s, row, lane, depth, &follow);
+    runFollowTest(s, row, lane, stepsLeft, &follow);
   else
     for (int32_t& v : follow.values) v = -1;
 
@@ -341,7 +344,7 @@ void expand(const Search& s, int32_t row, int32_t lane, int32_t steps, int depth
       *s.bestLane = lane;
     }
   } else if (!s.hasTarget) {
-    scoreCandidate(s, row, lane, depth);
+    scoreCandidate(s, row, lane, steps, depth);
   }
 }
 

@@ -309,7 +309,8 @@ TEST_F(MoveSearchTest, ChainsCountRidersWhoHaveMovedOnTheSameTerrain) {
 }
 
 // The mover (rider 0) starts from (10, 2), a -4 climb square, with a total of
-// 7: a follower may use 7 - 4 = 3 steps less the steps the mover took.
+// 7: he has 7 - 4 = 3 steps, and a follower may use as many steps as the
+// mover took to reach the candidate.
 // Queued behind him: his team-mate rider 1, then rider 4 of another team.
 class FollowTestTest : public MoveSearchTest {
  protected:
@@ -328,11 +329,12 @@ class FollowTestTest : public MoveSearchTest {
 };
 
 TEST_F(FollowTestTest, RecordedSearchPrefersASquareTeamMatesCanFollowTo) {
-  // Three steps ahead nobody can follow (share 0.25); one step ahead rider 1
-  // reaches the square behind it and rider 4 finds it taken (share 1).
+  // Three steps ahead rider 1 follows in the three steps the mover took;
+  // rider 4, stuck behind him on the one-lane road, ends the queue (share 1).
+  // The squares nearer by do no better, so the farthest is kept.
   MoveChoice choice = score(10, 2, 3, 0, 1);
-  EXPECT_EQ(choice.row, 11);
-  EXPECT_STREQ(choice.path, "M");
+  EXPECT_EQ(choice.row, 13);
+  EXPECT_STREQ(choice.path, "MMM");
   EXPECT_DOUBLE_EQ(choice.share, 1.0);
   for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(bestMoveRiderValues[r], r == 1 ? 50 : -1) << r;
 }
@@ -357,6 +359,28 @@ TEST_F(FollowTestTest, BreakawayOrShortMoveSkipsTheFollowTest) {
   choice = score(10, 2, 3, 0, 1);
   EXPECT_EQ(choice.row, 13);
   EXPECT_DOUBLE_EQ(choice.share, 0.25);
+}
+
+TEST_F(FollowTestTest, FollowersGetTheStepsTheMoverUsed) {
+  // A two-lane road, a flat start and a queue of an opponent (rider 4) in
+  // front of a team-mate (rider 1), who can pass him in lane 3. A 7-step move
+  // lets both draft to every square two or more steps ahead (share 0.5), so
+  // the search keeps the farthest one. Were the followers given the steps
+  // the mover has left, nobody could follow past three steps (share 0.25)
+  // and the search would stop at row 13.
+  road(0, 30, 3, 3);
+  reach(0, 30, 3, 3, 50, 45);
+  trackSquareValue[10][2] = 0;
+  trackOccupant[9][2] = trackOccupant[8][2] = -1;
+  place(4, 9, 2, false);
+  place(1, 8, 2, false);
+  for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = -1;
+  MoveChoice choice = score(10, 2, 7, 0, 1);
+  EXPECT_EQ(choice.row, 17);
+  EXPECT_EQ(choice.lane, 3);
+  EXPECT_DOUBLE_EQ(choice.share, 0.5);
+  for (int r = 0; r < RIDER_COUNT; r++)
+    EXPECT_EQ(bestMoveRiderValues[r], r == 1 || r == 4 ? 50 : -1) << r;
 }
 
 // A wider road: from (10, 2) with a total of 8 the mover may step to (11, 1),
