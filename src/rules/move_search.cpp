@@ -306,18 +306,23 @@ void scoreCandidate(const Search& s, int32_t row, int32_t lane, int32_t stepsLef
 const char STEP_ORDER[3] = {'M', 'L', 'R'};
 
 void expand(const Search& s, int32_t row, int32_t lane, int32_t steps, int depth) {
-  // Off the grid, and on a cell without a square, there is nothing to reach.
+  // Off the grid there is nothing to reach.
   if (!insideTrack(row, lane)) return;
   if (s.hasTarget && row == s.targetRow && lane == s.targetLane) {
     memcpy(s.bestPath, s.path, static_cast<size_t>(depth) + 1);
     return;
   }
   int32_t value = trackSquareValue[row][lane];
-  if (value == SQUARE_NONE) return;
   if (value == SQUARE_PASS_THROUGH) {
     expand(s, row + 1, lane, steps, depth);
     return;
   }
+  // A cell without a square is met only at the end of a slide over a
+  // pass-through run, as where the road ends in one after the finish. The
+  // reach counts the row the slide gets to; a real move never ends there
+  // (the step rules refuse a step whose slide ends on no square), so the
+  // other modes go no further.
+  if (value == SQUARE_NONE && !s.farthest) return;
 
   BudgetGrid& grid = *s.grid;
   if (grid.stamp[row][lane] == grid.generation && grid.steps[row][lane] >= steps) return;
@@ -421,6 +426,7 @@ bool findMovePath(int32_t row, int32_t lane, int32_t steps, int32_t targetRow,
 }
 
 int32_t farthestReachRow(int32_t row, int32_t lane, int32_t steps) {
+  if (squareValue(row, lane) == SQUARE_NONE) return -1;
   MoveChoice farthest;
   searchFromScratch(row, lane, steps, -1, &farthest, farthest.path, -1, -1, 0, 1);
   return farthest.row;
