@@ -81,6 +81,13 @@ int drawnAdvance(int font, unsigned char code) {
   return glyph != nullptr ? glyph->advance : 0;
 }
 
+int drawnTextWidth(const char* text, int font) {
+  int width = 0;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p != nullptr && *p != 0; ++p)
+    width += drawnAdvance(font, *p);
+  return width;
+}
+
 void drawText(float x, float y, int align, const char* text, int font, int wrapWidth,
               int lineHeight, int lineBudget) {
   if (text == nullptr || font < FONT_SMALL || font > FONT_LARGE) return;

@@ -28,5 +28,10 @@ bool fontDrawsCharacter(int font, unsigned char code);
 // 0 for a code the font does not draw.
 int drawnAdvance(int font, unsigned char code);
 
+// The pixels a single run of text moves the raster position as drawn (the
+// sum of drawnAdvance over its bytes); the width tables place text, this
+// says how far its glyphs really reach.
+int drawnTextWidth(const char* text, int font);
+
 // GLUT's bitmap font of a font number (Helvetica 12 for anything unknown).
 void* glutFontOf(int font);
