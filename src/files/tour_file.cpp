@@ -34,32 +34,40 @@ uint8_t courseCode(char c) {
 }
 
 
-// The whole content of a regular file, or false for anything else (missing,
-// a folder, unreadable).
-bool readRegularFile(const std::string& fileName, std::vector<uint8_t>& bytes) {
+// The largest tour file taken: the header, the most stages and a trailing
+// piece shorter than a record.
+const size_t MAX_TOUR_FILE_SIZE = TOUR_HEADER_SIZE + STAGE_RECORD_SIZE * (MAX_TOUR_STAGES + 1) - 1;
+
+// The whole content of a regular file of at most maxSize bytes, or false for
+// anything else (missing, a folder, unreadable, longer).
+bool readRegularFile(const std::string& fileName, size_t maxSize, std::vector<uint8_t>& bytes) {
   FILE* file = fopen(fileName.c_str(), "rb");
   if (!file) return false;
   struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<unsigned long long>(info.st_size) > maxSize) {
     fclose(file);
     return false;
   }
   bytes.clear();
   uint8_t chunk[4096];
   size_t got;
-  while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.insert(bytes.end(), chunk, chunk + got);
-  bool ok = ferror(file) == 0;
+  // A file that grows while it is read is still held to the limit.
+  while ((got = fread(chunk, 1, sizeof chunk, file)) > 0 && bytes.size() <= maxSize)
+    bytes.insert(bytes.end(), chunk, chunk + got);
+  bool ok = ferror(file) == 0 && bytes.size() <= maxSize;
   fclose(file);
   return ok;
 }
 
 // The header and the whole records of a file; false, leaving header and
 // records as they were, when the file is not a regular file holding at least
-// the header.
+// the header and at most MAX_TOUR_STAGES records.
 bool readTourFile(const std::string& fileName, TourHeader& header,
                   std::vector<StageRecord>& records) {
   std::vector<uint8_t> bytes;
-  if (!readRegularFile(fileName, bytes) || bytes.size() < TOUR_HEADER_SIZE) return false;
+  if (!readRegularFile(fileName, MAX_TOUR_FILE_SIZE, bytes) || bytes.size() < TOUR_HEADER_SIZE)
+    return false;
   header = decodeTourHeader(bytes.data());
   records.clear();
   for (size_t at = TOUR_HEADER_SIZE; at + STAGE_RECORD_SIZE <= bytes.size(); at += STAGE_RECORD_SIZE)

@@ -24,6 +24,10 @@
 const size_t TOUR_HEADER_SIZE = 57;
 const size_t STAGE_RECORD_SIZE = 116;
 const size_t PACKED_COURSE_SIZE = 14;
+// More stages than any tour is ridden over: a longer file is refused like
+// one too short for the header, so that reading never holds an unbounded
+// file and the classification's point totals stay far from overflowing.
+const size_t MAX_TOUR_STAGES = 10000;
 
 extern const std::string tourFileExtension;  // ".velq"
 extern const std::string tourFilePattern;    // "*.velq"
@@ -83,14 +87,14 @@ int saveTour(const std::string& fileName);
 
 // Reads a tour file to continue the tour: replaces eventCardsOn, teamNames,
 // every rider's controller flag and stageRecords. Only a regular file that
-// holds at least the header is taken; otherwise nothing changes and 0 is
-// returned. Returns 1 when loaded.
+// holds at least the header and at most MAX_TOUR_STAGES stages is taken;
+// otherwise nothing changes and 0 is returned. Returns 1 when loaded.
 int loadTour(const std::string& fileName);
 
 // Reads a tour file for the saved-races screen: the header into the preview
 // values, the stages into stageRecords; the race's own options stay. A file
-// that cannot be read leaves an empty preview (blank names, no stages) and
-// returns 0. Returns 1 when read.
+// that cannot be read, or is refused as by loadTour, leaves an empty preview
+// (blank names, no stages) and returns 0. Returns 1 when read.
 int readTourPreview(const std::string& fileName);
 
 // The byte forms, used by the functions above.

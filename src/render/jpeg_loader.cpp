@@ -60,8 +60,10 @@ int loadJpegTexture(const char* fileName, uint8_t* destination, int alpha, int w
   jpeg_create_decompress(&decoder);
   jpeg_stdio_src(&decoder, file);
   jpeg_read_header(&decoder, TRUE);
-  jpeg_start_decompress(&decoder);
-
+  // The size the header claims is checked before decompression starts, so
+  // that a header claiming a huge picture never makes the library reserve
+  // memory for it.
+  jpeg_calc_output_dimensions(&decoder);
   const int rowWidth = static_cast<int>(decoder.output_width);
   if (rowWidth != width || static_cast<int>(decoder.output_height) != height ||
       decoder.output_components != 3) {
@@ -71,6 +73,7 @@ int loadJpegTexture(const char* fileName, uint8_t* destination, int alpha, int w
     reportFailure(fileName);
     return 0;
   }
+  jpeg_start_decompress(&decoder);
 
   JSAMPARRAY row = (*decoder.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&decoder),
                                                 JPOOL_IMAGE, rowWidth * 3, 1);

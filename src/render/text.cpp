@@ -5,32 +5,35 @@
 #include <GL/freeglut.h>
 
 #include "render/layout.h"
+#include "render/text_glyphs.h"
 
 namespace {
 
-const unsigned char SMALL_ACCENTED[] = {0xE0, 0xE1, 0xE2, 0xE4, 0xE8, 0xE9, 0xEA,
-                                        0xEB, 0xF4, 0xF6, 0xFC, 0xDF, 0xC9};
-const unsigned char LARGE_ACCENTED[] = {0xE0, 0xE1, 0xE2, 0xE4, 0xE7, 0xE8, 0xE9, 0xEA,
-                                        0xEB, 0xF4, 0xF6, 0xFC, 0xDF, 0xC0, 0xC9, 0xDC};
-const unsigned char CEDILLA = 0xE7;
-const int TIMES_CEDILLA_ADVANCE = 12;
-
-bool inSet(const unsigned char* set, size_t count, unsigned char code) {
-  for (size_t i = 0; i < count; ++i)
-    if (set[i] == code) return true;
-  return false;
+// Draws one of the program's own glyphs at the raster position and moves it
+// on by the glyph's advance; the bitmap rows are byte-aligned.
+void drawOwnGlyph(const OwnGlyph& glyph) {
+  GLint alignment = 4;
+  glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glBitmap(glyph.width, glyph.height, glyph.originX, glyph.originY,
+           static_cast<GLfloat>(glyph.advance), 0, glyph.bits);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 }
 
-// Draws length bytes from (px, py) in font, each advancing as measured.
+// Draws length bytes from (px, py) in font: GLUT's glyphs with their own
+// advance, the accented letters with the program's bitmaps.
 void drawRun(const char* bytes, int length, float px, float py, int font) {
   void* glutFont = glutFontOf(font);
   glRasterPos2f(px, py + 3);
   for (int i = 0; i < length; ++i) {
     unsigned char code = static_cast<unsigned char>(bytes[i]);
-    if (!fontDrawsCharacter(font, code)) continue;
-    glutBitmapCharacter(glutFont, code);
-    int correction = drawnAdvance(font, code) - glutBitmapWidth(glutFont, code);
-    if (correction != 0) glBitmap(0, 0, 0, 0, static_cast<GLfloat>(correction), 0, nullptr);
+    if (code == 0) continue;
+    if (code < 0x80) {
+      glutBitmapCharacter(glutFont, code);
+      continue;
+    }
+    const OwnGlyph* glyph = ownGlyph(font, code);
+    if (glyph != nullptr) drawOwnGlyph(*glyph);
   }
 }
 
@@ -68,22 +71,21 @@ void* glutFontOf(int font) {
 bool fontDrawsCharacter(int font, unsigned char code) {
   if (code == 0) return false;
   if (code < 0x80) return true;
-  switch (font) {
-    case FONT_SMALL: return inSet(SMALL_ACCENTED, sizeof SMALL_ACCENTED, code);
-    case FONT_TIMES: return code == CEDILLA;
-    case FONT_LARGE: return inSet(LARGE_ACCENTED, sizeof LARGE_ACCENTED, code);
-    default: return false;
-  }
+  return ownGlyph(font, code) != nullptr;
 }
 
 int drawnAdvance(int font, unsigned char code) {
-  if (!fontDrawsCharacter(font, code)) return 0;
-  if (font == FONT_LARGE) return charWidthsLarge[code];
-  if (font == FONT_FIXED || font == FONT_TIMES) {
-    if (font == FONT_TIMES && code == CEDILLA) return TIMES_CEDILLA_ADVANCE;
-    return glutBitmapWidth(glutFontOf(font), code);
-  }
-  return charWidthsSmall[code];
+  if (code == 0) return 0;
+  if (code < 0x80) return glutBitmapWidth(glutFontOf(font), code);
+  const OwnGlyph* glyph = ownGlyph(font, code);
+  return glyph != nullptr ? glyph->advance : 0;
+}
+
+int drawnTextWidth(const char* text, int font) {
+  int width = 0;
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); p != nullptr && *p != 0; ++p)
+    width += drawnAdvance(font, *p);
+  return width;
 }
 
 void drawText(float x, float y, int align, const char* text, int font, int wrapWidth,

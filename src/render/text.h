@@ -1,7 +1,8 @@
 // Drawing text with GLUT's bitmap fonts in the overlay (drawing-area pixels,
 // y down). Placement and wrapping use the program's own width tables and
-// the shared layout of texts/text_layout.h, so what is measured is what is
-// drawn; every glyph of the two Helvetica fonts advances by its table width.
+// the shared layout of texts/text_layout.h. GLUT's glyphs (codes up to
+// 0x7F) advance by their own width; the accented letters are the program's
+// own bitmaps, advancing by their table width in the two Helvetica fonts.
 #pragma once
 
 #include "texts/text_layout.h"  // FONT_*, ALIGN_*, charWidthsSmall/Large, initFontWidths
@@ -21,10 +22,16 @@ void drawText(float x, float y, int align, const char* text, int font, int wrapW
 // letters of the four languages that the font carries from 0x80 on).
 bool fontDrawsCharacter(int font, unsigned char code);
 
-// The pixels the raster position moves for code in font: the width table
-// entry in the two Helvetica fonts, 12 for the cedilla in Times Roman, the
-// glyph's own width otherwise, 0 for a code the font does not draw.
+// The pixels the raster position moves for code in font: GLUT's own width
+// up to 0x7F; for an accented letter the font carries, its width-table
+// entry in the two Helvetica fonts and 12 for the cedilla in Times Roman;
+// 0 for a code the font does not draw.
 int drawnAdvance(int font, unsigned char code);
+
+// The pixels a single run of text moves the raster position as drawn (the
+// sum of drawnAdvance over its bytes); the width tables place text, this
+// says how far its glyphs really reach.
+int drawnTextWidth(const char* text, int font);
 
 // GLUT's bitmap font of a font number (Helvetica 12 for anything unknown).
 void* glutFontOf(int font);

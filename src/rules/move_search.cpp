@@ -178,7 +178,8 @@ struct FollowTest {
 // him to the candidate square, each one to the square behind the one the
 // rider before him would take; how many of them are his team-mates; and
 // whether that is better or worse than at the best square so far.
-void runFollowTest(const Search& search, int32_t row, int32_t lane, int depth, FollowTest* test) {
+void runFollowTest(const Search& search, int32_t row, int32_t lane, int32_t stepsLeft,
+                   FollowTest* test) {
   for (int32_t& v : test->values) v = -1;
   int32_t mover = *search.mover;
   int32_t own = 0, others = 0;
@@ -186,7 +187,9 @@ void runFollowTest(const Search& search, int32_t row, int32_t lane, int depth, F
   int32_t startLane = static_cast<int32_t>(moveEndpoints[1]);
   if (insideTrack(startRow, startLane)) {
     int32_t startTerrain = trackTerrain[startRow][startLane];
-    int32_t budget = movementTotal + trackSquareValue[startRow][startLane] - depth;
+    // A follower drafts with the steps the mover used to get here: the
+    // mover's budget less the steps he has left on the candidate.
+    int32_t budget = movementTotal + trackSquareValue[startRow][startLane] - stepsLeft;
     int32_t r = startRow, l = startLane, tr = row, tl = lane;
     while ((unmovedRiderAt(r, l) != -1 && r > 0) || r == startRow) {
       r = squareRowBehind(r, l);
@@ -270,7 +273,7 @@ bool replacesBest(const Search& s, int32_t row, int32_t lane, int lineTerm, cons
          (T <= 6 || (bestShare <= f.share && f.followTerm != -1)) && furtherOn;
 }
 
-void scoreCandidate(const Search& s, int32_t row, int32_t lane, int depth) {
+void scoreCandidate(const Search& s, int32_t row, int32_t lane, int32_t stepsLeft, int depth) {
   int32_t k = lineIndex(row);
   int lineTerm = lineTermOf(k, *s.bestLine);
   if (lineTerm == -1 && *s.bestRow != -1) return;  // never replaces the best
@@ -282,7 +285,7 @@ void scoreCandidate(const Search& s, int32_t row, int32_t lane, int depth) {
   FollowTest follow;
   bool followTested = movementTotal >= 7 && s.record && !breakawayDeclared;
   if (followTested)
-    runFollowTest(s, row, lane, depth, &follow);
+    runFollowTest(s, row, lane, stepsLeft, &follow);
   else
     for (int32_t& v : follow.values) v = -1;
 
@@ -303,18 +306,23 @@ void scoreCandidate(const Search& s, int32_t row, int32_t lane, int depth) {
 const char STEP_ORDER[3] = {'M', 'L', 'R'};
 
 void expand(const Search& s, int32_t row, int32_t lane, int32_t steps, int depth) {
-  // Off the grid, and on a cell without a square, there is nothing to reach.
+  // Off the grid there is nothing to reach.
   if (!insideTrack(row, lane)) return;
   if (s.hasTarget && row == s.targetRow && lane == s.targetLane) {
     memcpy(s.bestPath, s.path, static_cast<size_t>(depth) + 1);
     return;
   }
   int32_t value = trackSquareValue[row][lane];
-  if (value == SQUARE_NONE) return;
   if (value == SQUARE_PASS_THROUGH) {
     expand(s, row + 1, lane, steps, depth);
     return;
   }
+  // A cell without a square is met only at the end of a slide over a
+  // pass-through run, as where the road ends in one after the finish. The
+  // reach counts the row the slide gets to; a real move never ends there
+  // (the step rules refuse a step whose slide ends on no square), so the
+  // other modes go no further.
+  if (value == SQUARE_NONE && !s.farthest) return;
 
   BudgetGrid& grid = *s.grid;
   if (grid.stamp[row][lane] == grid.generation && grid.steps[row][lane] >= steps) return;
@@ -341,7 +349,7 @@ void expand(const Search& s, int32_t row, int32_t lane, int32_t steps, int depth
       *s.bestLane = lane;
     }
   } else if (!s.hasTarget) {
-    scoreCandidate(s, row, lane, depth);
+    scoreCandidate(s, row, lane, steps, depth);
   }
 }
 
@@ -418,6 +426,7 @@ bool findMovePath(int32_t row, int32_t lane, int32_t steps, int32_t targetRow,
 }
 
 int32_t farthestReachRow(int32_t row, int32_t lane, int32_t steps) {
+  if (squareValue(row, lane) == SQUARE_NONE) return -1;
   MoveChoice farthest;
   searchFromScratch(row, lane, steps, -1, &farthest, farthest.path, -1, -1, 0, 1);
   return farthest.row;

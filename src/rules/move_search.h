@@ -83,7 +83,9 @@ bool findMovePath(int32_t row, int32_t lane, int32_t steps, int32_t targetRow,
                   int32_t targetLane, char* path);
 
 // The farthest row reachable from (row, lane) with `steps` steps, whoever
-// stands on the road; -1 when (row, lane) is not a square of the grid.
+// stands on the road; -1 when (row, lane) is not a square of the grid. A
+// slide over a pass-through run that ends on a cell without a square counts
+// the row of that cell; one that runs off the grid reaches nothing.
 int32_t farthestReachRow(int32_t row, int32_t lane, int32_t steps);
 
 // Fills trackReach12 and trackReach11 for the laid course: every square that

@@ -13,9 +13,10 @@ int32_t manualLinesPerPage = 32;
 
 namespace {
 
-// Printable ASCII 0x20 to 0x7F, sixteen codes a row.
+// Printable ASCII 0x20 to 0x7F, sixteen codes a row. The double quote is
+// measured as 0: text with quotes is placed as if they were not there.
 const uint8_t asciiWidthsLarge[96] = {
-    5,  6,  6,  10, 10, 16, 13, 4,  6,  6,  8,  10, 5,  11, 5,  5,   // 0x20
+    5,  6,  0,  10, 10, 16, 13, 4,  6,  6,  8,  10, 5,  11, 5,  5,   // 0x20
     10, 10, 10, 10, 10, 10, 10, 10, 10, 10, 5,  5,  10, 11, 10, 10,  // 0x30
     13, 12, 13, 14, 13, 11, 11, 14, 13, 6,  10, 13, 10, 16, 13, 15,  // 0x40
     12, 15, 12, 13, 12, 13, 14, 18, 13, 14, 12, 5,  5,  5,  9,  10,  // 0x50
@@ -23,7 +24,7 @@ const uint8_t asciiWidthsLarge[96] = {
     11, 11, 6,  9,  6,  10, 10, 14, 10, 10, 9,  6,  4,  6,  10, 0,   // 0x70
 };
 const uint8_t asciiWidthsSmall[96] = {
-    4, 3, 4, 7, 7, 11, 9, 3, 4, 4, 5, 7, 4, 8,  3, 4,  // 0x20
+    4, 3, 0, 7, 7, 11, 9, 3, 4, 4, 5, 7, 4, 8,  3, 4,  // 0x20
     7, 7, 7, 7, 7, 7,  7, 7, 7, 7, 3, 3, 7, 7,  7, 7,  // 0x30
     12, 9, 8, 9, 9, 8, 8, 9, 9, 3, 7, 8, 7, 11, 9, 10,  // 0x40
     8, 10, 8, 8, 7, 8, 9, 11, 9, 9, 9, 3, 4, 3, 6, 7,  // 0x50

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <GL/freeglut.h>
 
@@ -33,19 +34,53 @@ void triangle(float x0, float y0, float x1, float y1, float x2, float y2) {
   glEnd();
 }
 
-// A strip of the given thickness from (x0, y0) to (x1, y1).
-void strip(float x0, float y0, float x1, float y1, float thickness) {
+struct Point {
+  float x, y;
+};
+
+// The part of a convex polygon on the inner side of one edge of a box:
+// axis 0 cuts at x = limit, axis 1 at y = limit; keepBelow keeps the side
+// of smaller values.
+std::vector<Point> clipToEdge(const std::vector<Point>& polygon, int axis, float limit,
+                              bool keepBelow) {
+  std::vector<Point> kept;
+  auto inside = [&](const Point& p) {
+    float v = axis == 0 ? p.x : p.y;
+    return keepBelow ? v <= limit : v >= limit;
+  };
+  for (size_t i = 0; i < polygon.size(); ++i) {
+    const Point& a = polygon[i];
+    const Point& b = polygon[(i + 1) % polygon.size()];
+    if (inside(a)) kept.push_back(a);
+    if (inside(a) != inside(b)) {
+      float va = axis == 0 ? a.x : a.y;
+      float vb = axis == 0 ? b.x : b.y;
+      float t = (limit - va) / (vb - va);
+      kept.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+    }
+  }
+  return kept;
+}
+
+// A strip of the given thickness from (x0, y0) to (x1, y1), cut off at the
+// edges of the flag's box so that its ends stay inside the flag.
+void strip(float x0, float y0, float x1, float y1, float thickness, float boxX, float boxY,
+           float boxW, float boxH) {
   float dx = x1 - x0;
   float dy = y1 - y0;
   float length = std::sqrt(dx * dx + dy * dy);
   if (length <= 0) return;
   float nx = -dy / length * thickness / 2;
   float ny = dx / length * thickness / 2;
-  glBegin(GL_QUADS);
-  glVertex2f(x0 + nx, y0 + ny);
-  glVertex2f(x1 + nx, y1 + ny);
-  glVertex2f(x1 - nx, y1 - ny);
-  glVertex2f(x0 - nx, y0 - ny);
+  std::vector<Point> polygon = {
+      {x0 + nx, y0 + ny}, {x1 + nx, y1 + ny}, {x1 - nx, y1 - ny}, {x0 - nx, y0 - ny}};
+  polygon = clipToEdge(polygon, 0, boxX, false);
+  polygon = clipToEdge(polygon, 0, boxX + boxW, true);
+  polygon = clipToEdge(polygon, 1, boxY, false);
+  polygon = clipToEdge(polygon, 1, boxY + boxH, true);
+  if (polygon.size() < 3) return;
+  glBegin(GL_POLYGON);
+  for (const Point& p : polygon) glVertex2f(p.x, p.y);
   glEnd();
 }
 
@@ -65,8 +100,8 @@ void crossFlag(float x, float y, float w, float h) {
   glColor3f(1, 1, 1);
   filledRect(x, y, x + w, y + h);
   glColor3f(0.8f, 0, 0);
-  strip(x, y, x + w, y + h, h / 10);
-  strip(x, y + h, x + w, y, h / 10);
+  strip(x, y, x + w, y + h, h / 10, x, y, w, h);
+  strip(x, y + h, x + w, y, h / 10, x, y, w, h);
   filledRect(x, y + 0.4f * h, x + w, y + 0.6f * h);
   filledRect(x + 0.5f * w - 0.1f * h, y, x + 0.5f * w + 0.1f * h, y + h);
   // Each quarter (left or right, top or bottom) has a field along the long

@@ -1,5 +1,6 @@
 #include "ui/settings_screen.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <GL/freeglut.h>
@@ -174,6 +175,15 @@ bool handleClick(float x, float y) {
   return false;
 }
 
+// Room left between a label and the field after it, and on each side of a
+// button's label.
+const float LABEL_GAP = 5;
+const float BUTTON_PADDING = 4;
+
+float labelWidth(const char* text) { return static_cast<float>(drawnTextWidth(text, FONT_SMALL)); }
+
+float buttonWidthFor(const char* text) { return labelWidth(text) + 2 * BUTTON_PADDING; }
+
 void labelColour(bool bright) {
   if (bright)
     glColor3f(1, 1, 1);
@@ -200,15 +210,28 @@ SettingsLayout settingsLayout() {
   }
   setRect(layout.movementFrame, 0.4f * w - 1.5f * s, 0.22f * h, 0.25f * w, 0.2f * h);
   setRect(layout.ratioFrame, 0.4f * w - 1.5f * s, 0.45f * h, 0.25f * w, 0.14f * h);
-  setRect(layout.fields[SETTINGS_FIELD_DELAY], 0.5f * w, 0.25f * h + 0.5f * s, SETTINGS_FIELD_WIDTH, s);
-  setRect(layout.fields[SETTINGS_FIELD_DISTANCE], 0.5f * w, 0.25f * h + 1.7f * s, SETTINGS_FIELD_WIDTH,
+  // Each field stands at its place unless its label, in the current
+  // language, would reach it; then it moves right to clear the label.
+  const float labelX = 0.4f * w + 1.5f * s;
+  const float smoothFieldX = std::max({0.5f * w, labelX + labelWidth(textDelay) + LABEL_GAP,
+                                       labelX + labelWidth(textDistance) + LABEL_GAP});
+  const float stepFieldX = std::max(0.54f * w, labelX + labelWidth(textTimeBetweenSteps) + LABEL_GAP);
+  setRect(layout.fields[SETTINGS_FIELD_DELAY], smoothFieldX, 0.25f * h + 0.5f * s, SETTINGS_FIELD_WIDTH,
           s);
-  setRect(layout.fields[SETTINGS_FIELD_STEP_INTERVAL], 0.54f * w, 0.33f * h + 0.5f * s,
+  setRect(layout.fields[SETTINGS_FIELD_DISTANCE], smoothFieldX, 0.25f * h + 1.7f * s,
           SETTINGS_FIELD_WIDTH, s);
-  setRect(layout.defaultButton, 0.4f * w - 0.5f * s, 0.37f * h, 0.15f * w, buttonHeight);
-  const float okX = layout.ratioFrame[0] + layout.ratioFrame[2] - 2.2f * buttonWidth;
-  setRect(layout.okButton, okX, 0.62f * h, buttonWidth, buttonHeight);
-  setRect(layout.cancelButton, okX + 1.1f * buttonWidth, 0.62f * h, buttonWidth, buttonHeight);
+  setRect(layout.fields[SETTINGS_FIELD_STEP_INTERVAL], stepFieldX, 0.33f * h + 0.5f * s,
+          SETTINGS_FIELD_WIDTH, s);
+  // A button is widened when its label would not fit; OK and Cancel keep
+  // their right edges, Cancel's 0.1 button widths inside the ratio frame.
+  setRect(layout.defaultButton, 0.4f * w - 0.5f * s, 0.37f * h,
+          std::max(0.15f * w, buttonWidthFor(textDefault)), buttonHeight);
+  const float cancelWidth = std::max(buttonWidth, buttonWidthFor(textCancel));
+  const float okWidth = std::max(buttonWidth, buttonWidthFor("OK"));
+  const float cancelX = layout.ratioFrame[0] + layout.ratioFrame[2] - 0.1f * buttonWidth - cancelWidth;
+  const float okX = cancelX - 0.1f * buttonWidth - okWidth;
+  setRect(layout.okButton, okX, 0.62f * h, okWidth, buttonHeight);
+  setRect(layout.cancelButton, cancelX, 0.62f * h, cancelWidth, buttonHeight);
   return layout;
 }
 
@@ -260,12 +283,12 @@ void drawSettingsScreen() {
   labelColour(smooth);
   label(0.4f * w + 1.5f * s, 0.25f * h + s, textDelay);
   label(0.4f * w + 1.5f * s, 0.25f * h + 2.2f * s, textDistance);
-  label(0.5f * w + 27.5f, 0.25f * h + s, "ms");
+  label(layout.fields[SETTINGS_FIELD_DELAY][0] + 27.5f, 0.25f * h + s, "ms");
   glColor3f(1, 1, 1);
   label(0.4f * w + s, 0.33f * h, textStepwiseComputerMovement);
   labelColour(!smooth);
   label(0.4f * w + 1.5f * s, 0.33f * h + s, textTimeBetweenSteps);
-  label(0.54f * w + 27.5f, 0.33f * h + s, "ms");
+  label(layout.fields[SETTINGS_FIELD_STEP_INTERVAL][0] + 27.5f, 0.33f * h + s, "ms");
 
   for (int field = 0; field < SETTINGS_FIELD_COUNT; ++field) {
     const float* rect = layout.fields[field];

@@ -21,7 +21,10 @@ extern int savedSmoothComputerMovement;
 extern double savedScreenRatio[2];
 
 // The screen's rectangles in drawing-area pixels, from the current drawing
-// area (the same values every reshape would give).
+// area (the same values every reshape would give). Where a label of the
+// current language would run under its number field or past its button,
+// the field moves right or the button widens; the "ms" units follow their
+// fields.
 struct SettingsLayout {
   float radioSize;  // side of a radio's square and height of a number field
   float smoothRadio[2], stepwiseRadio[2];  // radio centres

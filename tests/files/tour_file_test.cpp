@@ -240,6 +240,27 @@ TEST_F(TourFileTest, StageCountIsTheNumberOfWholeRecords) {
   EXPECT_EQ(stageRecords.size(), 3u);
 }
 
+TEST_F(TourFileTest, ATourOfMoreThanTenThousandStagesIsRefusedLikeAShortFile) {
+  setSampleOptions();
+  for (size_t s = 0; s < MAX_TOUR_STAGES; s++) stageRecords.push_back(sampleRecord(static_cast<int>(s % 4)));
+  std::vector<uint8_t> bytes = encodeTourFile();
+  bytes.resize(bytes.size() + STAGE_RECORD_SIZE - 1, 0x33);  // the longest trailing piece
+  writeBytes("longest.velq", bytes);
+  bytes.push_back(0x33);  // one whole stage more
+  writeBytes("toolong.velq", bytes);
+
+  stageRecords.clear();
+  ASSERT_EQ(loadTour("longest.velq"), 1);
+  EXPECT_EQ(stageRecords.size(), MAX_TOUR_STAGES);
+  eventCardsOn = 0;
+  EXPECT_EQ(loadTour("toolong.velq"), 0);
+  EXPECT_EQ(eventCardsOn, 0);
+  EXPECT_EQ(stageRecords.size(), MAX_TOUR_STAGES);
+  EXPECT_EQ(readTourPreview("toolong.velq"), 0);
+  EXPECT_TRUE(stageRecords.empty());
+  EXPECT_STREQ(previewTeamNames[0], "");
+}
+
 TEST_F(TourFileTest, FilesThatAreNoTourChangeNothingOnLoad) {
   setSampleOptions();
   stageRecords.push_back(sampleRecord(3));

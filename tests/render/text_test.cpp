@@ -2,12 +2,11 @@
 // the wrapped manual text with its mark-up.
 #include <string>
 
-#include <GL/gl.h>
+#include <GL/freeglut.h>
 
 #include "render/layout.h"
 #include "render/text.h"
 #include "render/window_harness.h"
-#include "texts/language_texts.h"
 
 namespace {
 
@@ -58,38 +57,81 @@ TEST_F(Text, CentredAndRightAlignedRunsStartWhereTheTablesSay) {
   EXPECT_FLOAT_EQ(rasterX(), 76 + 4 * 8);
 }
 
-TEST_F(Text, DrawingAdvancesAsMeasuring) {
-  // Every byte the Helvetica fonts draw moves the raster position by its
-  // table width, so a drawn run ends where its measured width says.
+TEST_F(Text, GlutGlyphsAdvanceByTheirOwnWidthsAccentedLettersByTheTables) {
+  // Up to 0x7F each byte moves the raster position by GLUT's own width; an
+  // accented letter the font carries moves it by its table width.
   for (int font : {FONT_SMALL, FONT_LARGE}) {
     std::string all;
     int expected = 0;
     for (int code = 0x20; code <= 0xFF; ++code) {
       all += static_cast<char>(code);
-      if (fontDrawsCharacter(font, static_cast<unsigned char>(code)))
+      if (code < 0x80)
+        expected += glutBitmapWidth(glutFontOf(font), code);
+      else if (fontDrawsCharacter(font, static_cast<unsigned char>(code)))
         expected += font == FONT_SMALL ? charWidthsSmall[code] : charWidthsLarge[code];
     }
     drawText(10, 100, ALIGN_LEFT, all.c_str(), font, -1, 0, 0);
     EXPECT_FLOAT_EQ(rasterX(), static_cast<float>(10 + expected)) << "font " << font;
   }
-  // Every label of every language is measured as it is drawn.
-  for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
-    language = static_cast<uint8_t>(lang);
-    setLanguageTexts();
-    const char* labels[] = {textStart, textManual, textThrow, textScorecard, textPositions,
-                            textSettings, textQuit, textCourseSelection, textPleaseWait,
-                            textUseSavedCourse, textCreateNewCourse, textTeamSetup,
-                            textSmoothComputerMovement, textTimeBetweenSteps};
-    for (const char* label : labels) {
-      for (int font : {FONT_SMALL, FONT_LARGE}) {
-        drawText(10, 100, ALIGN_LEFT, label, font, -1, 0, 0);
-        EXPECT_FLOAT_EQ(rasterX(), static_cast<float>(10 + measureTextWidth(label, font)))
-            << "language " << lang << " font " << font << ": " << label;
-      }
+}
+
+// The leftmost and rightmost lit columns in a band of rows, -1 when none.
+void inkColumns(int x0, int x1, int y0, int y1, int* first, int* last) {
+  *first = *last = -1;
+  for (int x = x0; x <= x1; ++x)
+    if (litPixels(x, y0, x, y1) > 0) {
+      if (*first == -1) *first = x;
+      *last = x;
     }
+}
+
+// The widest run of unlit columns between the first and last lit ones.
+int widestGap(int x0, int x1, int y0, int y1) {
+  int widest = 0, run = 0;
+  int first, last;
+  inkColumns(x0, x1, y0, y1, &first, &last);
+  for (int x = first; first != -1 && x <= last; ++x) {
+    run = litPixels(x, y0, x, y1) > 0 ? 0 : run + 1;
+    if (run > widest) widest = run;
   }
-  language = LANGUAGE_ENGLISH;
-  setLanguageTexts();
+  return widest;
+}
+
+TEST_F(Text, WordsAreDrawnWithoutGapsOrOverlaps) {
+  // "@" in the large font is wider than its table entry: it keeps GLUT's
+  // advance, so the next letter starts clear of it.
+  const int at = glutBitmapWidth(GLUT_BITMAP_HELVETICA_18, '@');
+  drawText(100, 100, ALIGN_LEFT, "@", FONT_LARGE, -1, 0, 0);
+  EXPECT_FLOAT_EQ(rasterX(), static_cast<float>(100 + at));
+  glFinish();
+  int first, last;
+  inkColumns(96, 140, 80, 110, &first, &last);
+  EXPECT_GE(last, 100 + charWidthsLarge['@']);  // a table advance would overlap it
+  EXPECT_LT(last, 100 + at);
+
+  // A German word with sharp s: measured by the table (f 6, l 4, i 4, e 10,
+  // sharp s 13, e 10, n 10, d 11), drawn without a gap after the sharp s.
+  startOverlay();
+  const char* word = "flie\xdf" "end";
+  EXPECT_EQ(measureTextWidth(word, FONT_LARGE), 68);
+  drawText(300, 100, ALIGN_LEFT, word, FONT_LARGE, -1, 0, 0);
+  int expected = 13;
+  for (const char* c = "flieend"; *c != 0; ++c) expected += glutBitmapWidth(GLUT_BITMAP_HELVETICA_18, *c);
+  EXPECT_FLOAT_EQ(rasterX(), static_cast<float>(300 + expected));
+  glFinish();
+  EXPECT_LE(widestGap(296, 300 + expected + 4, 80, 110), 3);
+
+  // A line with double quotes is placed as if they were not there ("OK"
+  // centred on 100 starts at 92 in the small font) and draws them.
+  startOverlay();
+  drawText(100, 150, ALIGN_CENTRE, "\"OK\"", FONT_SMALL, -1, 0, 0);
+  int quoted = 0;
+  for (const char* c = "\"OK\""; *c != 0; ++c) quoted += glutBitmapWidth(GLUT_BITMAP_HELVETICA_12, *c);
+  EXPECT_FLOAT_EQ(rasterX(), static_cast<float>(92 + quoted));
+  glFinish();
+  inkColumns(80, 130, 136, 156, &first, &last);
+  EXPECT_GE(first, 92);
+  EXPECT_LT(first, 92 + glutBitmapWidth(GLUT_BITMAP_HELVETICA_12, '"'));  // the quote's ink
 }
 
 TEST_F(Text, AccentedLettersDrawnOnlyWhereTheFontHasThem) {

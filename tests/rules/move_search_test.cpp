@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "model/board_sections.h"
 #include "model/hooks.h"
@@ -309,7 +312,8 @@ TEST_F(MoveSearchTest, ChainsCountRidersWhoHaveMovedOnTheSameTerrain) {
 }
 
 // The mover (rider 0) starts from (10, 2), a -4 climb square, with a total of
-// 7: a follower may use 7 - 4 = 3 steps less the steps the mover took.
+// 7: he has 7 - 4 = 3 steps, and a follower may use as many steps as the
+// mover took to reach the candidate.
 // Queued behind him: his team-mate rider 1, then rider 4 of another team.
 class FollowTestTest : public MoveSearchTest {
  protected:
@@ -328,11 +332,12 @@ class FollowTestTest : public MoveSearchTest {
 };
 
 TEST_F(FollowTestTest, RecordedSearchPrefersASquareTeamMatesCanFollowTo) {
-  // Three steps ahead nobody can follow (share 0.25); one step ahead rider 1
-  // reaches the square behind it and rider 4 finds it taken (share 1).
+  // Three steps ahead rider 1 follows in the three steps the mover took;
+  // rider 4, stuck behind him on the one-lane road, ends the queue (share 1).
+  // The squares nearer by do no better, so the farthest is kept.
   MoveChoice choice = score(10, 2, 3, 0, 1);
-  EXPECT_EQ(choice.row, 11);
-  EXPECT_STREQ(choice.path, "M");
+  EXPECT_EQ(choice.row, 13);
+  EXPECT_STREQ(choice.path, "MMM");
   EXPECT_DOUBLE_EQ(choice.share, 1.0);
   for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(bestMoveRiderValues[r], r == 1 ? 50 : -1) << r;
 }
@@ -357,6 +362,28 @@ TEST_F(FollowTestTest, BreakawayOrShortMoveSkipsTheFollowTest) {
   choice = score(10, 2, 3, 0, 1);
   EXPECT_EQ(choice.row, 13);
   EXPECT_DOUBLE_EQ(choice.share, 0.25);
+}
+
+TEST_F(FollowTestTest, FollowersGetTheStepsTheMoverUsed) {
+  // A two-lane road, a flat start and a queue of an opponent (rider 4) in
+  // front of a team-mate (rider 1), who can pass him in lane 3. A 7-step move
+  // lets both draft to every square two or more steps ahead (share 0.5), so
+  // the search keeps the farthest one. Were the followers given the steps
+  // the mover has left, nobody could follow past three steps (share 0.25)
+  // and the search would stop at row 13.
+  road(0, 30, 3, 3);
+  reach(0, 30, 3, 3, 50, 45);
+  trackSquareValue[10][2] = 0;
+  trackOccupant[9][2] = trackOccupant[8][2] = -1;
+  place(4, 9, 2, false);
+  place(1, 8, 2, false);
+  for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = -1;
+  MoveChoice choice = score(10, 2, 7, 0, 1);
+  EXPECT_EQ(choice.row, 17);
+  EXPECT_EQ(choice.lane, 3);
+  EXPECT_DOUBLE_EQ(choice.share, 0.5);
+  for (int r = 0; r < RIDER_COUNT; r++)
+    EXPECT_EQ(bestMoveRiderValues[r], r == 1 || r == 4 ? 50 : -1) << r;
 }
 
 // A wider road: from (10, 2) with a total of 8 the mover may step to (11, 1),
@@ -431,19 +458,23 @@ TEST_F(MoveSearchTest, ReachNearTheEndOfTheGridIsNotSearched) {
   EXPECT_EQ(trackReach11[544][2], 561);
 }
 
-TEST_F(MoveSearchTest, PassThroughRunAtTheEndLeadsNowhere) {
-  // The course ends in a run of pass-through squares: none of them is a
-  // square to end on, and the slide must stop at the end of the grid.
+TEST_F(MoveSearchTest, PassThroughRunAtTheEndOfTheRoad) {
+  // The road ends in a run of pass-through squares. The reach counts the
+  // row the slide gets to, just past the road; a real move cannot end
+  // there, nor on the run, and stops in front of it. A slide off the grid
+  // reaches nothing.
   road(0, 99, 0, 0);
   road(90, 99, 0, 0, SQUARE_PASS_THROUGH);
-  EXPECT_EQ(farthestReachRow(85, 0, 12), 89);
+  EXPECT_EQ(farthestReachRow(85, 0, 12), 100);
+  EXPECT_EQ(farthestReachRow(100, 0, 12), -1);  // not a square
   EXPECT_EQ(score(85, 0, 12).row, 89);
+  MovePath path;
+  EXPECT_FALSE(findMovePath(85, 0, 12, 100, 0, path));
 
   road(500, TRACK_ROWS - 1, 5, 5);
   road(530, TRACK_ROWS - 1, 5, 5, SQUARE_PASS_THROUGH);
   EXPECT_EQ(farthestReachRow(520, 5, 20), 529);
   EXPECT_EQ(farthestReachRow(530, 5, 3), -1);  // starting inside the run
-  MovePath path;
   EXPECT_FALSE(findMovePath(520, 5, 20, TRACK_ROWS, 5, path));
 }
 
@@ -521,7 +552,10 @@ struct Enumeration {
     walk(row, lane, steps, path);
   }
   void walk(int row, int lane, int steps, std::string& path) {
-    if (!insideTrack(row, lane) || trackSquareValue[row][lane] == SQUARE_NONE) return;
+    // Measuring the reach, a slide that ends on a cell without a square
+    // reaches that cell; a real move never gets there.
+    if (!insideTrack(row, lane)) return;
+    if (trackSquareValue[row][lane] == SQUARE_NONE && !ignoreOccupancy) return;
     if (trackSquareValue[row][lane] == SQUARE_PASS_THROUGH) {
       walk(row + 1, lane, steps, path);
       return;
@@ -702,8 +736,9 @@ TEST(ReachTablesTest, LaidCoursesHoldConsistentReach) {
           ASSERT_EQ(trackReach12[row][lane], row + 18);
           ASSERT_EQ(trackReach11[row][lane], row + 17);
         } else {
-          // A reach lies on a square of the course.
-          ASSERT_LT(trackReach12[row][lane], trackRowCount) << row << "," << lane;
+          // A reach lies on the course, or just past its end at the end of
+          // a slide over the pass-through squares that close it.
+          ASSERT_LE(trackReach12[row][lane], trackRowCount) << row << "," << lane;
           searched++;
         }
       }
@@ -711,6 +746,54 @@ TEST(ReachTablesTest, LaidCoursesHoldConsistentReach) {
   }
   // The longest of them reaches into the rows that are not searched.
   EXPECT_GT(trackRowCount, 525);
+}
+
+// The farthest row any walk of the step rules reaches from (row, lane) with
+// `steps` steps, riders ignored: each step lands one row on and slides over
+// pass-through squares; a slide off the grid reaches nothing.
+int walkedReach(int row, int lane, int steps) {
+  static bool seen[TRACK_ROWS][TRACK_LANES][MAX_STEP_BUDGET + 1];
+  memset(seen, 0, sizeof seen);
+  std::vector<std::array<int, 3>> open = {{row, lane, steps}};
+  int farthest = row;
+  while (!open.empty()) {
+    auto [r, l, s] = open.back();
+    open.pop_back();
+    if (s == 0) continue;
+    for (char step : {'M', 'L', 'R'}) {
+      if (stepBlocked(tryStep(r, l, step, 1))) continue;
+      int t = step == 'M' ? l : step == 'L' ? l - 1 : l + 1;
+      int landing = r + 1;
+      while (landing < TRACK_ROWS && trackSquareValue[landing][t] == SQUARE_PASS_THROUGH) landing++;
+      if (landing >= TRACK_ROWS || seen[landing][t][s - 1]) continue;
+      seen[landing][t][s - 1] = true;
+      farthest = std::max(farthest, landing);
+      open.push_back({landing, t, s - 1});
+    }
+  }
+  return farthest;
+}
+
+TEST(ReachTablesTest, ReachAtTheEndOfACourseAgreesWithTheStepRules) {
+  // The default course closes with section 4 after the finish, whose last
+  // rows end in pass-through squares: a slide there reaches the row just
+  // past the road.
+  initBoardSections();
+  memset(courseSpec, 0, sizeof courseSpec);
+  strcpy(courseSpec, "012S37812F34");
+  ASSERT_TRUE(buildCourse());
+  int compared = 0, pastTheEnd = 0;
+  for (int row = trackRowCount - 30; row < trackRowCount; row++)
+    for (int lane = 0; lane < TRACK_LANES; lane++) {
+      int value = trackSquareValue[row][lane];
+      if (value == SQUARE_NONE || value == SQUARE_PASS_THROUGH) continue;
+      ASSERT_EQ(trackReach12[row][lane], walkedReach(row, lane, 12 + value)) << row << "," << lane;
+      ASSERT_EQ(trackReach11[row][lane], walkedReach(row, lane, 11 + value)) << row << "," << lane;
+      compared++;
+      if (trackReach12[row][lane] == trackRowCount) pastTheEnd++;
+    }
+  EXPECT_GT(compared, 25);
+  EXPECT_GT(pastTheEnd, 5);
 }
 
 TEST(ReachTablesTest, ReachDoesNotDependOnRidersOnTheRoad) {

@@ -176,7 +176,7 @@ void countRedraw() { redrawCount++; }
 TEST(StageEnd, DopedRidersAreCheckedAndTheVerdictsStandHoweverOftenItIsDrawn) {
   int outcome[2][RESULT_PLACES + RIDER_COUNT];
   for (int way = 0; way < 2; way++) {
-    ASSERT_TRUE(startComputerRace(predefinedCourses[0], 24u, false));
+    ASSERT_TRUE(startComputerRace(predefinedCourses[0], 83u, false));
     for (int r = 0; r < RIDER_COUNT; r++) dopingNumber[r] = r % 3 == 0 ? -1 : r % 6 + 1;
     redrawCount = 0;
     redrawHook = way == 1 ? countRedraw : nullptr;

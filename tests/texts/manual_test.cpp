@@ -145,6 +145,31 @@ TEST_F(ManualTest, EveryManualFitsItsPagesWordForWord) {
   }
 }
 
+void countLines(const LaidText& item, void* context) {
+  auto* lines = static_cast<std::vector<int>*>(context);
+  if (item.kind == LAID_WORD && (lines->empty() || lines->back() != item.line)) lines->push_back(item.line);
+}
+
+TEST_F(ManualTest, NoPageOfTheGermanManualHoldsALoneLine) {
+  // The drawing areas of the usual screens at 5:4, 4:3 and 16:10, and the
+  // sizes above.
+  std::vector<WindowSize> sizes(std::begin(windowSizes), std::end(windowSizes));
+  for (WindowSize size : {WindowSize{1200, 1024}, WindowSize{1000, 1024}, WindowSize{1000, 800},
+                          WindowSize{1312, 1050}, WindowSize{1200, 960}})
+    sizes.push_back(size);
+  for (const WindowSize& size : sizes) {
+    layOutWindow(size.width, size.height);
+    useManual(manualForLanguage(LANGUAGE_GERMAN));
+    paginateManual();
+    for (int page = 0; page < manualPageCount; ++page) {
+      std::vector<int> lines;
+      layoutWrappedText(manualPageStarts[page], manualWrapWidth(), manualLinesPerPage, countLines, &lines);
+      EXPECT_GT(lines.size(), 1u) << "at " << size.width << " x " << size.height << ", page " << page + 1
+                                  << " of " << int(manualPageCount);
+    }
+  }
+}
+
 TEST_F(ManualTest, ManualsNeedSeveralPagesOnSmallWindowsAndFewOnLargeOnes) {
   layOutWindow(640, 512);
   useManual(manualForLanguage(LANGUAGE_DUTCH));

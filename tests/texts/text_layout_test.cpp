@@ -70,9 +70,12 @@ TEST_F(FontWidthsTest, LatinLettersHaveTheirBaseLettersWidth) {
 
 // The double quote advances by its glyph's width, so that quoted names are
 // measured as they are drawn.
-TEST_F(FontWidthsTest, DoubleQuoteHasItsGlyphWidth) {
-  EXPECT_EQ(charWidthsLarge['"'], 6);
-  EXPECT_EQ(charWidthsSmall['"'], 4);
+TEST_F(FontWidthsTest, DoubleQuoteIsMeasuredAsNothing) {
+  EXPECT_EQ(charWidthsLarge['"'], 0);
+  EXPECT_EQ(charWidthsSmall['"'], 0);
+  // A line with quotes is placed as if they were not there.
+  EXPECT_EQ(measureTextWidth("Press \"OK\"", FONT_LARGE), measureTextWidth("Press OK", FONT_LARGE));
+  EXPECT_EQ(measureTextWidth("\"OK\"", FONT_SMALL), 18);
 }
 
 TEST_F(FontWidthsTest, MeasuredWidthsAreTheSumsOfTheTables) {

@@ -294,6 +294,50 @@ TEST_F(Refusals, GreyPicture) {
   expectRefused(p);
 }
 
+TEST_F(Refusals, HugeSizeInTheHeader) {
+  // A small progressive colour picture whose frame header is made to claim
+  // 65500 x 65500 pixels: refused on the header alone, before the library
+  // reserves the many gigabytes such a picture would need.
+  std::string p = path("huge.dat");
+  FILE* f = fopen(p.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  jpeg_compress_struct encoder;
+  jpeg_error_mgr errors;
+  encoder.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&encoder);
+  jpeg_stdio_dest(&encoder, f);
+  encoder.image_width = 16;
+  encoder.image_height = 16;
+  encoder.input_components = 3;
+  encoder.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&encoder);
+  jpeg_simple_progression(&encoder);
+  jpeg_start_compress(&encoder, TRUE);
+  std::vector<uint8_t> row(16 * 3, 200);
+  while (encoder.next_scanline < encoder.image_height) {
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&encoder, &r, 1);
+  }
+  jpeg_finish_compress(&encoder);
+  jpeg_destroy_compress(&encoder);
+  fclose(f);
+  std::vector<uint8_t> bytes = readFileBytes(p);
+  size_t frame = 0;
+  for (size_t i = 0; i + 9 < bytes.size(); i++)
+    if (bytes[i] == 0xff && bytes[i + 1] == 0xc2) {
+      frame = i;
+      break;
+    }
+  ASSERT_GT(frame, 0u);
+  // Marker, length (2), precision (1), then height and width, big-endian.
+  for (size_t at : {frame + 5, frame + 7}) {
+    bytes[at] = 65500 >> 8;
+    bytes[at + 1] = 65500 & 0xff;
+  }
+  writeFile(p, bytes);
+  expectRefused(p);
+}
+
 TEST_F(Refusals, TruncatedPicture) {
   std::vector<uint8_t> bytes = goodBoard();
   for (size_t keep : {bytes.size() / 2, bytes.size() - 2, static_cast<size_t>(200)}) {

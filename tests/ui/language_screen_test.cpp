@@ -133,6 +133,26 @@ TEST_F(LanguageScreen, FlagsAndNamesAreDrawn) {
   }
 }
 
+TEST_F(LanguageScreen, TheEnglishFlagStaysInsideItsBox) {
+  // Around the flag's box, on the row's ground (blue, or orange when
+  // highlighted), no red of the diagonal strips.
+  for (int hover : {-1, 1}) {
+    languageHover = hover;
+    drawNow();
+    float x, y, w, h;
+    languageRowRect(1, &x, &y, &w, &h);
+    int left = static_cast<int>(x + 0.05f * w);
+    int right = static_cast<int>(x + 0.2f * w);
+    int top = static_cast<int>(y + (h - 0.1f * w) / 2);
+    int bottom = static_cast<int>(y + (h + 0.1f * w) / 2);
+    EXPECT_GT(countColourInBox(left + 2, top + 2, right - 2, bottom - 2, 204, 0, 0), 100);
+    EXPECT_EQ(countColourInBox(left - 6, top - 6, right + 6, top - 2, 204, 0, 0), 0) << hover;
+    EXPECT_EQ(countColourInBox(left - 6, bottom + 2, right + 6, bottom + 6, 204, 0, 0), 0) << hover;
+    EXPECT_EQ(countColourInBox(left - 6, top - 6, left - 2, bottom + 6, 204, 0, 0), 0) << hover;
+    EXPECT_EQ(countColourInBox(right + 2, top - 6, right + 6, bottom + 6, 204, 0, 0), 0) << hover;
+  }
+}
+
 TEST_F(LanguageScreen, ClickChoosesTheHighlightedRowWritesTheFileAndReturns) {
   useScratchFolder();
   if (HasFatalFailure()) return;

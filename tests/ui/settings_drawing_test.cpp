@@ -4,15 +4,19 @@
 // another screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 #include <GL/freeglut.h>
 
 #include "model/screens.h"
 #include "model/settings.h"
+#include "texts/language_texts.h"
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
+#include "render/text.h"
 #include "render/views.h"
 #include "ui/settings_screen.h"
 #include "ui/settings_support.h"
@@ -135,6 +139,62 @@ TEST_F(SettingsDrawingTest, DrawnInTheDrawingAreaOfA43Screen) {
   EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[1]), 0, 0, 0));
   EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 255, 255, 255));
   EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 255, 255, 255));
+}
+
+// The pixels a label moves the raster position when drawn in the small
+// font.
+float drawnLabelWidth(const char* text) {
+  drawText(0, 100, ALIGN_LEFT, text, FONT_SMALL, -1, 0, 0);
+  GLfloat position[4];
+  glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
+  return position[0];
+}
+
+TEST_F(SettingsDrawingTest, LabelsClearTheirFieldsAndButtonsInEveryLanguageAndRatio) {
+  struct Screen {
+    int width, height;
+    double ratio[2];
+  } screens[] = {{1280, 1024, {5, 4}}, {1280, 1024, {4, 3}}, {1280, 1024, {16, 10}},
+                 {1024, 768, {4, 3}},  {1280, 800, {16, 10}}, {1280, 960, {4, 3}},
+                 {1680, 1050, {16, 10}}};
+  for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
+    language = static_cast<uint8_t>(lang);
+    setLanguageTexts();
+    for (const Screen& screen : screens) {
+      screenRatio[0] = screen.ratio[0];
+      screenRatio[1] = screen.ratio[1];
+      onReshape(screen.width, screen.height);
+      startOverlay();
+      SCOPED_TRACE("language " + std::to_string(lang) + ", " + std::to_string(screen.width) + " x " +
+                   std::to_string(screen.height) + " at " + std::to_string(screen.ratio[0]));
+      const SettingsLayout layout = settingsLayout();
+      const float labelX = 0.4f * drawAreaWidth + 1.5f * layout.radioSize;
+      // Labels beside the number fields end before their field.
+      const float smoothField = layout.fields[SETTINGS_FIELD_DELAY][0];
+      EXPECT_FLOAT_EQ(layout.fields[SETTINGS_FIELD_DISTANCE][0], smoothField);
+      EXPECT_LT(labelX + drawnLabelWidth(textDelay) + 2, smoothField);
+      EXPECT_LT(labelX + drawnLabelWidth(textDistance) + 2, smoothField);
+      const float stepField = layout.fields[SETTINGS_FIELD_STEP_INTERVAL][0];
+      EXPECT_LT(labelX + drawnLabelWidth(textTimeBetweenSteps) + 2, stepField);
+      // The fields keep their places where the labels fit, and the units
+      // stay inside the frame.
+      if (labelX + drawnLabelWidth(textTimeBetweenSteps) + 5 <= 0.54f * drawAreaWidth) {
+        EXPECT_FLOAT_EQ(stepField, 0.54f * drawAreaWidth);
+      }
+      const float frameRight = layout.movementFrame[0] + layout.movementFrame[2];
+      EXPECT_LT(std::max(smoothField, stepField) + 27.5f + drawnLabelWidth("ms"), frameRight);
+      // Button labels fit their buttons; OK and Cancel stay side by side.
+      EXPECT_LT(drawnLabelWidth(textCancel) + 4, layout.cancelButton[2]);
+      EXPECT_LT(drawnLabelWidth("OK") + 4, layout.okButton[2]);
+      EXPECT_LT(drawnLabelWidth(textDefault) + 4, layout.defaultButton[2]);
+      EXPECT_LT(layout.okButton[0] + layout.okButton[2], layout.cancelButton[0]);
+    }
+  }
+  language = LANGUAGE_ENGLISH;
+  setLanguageTexts();
+  screenRatio[0] = 5;
+  screenRatio[1] = 4;
+  onReshape(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
 }
 
 TEST_F(SettingsDrawingTest, NothingOfItOnAnotherScreen) {
