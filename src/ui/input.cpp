@@ -11,6 +11,7 @@
 #include "ui/language_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/saved_races.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 
@@ -37,6 +38,10 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_LANGUAGE: languageScreenMouse(button, state, x, y); return true;
     case SCREEN_MANUAL: manualScreenMouse(button, state, x, y); return true;
     case SCREEN_SETTINGS: settingsMouseClick(button, state, x, y); return true;
+    case SCREEN_SCORECARD: return scorePanelMouse(button, state, x, y);
+    case SCREEN_STAGE_STANDINGS: return scorePanelMouse(button, state, x, y);
+    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelMouse(button, state, x, y);
+    case SCREEN_SAVED_RACES: savedRacesMouse(button, state, x, y); return true;
     default: return false;
   }
 }
@@ -47,6 +52,10 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_MANUAL: manualScreenKey(key); return true;
     case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
     case SCREEN_LANGUAGE: return true;
+    case SCREEN_SCORECARD: return scorePanelKey(key);
+    case SCREEN_STAGE_STANDINGS: return scorePanelKey(key);
+    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelKey(key);
+    case SCREEN_SAVED_RACES: savedRacesKey(key); return true;
     default: return false;
   }
 }
@@ -55,6 +64,10 @@ bool screenSpecialKey(int screen, int key) {
   switch (screen) {
     case SCREEN_MANUAL: manualScreenSpecialKey(key); return true;
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
+    case SCREEN_SCORECARD: return scorePanelSpecialKey(key);
+    case SCREEN_STAGE_STANDINGS: return scorePanelSpecialKey(key);
+    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelSpecialKey(key);
+    case SCREEN_SAVED_RACES: return true;
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
       return true;

@@ -10,11 +10,17 @@
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
 #include "ui/race_panel.h"
+#include "ui/saved_races.h"
+#include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 
 int mainWindow = 0;
 
-void computeScreenLayouts() { computeDialogPanelLayout(); }
+void computeScreenLayouts() {
+  computeDialogPanelLayout();
+  computeScorePanelLayout();
+  computeSavedRacesLayout();
+}
 
 void installScreens() {
   overlayBlocks[OVERLAY_RACE_PANEL] = drawRacePanel;
@@ -23,6 +29,8 @@ void installScreens() {
   overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
   overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
   overlayBlocks[OVERLAY_SETTINGS] = drawSettingsScreen;
+  overlayBlocks[OVERLAY_SCORE_PANEL] = drawScorePanel;
+  overlayBlocks[OVERLAY_SAVED_RACES] = drawSavedRaces;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;

@@ -72,11 +72,11 @@ TEST_F(MainMenu, LettersOfEveryLanguageChooseTheirButtons) {
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_SETTINGS])),
               SCREEN_SETTINGS);
     EXPECT_EQ(previousScreen, SCREEN_MAIN_MENU) << "the settings return to the menu";
-    // Start and Continue keep the player here until their screens exist.
+    // Start keeps the player here until its screen exists.
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_START])),
               SCREEN_MAIN_MENU);
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_CONTINUE])),
-              SCREEN_MAIN_MENU);
+              SCREEN_SAVED_RACES);
     EXPECT_EQ(caughtExitStatus, -1);
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_EXIT])),
               SCREEN_MAIN_MENU);
