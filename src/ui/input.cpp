@@ -15,6 +15,7 @@
 #include "ui/manual_screen.h"
 #include "ui/positions_screen.h"
 #include "ui/saved_courses.h"
+#include "ui/saved_races.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 #include "ui/team_setup.h"
@@ -48,6 +49,10 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_POSITIONS: return positionsScreenMouse(button, state, x, y);
     case SCREEN_TEAM_SETUP: return teamSetupMouse(button, state, x, y);
     case SCREEN_SETUP_ERRORS: return setupErrorsMouse(button, state, x, y);
+    case SCREEN_SCORECARD: return scorePanelMouse(button, state, x, y);
+    case SCREEN_STAGE_STANDINGS: return scorePanelMouse(button, state, x, y);
+    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelMouse(button, state, x, y);
+    case SCREEN_SAVED_RACES: savedRacesMouse(button, state, x, y); return true;
     default: return false;
   }
 }
@@ -64,6 +69,10 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_COURSE_DESIGN: return courseDesignerKey(key);
     case SCREEN_SAVED_COURSES: return true;
     case SCREEN_POSITIONS: return positionsScreenKey(key);
+    case SCREEN_SCORECARD: return scorePanelKey(key);
+    case SCREEN_STAGE_STANDINGS: return scorePanelKey(key);
+    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelKey(key);
+    case SCREEN_SAVED_RACES: savedRacesKey(key); return true;
     default: return false;
   }
 }
@@ -74,6 +83,10 @@ bool screenSpecialKey(int screen, int key) {
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
     case SCREEN_TEAM_SETUP: return teamSetupSpecialKey(key);
     case SCREEN_SETUP_ERRORS: return true;
+    case SCREEN_SCORECARD: return scorePanelSpecialKey(key);
+    case SCREEN_STAGE_STANDINGS: return scorePanelSpecialKey(key);
+    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelSpecialKey(key);
+    case SCREEN_SAVED_RACES: return true;
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
     case SCREEN_COURSE_SELECTION:

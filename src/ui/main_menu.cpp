@@ -13,6 +13,7 @@
 #include "texts/language_texts.h"
 #include "ui/language_screen.h"
 #include "ui/manual_screen.h"
+#include "ui/saved_races.h"
 #include "ui/screen_switch.h"
 #include "ui/team_setup.h"
 
@@ -78,9 +79,8 @@ void chooseMainMenuButton(int button) {
       openSettings();  // returns here on OK or Cancel
       return;
     case MENU_CONTINUE:
-      // The saved races screen opens here once it exists; until then the
-      // player stays on the main menu.
-      break;
+      openSavedRaces();  // redraws
+      return;
     case MENU_START:
       openTeamSetup();
       return;

@@ -14,6 +14,8 @@
 #include "ui/positions_screen.h"
 #include "ui/race_panel.h"
 #include "ui/saved_courses.h"
+#include "ui/saved_races.h"
+#include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 #include "ui/team_setup.h"
 
@@ -25,6 +27,8 @@ void computeScreenLayouts() {
   computeCourseDesignerLayout();
   computeSavedCoursesLayout();
   computeTeamSetupLayout();
+  computeScorePanelLayout();
+  computeSavedRacesLayout();
 }
 
 void installScreens() {
@@ -39,6 +43,8 @@ void installScreens() {
   overlayBlocks[OVERLAY_COURSE_DESIGN] = drawCourseDesigner;
   overlayBlocks[OVERLAY_SAVED_COURSES] = drawSavedCourses;
   overlayBlocks[OVERLAY_TEAM_SETUP] = drawTeamSetupScreen;
+  overlayBlocks[OVERLAY_SCORE_PANEL] = drawScorePanel;
+  overlayBlocks[OVERLAY_SAVED_RACES] = drawSavedRaces;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;

@@ -76,7 +76,7 @@ TEST_F(MainMenu, LettersOfEveryLanguageChooseTheirButtons) {
               SCREEN_TEAM_SETUP);
     // Continue keeps the player here until the saved races screen exists.
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_CONTINUE])),
-              SCREEN_MAIN_MENU);
+              SCREEN_SAVED_RACES);
     EXPECT_EQ(caughtExitStatus, -1);
     EXPECT_EQ(screenAfterKey(static_cast<unsigned char>(menu.letters[MENU_EXIT])),
               SCREEN_MAIN_MENU);
