@@ -60,25 +60,33 @@ bool isDialogScreen(int screen) {
   }
 }
 
-bool grabDialogPanel(float x, float y) {
-  if (!isDialogScreen(currentScreen)) return false;
-  if (!pointInRect(x, y, dialogPanelX, dialogPanelY - panelTitleHeight, dialogPanelWidth,
-                   panelTitleHeight))
+bool grabPanelStrip(float x, float y, float panelX, float panelY, float panelWidth) {
+  if (!pointInRect(x, y, panelX, panelY - panelTitleHeight, panelWidth, panelTitleHeight))
     return false;
   panelDragging = 1;
   // Whole pixels, as the grab offset has always been kept.
-  panelGrabOffset[0] = static_cast<float>(static_cast<int>(x - dialogPanelX));
-  panelGrabOffset[1] = static_cast<float>(static_cast<int>(y - dialogPanelY));
+  panelGrabOffset[0] = static_cast<float>(static_cast<int>(x - panelX));
+  panelGrabOffset[1] = static_cast<float>(static_cast<int>(y - panelY));
   return true;
 }
 
-void dragDialogPanel(float x, float y) {
+void movePanelWithin(float x, float y, float* panelX, float* panelY, float panelWidth,
+                     float panelHeight) {
   const float W = static_cast<float>(drawAreaWidth);
   const float H = static_cast<float>(drawAreaHeight);
-  float nx = x - panelGrabOffset[0];
-  if (nx > 0 && nx + dialogPanelWidth < W) dialogPanelX = nx;
-  float ny = y - panelGrabOffset[1];
-  if (ny - panelTitleHeight > 0 && ny + dialogPanelHeight < H) dialogPanelY = ny;
+  const float nx = x - panelGrabOffset[0];
+  if (nx > 0 && nx + panelWidth < W) *panelX = nx;
+  const float ny = y - panelGrabOffset[1];
+  if (ny - panelTitleHeight > 0 && ny + panelHeight < H) *panelY = ny;
+}
+
+bool grabDialogPanel(float x, float y) {
+  return isDialogScreen(currentScreen) &&
+         grabPanelStrip(x, y, dialogPanelX, dialogPanelY, dialogPanelWidth);
+}
+
+void dragDialogPanel(float x, float y) {
+  movePanelWithin(x, y, &dialogPanelX, &dialogPanelY, dialogPanelWidth, dialogPanelHeight);
   placeDialogButtons();
   onDisplay();
 }

@@ -35,6 +35,16 @@ bool isDialogScreen(int screen);
 // of the panel. True when the press was on the strip.
 bool grabDialogPanel(float x, float y);
 
+// The grab and move every movable panel shares (the dialogs and the score
+// panel). grabPanelStrip takes hold of a panel whose body starts at
+// (panelX, panelY) when (x, y) is on its title strip, keeping the whole-pixel
+// offset of the grab. movePanelWithin moves it with the pointer, each axis
+// on its own and only while the strip stays below the top of the drawing
+// area and the body above its bottom and inside its sides.
+bool grabPanelStrip(float x, float y, float panelX, float panelY, float panelWidth);
+void movePanelWithin(float x, float y, float* panelX, float* panelY, float panelWidth,
+                     float panelHeight);
+
 // Moves a held panel with the pointer (drawing-area pixels), each axis on
 // its own within the drawing area, and redraws.
 void dragDialogPanel(float x, float y);

@@ -18,6 +18,7 @@
 #include "rules/stage_end.h"
 #include "rules/standings.h"
 #include "texts/language_texts.h"
+#include "ui/dialog_panel.h"
 #include "ui/saved_races.h"
 #include "ui/screen_switch.h"
 
@@ -317,23 +318,12 @@ bool scorePanelSpecialKey(int key) {
 }
 
 bool grabScorePanel(float x, float y) {
-  if (!isScorePanelScreen(currentScreen)) return false;
-  if (!pointInRect(x, y, scorePanelX, scorePanelY - panelTitleHeight, scorePanelWidth, panelTitleHeight))
-    return false;
-  panelDragging = 1;
-  // Whole pixels, as the grab offset has always been kept.
-  panelGrabOffset[0] = static_cast<float>(static_cast<int>(x - scorePanelX));
-  panelGrabOffset[1] = static_cast<float>(static_cast<int>(y - scorePanelY));
-  return true;
+  return isScorePanelScreen(currentScreen) &&
+         grabPanelStrip(x, y, scorePanelX, scorePanelY, scorePanelWidth);
 }
 
 void dragScorePanel(float x, float y) {
-  const float W = static_cast<float>(drawAreaWidth);
-  const float H = static_cast<float>(drawAreaHeight);
-  const float nx = x - panelGrabOffset[0];
-  if (nx > 0 && nx + scorePanelWidth < W) scorePanelX = nx;
-  const float ny = y - panelGrabOffset[1];
-  if (ny - panelTitleHeight > 0 && ny + scorePanelHeight < H) scorePanelY = ny;
+  movePanelWithin(x, y, &scorePanelX, &scorePanelY, scorePanelWidth, scorePanelHeight);
   placeScorePanelButtons();
   onDisplay();
 }
