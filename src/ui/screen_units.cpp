@@ -11,6 +11,7 @@
 #include "ui/manual_screen.h"
 #include "ui/race_panel.h"
 #include "ui/settings_screen.h"
+#include "ui/turn_dialogs.h"
 
 int mainWindow = 0;
 
@@ -23,6 +24,7 @@ void installScreens() {
   overlayBlocks[OVERLAY_LOADING] = drawLoadingScreen;
   overlayBlocks[OVERLAY_MANUAL] = drawManualScreen;
   overlayBlocks[OVERLAY_SETTINGS] = drawSettingsScreen;
+  overlayBlocks[OVERLAY_DIALOGS] = drawTurnDialogs;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;
