@@ -15,6 +15,7 @@
 #include "render/views.h"
 #include "render/widgets.h"
 #include "rules/move_animation.h"
+#include "rules/race_start.h"
 #include "rules/race_state.h"
 
 void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
@@ -65,28 +66,17 @@ void placeRiders() {
   }
 }
 
-// A team-mate of the active rider in rows 0 to 3 of the lane.
-bool teamMateAtLaneStart(int lane) {
-  if (!isRiderIndex(activeRider)) return false;
-  for (int row = 0; row <= 3; ++row) {
-    if (!insideTrack(row, lane)) continue;
-    int occupant = trackOccupant[row][lane];
-    if (isRiderIndex(occupant) && occupant / 4 == activeRider / 4) return true;
-  }
-  return false;
-}
-
-// The start square the player is about to choose, white when free, dark red
-// when taken or when a team-mate already stands at the head of the lane.
+// The start square the player is about to choose, white when the active
+// rider may be placed there, dark red when Enter would refuse him (the
+// square taken, or a team-mate already at the head of the lane).
 void drawStartSquareHighlight() {
   int row = startCursorRow;
   int lane = startCursorLane;
   if (row == -1 || lane == -1) return;
-  bool occupied = insideTrack(row, lane) && trackOccupant[row][lane] != -1;
-  if (occupied || teamMateAtLaneStart(lane))
-    glColor3f(0.8f, 0, 0);
-  else
+  if (mayStartOn(activeRider, row, lane))
     glColor3f(1, 1, 1);
+  else
+    glColor3f(0.8f, 0, 0);
   float x0, x1, y0, y1;
   if (courseSpec[0] == '0') {
     x0 = 1117 - row * 98.25f;

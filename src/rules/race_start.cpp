@@ -30,14 +30,6 @@ void startLanes(int& highest, int& lowest) {
   }
 }
 
-bool teamMateInLane(int rider, int lane) {
-  for (int row = 0; row < START_ROWS; row++) {
-    int other = trackOccupant[row][lane];
-    if (other != -1 && other != rider && riderTeam(other) == riderTeam(rider)) return true;
-  }
-  return false;
-}
-
 bool freeStartSquare(int row, int lane) {
   int value = trackSquareValue[row][lane];
   return value != SQUARE_NONE && value != SQUARE_PASS_THROUGH && trackOccupant[row][lane] == -1;
@@ -50,12 +42,26 @@ bool chooseStartSquare(int rider, int& row, int& lane) {
   startLanes(highest, lowest);
   for (int r : rowOrder)
     for (int l = highest; l >= lowest; l--)
-      if (freeStartSquare(r, l) && !teamMateInLane(rider, l)) {
+      if (mayStartOn(rider, r, l)) {
         row = r;
         lane = l;
         return true;
       }
   return false;
+}
+
+// The first start square, where the cursor waits for the next rider.
+void resetStartCursor() {
+  startCursorRow = 0;
+  startCursorLane = courseSpec[0] == '0' ? 0 : 4;
+}
+
+// The rider stands on the square: occupancy, his row and lane, his figure.
+void standOnStartSquare(int rider, int row, int lane) {
+  trackOccupant[row][lane] = rider;
+  riders[rider].row = row;
+  riders[rider].lane = lane;
+  placeRiderFigure(rider);
 }
 
 void throwForTeamInTurn() {
@@ -120,12 +126,8 @@ void placeComputerRider() {
   if (chooseStartSquare(activeRider, row, lane)) {
     startCursorRow = row;
     startCursorLane = lane;
-    trackOccupant[row][lane] = activeRider;
-    riders[activeRider].row = row;
-    riders[activeRider].lane = lane;
-    placeRiderFigure(activeRider);
-    startCursorRow = 0;
-    startCursorLane = courseSpec[0] == '0' ? 0 : 4;
+    standOnStartSquare(activeRider, row, lane);
+    resetStartCursor();
     requestRedraw();
   }
   selectNextRiderToPlace();
@@ -150,4 +152,33 @@ void selectNextRiderToPlace() {
     currentScreen = SCREEN_START_PLACE_HUMAN;
     requestRedraw();
   }
+}
+
+bool teamMateAtLaneStart(int rider, int lane) {
+  if (!isRiderIndex(rider)) return false;
+  for (int row = 0; row < START_ROWS; row++) {
+    if (!insideTrack(row, lane)) return false;
+    int other = trackOccupant[row][lane];
+    if (isRiderIndex(other) && other != rider && riderTeam(other) == riderTeam(rider)) return true;
+  }
+  return false;
+}
+
+bool mayStartOn(int rider, int row, int lane) {
+  int highest, lowest;
+  startLanes(highest, lowest);
+  if (!isRiderIndex(rider) || row < 0 || row >= START_ROWS || lane < lowest || lane > highest)
+    return false;
+  return freeStartSquare(row, lane) && !teamMateAtLaneStart(rider, lane);
+}
+
+bool placeRiderAtStartCursor() {
+  const int row = startCursorRow;
+  const int lane = startCursorLane;
+  if (!mayStartOn(activeRider, row, lane)) return false;
+  standOnStartSquare(activeRider, row, lane);
+  resetStartCursor();
+  requestRedraw();
+  selectNextRiderToPlace();
+  return true;
 }

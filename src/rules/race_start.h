@@ -25,3 +25,19 @@ void placeComputerRider();
 // After a rider has been placed: the next rider in the placing order, or,
 // when all sixteen stand on the grid, the first turn.
 void selectNextRiderToPlace();
+
+// Whether a team-mate of rider stands in rows 0 to 3 of the lane: a team
+// places at most one rider in each start lane.
+bool teamMateAtLaneStart(int rider, int lane);
+
+// Whether rider may be placed on (row, lane): a square of the start grid
+// (rows 0 to 3 of the course's start lanes), free, and no team-mate at the
+// head of its lane. The start-grid highlight is white exactly then.
+bool mayStartOn(int rider, int row, int lane);
+
+// Enter on the start grid: places activeRider (a person's) on the cursor
+// square when he may start there, puts the cursor back on the first start
+// square and goes on with the next rider. False, changing nothing, when he
+// may not (a taken square, a team-mate in the lane, or a cursor off the
+// grid, as it is once the last rider stands).
+bool placeRiderAtStartCursor();

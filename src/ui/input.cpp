@@ -19,6 +19,8 @@
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 #include "ui/team_setup.h"
+#include "ui/start_screens.h"
+#include "ui/turn_dialogs.h"
 
 namespace {
 
@@ -53,6 +55,22 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_STAGE_STANDINGS: return scorePanelMouse(button, state, x, y);
     case SCREEN_SAVED_RACE_SCORECARD: return scorePanelMouse(button, state, x, y);
     case SCREEN_SAVED_RACES: savedRacesMouse(button, state, x, y); return true;
+    case SCREEN_FOLLOW_QUESTION: return turnDialogMouse(button, state, x, y);
+    case SCREEN_EVENT_CARD: return turnDialogMouse(button, state, x, y);
+    case SCREEN_CARD_KIND: return turnDialogMouse(button, state, x, y);
+    case SCREEN_CARD_TIMING: return turnDialogMouse(button, state, x, y);
+    case SCREEN_EXTRA_THROW: return turnDialogMouse(button, state, x, y);
+    case SCREEN_NO_CARD_TO_HAND_IN: return turnDialogMouse(button, state, x, y);
+    case SCREEN_EVENT_CARD_CANCELLED: return turnDialogMouse(button, state, x, y);
+    case SCREEN_NO_MOVE: return turnDialogMouse(button, state, x, y);
+    case SCREEN_DOPING_CONFIRM: return turnDialogMouse(button, state, x, y);
+    case SCREEN_QUIT_CONFIRM: return turnDialogMouse(button, state, x, y);
+    case SCREEN_DOPING_NUMBER: return turnDialogMouse(button, state, x, y);
+    case SCREEN_DOPING_CONTROL: return turnDialogMouse(button, state, x, y);
+    case SCREEN_COUNTERCHECK: return turnDialogMouse(button, state, x, y);
+    case SCREEN_SAVE_FAILED: return turnDialogMouse(button, state, x, y);
+    case SCREEN_START_THROW: return startThrowMouse(button, state, x, y);
+    case SCREEN_START_THROW_RESULT: return startThrowMouse(button, state, x, y);
     default: return false;
   }
 }
@@ -73,6 +91,23 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_STAGE_STANDINGS: return scorePanelKey(key);
     case SCREEN_SAVED_RACE_SCORECARD: return scorePanelKey(key);
     case SCREEN_SAVED_RACES: savedRacesKey(key); return true;
+    case SCREEN_FOLLOW_QUESTION: return turnDialogKey(key);
+    case SCREEN_EVENT_CARD: return turnDialogKey(key);
+    case SCREEN_CARD_KIND: return turnDialogKey(key);
+    case SCREEN_CARD_TIMING: return turnDialogKey(key);
+    case SCREEN_EXTRA_THROW: return turnDialogKey(key);
+    case SCREEN_NO_CARD_TO_HAND_IN: return turnDialogKey(key);
+    case SCREEN_EVENT_CARD_CANCELLED: return turnDialogKey(key);
+    case SCREEN_NO_MOVE: return turnDialogKey(key);
+    case SCREEN_DOPING_CONFIRM: return turnDialogKey(key);
+    case SCREEN_QUIT_CONFIRM: return turnDialogKey(key);
+    case SCREEN_DOPING_NUMBER: return turnDialogKey(key);
+    case SCREEN_DOPING_CONTROL: return turnDialogKey(key);
+    case SCREEN_COUNTERCHECK: return turnDialogKey(key);
+    case SCREEN_SAVE_FAILED: return turnDialogKey(key);
+    case SCREEN_START_THROW: return startThrowKey(key);
+    case SCREEN_START_THROW_RESULT: return startThrowKey(key);
+    case SCREEN_START_PLACE_HUMAN: return startGridKey(key);
     default: return false;
   }
 }
@@ -94,6 +129,7 @@ bool screenSpecialKey(int screen, int key) {
     case SCREEN_SAVED_COURSES:
     case SCREEN_POSITIONS:
       return true;
+    case SCREEN_START_PLACE_HUMAN: return startGridSpecialKey(key);
     default: return false;
   }
 }

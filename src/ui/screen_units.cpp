@@ -18,6 +18,7 @@
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 #include "ui/team_setup.h"
+#include "ui/turn_dialogs.h"
 
 int mainWindow = 0;
 
@@ -45,6 +46,7 @@ void installScreens() {
   overlayBlocks[OVERLAY_TEAM_SETUP] = drawTeamSetupScreen;
   overlayBlocks[OVERLAY_SCORE_PANEL] = drawScorePanel;
   overlayBlocks[OVERLAY_SAVED_RACES] = drawSavedRaces;
+  overlayBlocks[OVERLAY_DIALOGS] = drawTurnDialogs;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;

@@ -233,6 +233,7 @@ TEST_F(Frame, StartSquareHighlightOnACourseStartingWithSectionSix) {
   std::strcpy(courseSpec, "64S5F12");
   ASSERT_TRUE(buildCourse());
   currentScreen = SCREEN_START_PLACE_HUMAN;
+  activeRider = 0;
   startCursorRow = 1;
   startCursorLane = 5;
   // x 627 to 726, y 1012 to 1049.

@@ -110,8 +110,10 @@ TEST_F(RaceFrameTest, FooterLettersOfEveryLanguageOnExactlyTheFooterScreens) {
     setLanguage(c.language);
     for (int screen = 0; screen < SCREEN_COUNT; ++screen) {
       currentScreen = screen;
-      // Full screens, and the score panel over the board, have letters of their own.
-      if (!isBoardScreen() || screen == SCREEN_SCORECARD || screen == SCREEN_STAGE_STANDINGS) continue;
+      // Full screens, questions and the score panel have letters of their own.
+      if (!isBoardScreen() || isDialogScreen(screen) || screen == SCREEN_SCORECARD ||
+          screen == SCREEN_STAGE_STANDINGS)
+        continue;
       bool footer = false;
       for (int f : footerScreens) footer = footer || f == screen;
       previousScreen = -1;
