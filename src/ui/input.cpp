@@ -11,6 +11,7 @@
 #include "ui/language_screen.h"
 #include "ui/main_menu.h"
 #include "ui/manual_screen.h"
+#include "ui/person_turn.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 
@@ -37,6 +38,7 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_LANGUAGE: languageScreenMouse(button, state, x, y); return true;
     case SCREEN_MANUAL: manualScreenMouse(button, state, x, y); return true;
     case SCREEN_SETTINGS: settingsMouseClick(button, state, x, y); return true;
+    case SCREEN_PLAY_CARDS: return playCardsMouse(button, state, x, y);
     default: return false;
   }
 }
@@ -47,6 +49,10 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_MANUAL: manualScreenKey(key); return true;
     case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
     case SCREEN_LANGUAGE: return true;
+    case SCREEN_PLAY_CARDS: return playCardsKey(key);
+    case SCREEN_CHOOSE_MOVE: return chooseMoveKey(key);
+    case SCREEN_HAND_IN_CARDS: return handInKey(key);
+    case SCREEN_HAND_IN_FOR_BONUS: return handInKey(key);
     default: return false;
   }
 }
@@ -55,6 +61,7 @@ bool screenSpecialKey(int screen, int key) {
   switch (screen) {
     case SCREEN_MANUAL: manualScreenSpecialKey(key); return true;
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
+    case SCREEN_CHOOSE_MOVE: return chooseMoveSpecialKey(key);
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
       return true;
@@ -134,7 +141,8 @@ void onKeyboardUp(unsigned char key, int x, int y) {
   (void)y;
   const int screen = currentScreen;
   if (screenKey(screen, key) || currentScreen != screen) return;
-  footerKey(key);
+  if (footerKey(key) || currentScreen != screen) return;
+  cardHandKey(key);
 }
 
 void onSpecialKeyUp(int key, int x, int y) {
