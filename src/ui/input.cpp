@@ -16,6 +16,7 @@
 #include "ui/positions_screen.h"
 #include "ui/saved_courses.h"
 #include "ui/saved_races.h"
+#include "ui/person_turn.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
 #include "ui/team_setup.h"
@@ -71,6 +72,7 @@ bool screenMouse(int screen, int button, int state, float x, float y) {
     case SCREEN_SAVE_FAILED: return turnDialogMouse(button, state, x, y);
     case SCREEN_START_THROW: return startThrowMouse(button, state, x, y);
     case SCREEN_START_THROW_RESULT: return startThrowMouse(button, state, x, y);
+    case SCREEN_PLAY_CARDS: return playCardsMouse(button, state, x, y);
     default: return false;
   }
 }
@@ -108,6 +110,10 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_START_THROW: return startThrowKey(key);
     case SCREEN_START_THROW_RESULT: return startThrowKey(key);
     case SCREEN_START_PLACE_HUMAN: return startGridKey(key);
+    case SCREEN_PLAY_CARDS: return playCardsKey(key);
+    case SCREEN_CHOOSE_MOVE: return chooseMoveKey(key);
+    case SCREEN_HAND_IN_CARDS: return handInKey(key);
+    case SCREEN_HAND_IN_FOR_BONUS: return handInKey(key);
     default: return false;
   }
 }
@@ -122,6 +128,7 @@ bool screenSpecialKey(int screen, int key) {
     case SCREEN_STAGE_STANDINGS: return scorePanelSpecialKey(key);
     case SCREEN_SAVED_RACE_SCORECARD: return scorePanelSpecialKey(key);
     case SCREEN_SAVED_RACES: return true;
+    case SCREEN_CHOOSE_MOVE: return chooseMoveSpecialKey(key);
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
     case SCREEN_COURSE_SELECTION:
@@ -207,7 +214,8 @@ void onKeyboardUp(unsigned char key, int x, int y) {
   (void)y;
   const int screen = currentScreen;
   if (screenKey(screen, key) || currentScreen != screen) return;
-  footerKey(key);
+  if (footerKey(key) || currentScreen != screen) return;
+  cardHandKey(key);
 }
 
 void onSpecialKeyUp(int key, int x, int y) {
