@@ -69,11 +69,31 @@ std::string describe(const char* what, int a, int b = -1) {
   return text + ")";
 }
 
+// The active rider is lifted off the grid for his turn: while the computer
+// moves him, and while a person chooses cards, answers the questions of his
+// turn and steps him square by square. A person asked whether to follow is
+// lifted off while he answers.
 bool offGridAllowed(int rider) {
+  if (currentScreen == SCREEN_FOLLOW_QUESTION) return rider == followCandidate;
   if (rider != activeRider) return false;
-  return currentScreen == SCREEN_MOVING || currentScreen == SCREEN_NO_MOVE ||
-         currentScreen == SCREEN_EVENT_CARD || currentScreen == SCREEN_EVENT_CARD_CANCELLED ||
-         currentScreen == SCREEN_COMPUTER_TURN;
+  switch (currentScreen) {
+    case SCREEN_MOVING:
+    case SCREEN_NO_MOVE:
+    case SCREEN_EVENT_CARD:
+    case SCREEN_EVENT_CARD_CANCELLED:
+    case SCREEN_COMPUTER_TURN:
+    case SCREEN_PLAY_CARDS:
+    case SCREEN_CHOOSE_MOVE:
+    case SCREEN_DOPING_CONFIRM:
+    case SCREEN_DOPING_NUMBER:
+    case SCREEN_CARD_KIND:
+    case SCREEN_CARD_TIMING:
+    case SCREEN_EXTRA_THROW:
+    case SCREEN_HAND_IN_FOR_BONUS:
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool onStartScreens() {
@@ -229,6 +249,8 @@ bool driveOneStep() {
 }
 
 void setOverlayInterruptions(bool on) { interruptions = on; }
+
+void beginRaceChecks() { lastRound = roundNumber; }
 
 std::string checkRaceInvariants() {
   if (roundNumber < lastRound) return describe("round number went down", roundNumber, lastRound);

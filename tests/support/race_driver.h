@@ -45,6 +45,10 @@ void setOverlayInterruptions(bool on);
 // stalled on a screen the driver cannot answer).
 bool driveOneStep();
 
+// Starts the checks afresh for a race started without startComputerRace
+// (by the screens): the round number may only grow from here.
+void beginRaceChecks();
+
 // The checks made after every move; empty when all hold. The active rider
 // may be off the grid while a move or a panel of his turn is open.
 std::string checkRaceInvariants();

@@ -63,6 +63,16 @@ bool walkStartCursorTo(int row, int lane) {
   return true;
 }
 
+bool placeStartRiderByKeys() {
+  const int low = courseSpec[0] == '6' ? 4 : 0;
+  int row = 3, lane = low + 4;
+  while (row >= 0 && !mayStartOn(activeRider, row, lane))
+    if (--lane < low) lane = low + 4, --row;
+  if (row < 0 || !walkStartCursorTo(row, lane)) return false;
+  onKeyboardUp(13, 0, 0);
+  return true;
+}
+
 bool playStartByKeys() {
   for (int step = 0; step < 200; ++step) {
     if (currentScreen == SCREEN_START_THROW) {
@@ -70,12 +80,7 @@ bool playStartByKeys() {
     } else if (currentScreen == SCREEN_START_THROW_RESULT) {
       onKeyboardUp('N', 0, 0);
     } else if (currentScreen == SCREEN_START_PLACE_HUMAN) {
-      const int low = courseSpec[0] == '6' ? 4 : 0;
-      int row = 3, lane = low + 4;
-      while (row >= 0 && !mayStartOn(activeRider, row, lane))
-        if (--lane < low) lane = low + 4, --row;
-      if (row < 0 || !walkStartCursorTo(row, lane)) return false;
-      onKeyboardUp(13, 0, 0);
+      if (!placeStartRiderByKeys()) return false;
     } else {
       return true;
     }

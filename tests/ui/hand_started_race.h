@@ -15,6 +15,10 @@ bool openRaceStart(const char* course, uint32_t seed, int humanTeam);
 // Arrow keys until the start cursor is on (row, lane); false when stuck.
 bool walkStartCursorTo(int row, int lane);
 
+// The person's rider to place: the arrows to the front-most square he may
+// take, then Enter; false when no square is free or the cursor sticks.
+bool placeStartRiderByKeys();
+
 // Throw and Next in English, and for a person's rider Enter on the front-most
 // square he may take, reached by the arrows; false when the start stalls.
 bool playStartByKeys();
