@@ -179,6 +179,8 @@ void seedRaceRandom(uint32_t seed) {
   gameRandomOverride = seededRandom;
 }
 
+uint64_t seededRandomState() { return randomState; }
+
 bool startComputerRace(const char* course, uint32_t seed, bool eventCards) {
   initBoardSections();
   seedRaceRandom(seed);

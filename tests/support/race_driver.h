@@ -21,6 +21,9 @@ struct RaceRun {
 
 // Random draws of the game come from a small seeded generator.
 void seedRaceRandom(uint32_t seed);
+// Where the seeded generator stands: a test compares it to see whether a
+// step drew from it.
+uint64_t seededRandomState();
 
 // Lays the course with all four teams played by the computer, shuffles the
 // event deck and starts the start-order throw; the driver's hooks are bound.

@@ -11,30 +11,11 @@
 #include "rules/event_deck.h"
 #include "rules/race_start.h"
 #include "rules/race_state.h"
+#include "support/race_driver.h"
 #include "ui/input.h"
 
-namespace {
-
-uint64_t state = 1;
-
-int nextScripted() {
-  state ^= state >> 12;
-  state ^= state << 25;
-  state ^= state >> 27;
-  return static_cast<int>((state * 2685821657736338717ULL) >> 33);
-}
-
-}  // namespace
-
-void scriptRandom(uint32_t seed) {
-  state = 0x9E3779B97F4A7C15ULL ^ (static_cast<uint64_t>(seed) * 0xBF58476D1CE4E5B9ULL);
-  gameRandomOverride = nextScripted;
-}
-
-uint64_t scriptedRandomState() { return state; }
-
 bool openRaceStart(const char* course, uint32_t seed, int humanTeam) {
-  scriptRandom(seed);
+  seedRaceRandom(seed);
   std::strncpy(courseSpec, course, COURSE_SPEC_SIZE - 1);
   if (!buildCourse()) return false;
   for (int i = 0; i < RIDER_COUNT; ++i) {

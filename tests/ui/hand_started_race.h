@@ -1,11 +1,9 @@
 // A race started as a person starts one: the course laid, one team played
 // by a person, the start screens answered through the key callbacks. The
-// random draws come from a seeded generator: one seed, one race.
+// random draws come from the race driver's seeded generator: one seed, one
+// race.
 #pragma once
 #include <cstdint>
-
-void scriptRandom(uint32_t seed);
-uint64_t scriptedRandomState();
 
 // Lays the course with humanTeam (-1 none) played by a person, shuffles the
 // event deck and opens the start-order throw of team 0 (a computer team 0

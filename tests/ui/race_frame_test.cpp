@@ -260,13 +260,7 @@ TEST_F(RaceFrameTest, DialogDragStaysInsideAndLetsGoWhenTheDialogIsAnswered) {
 }
 
 TEST_F(RaceFrameTest, AnOverlayOverAMovingRiderResumesHisMoveWithOneTick) {
-  static std::vector<unsigned> delays;
-  static int tickValue;
-  delays.clear();
-  moveTimerHook = [](unsigned delayMs, int value) {
-    delays.push_back(delayMs);
-    tickValue = value;
-  };
+  recordMoveTicks();
   ASSERT_FALSE(moveTickIsPending());
   for (void (*open)() : {showScorecard, showPositions, askQuitConfirmation}) {
     currentScreen = SCREEN_MOVING;
@@ -275,12 +269,9 @@ TEST_F(RaceFrameTest, AnOverlayOverAMovingRiderResumesHisMoveWithOneTick) {
     returnToPreviousScreen();
     EXPECT_EQ(currentScreen, SCREEN_MOVING);
   }
-  EXPECT_EQ(delays.size(), 1u);
-  // The tick arrives on the main menu: it ends there, none left pending.
-  currentScreen = SCREEN_MAIN_MENU;
-  onComputerMoveTimer(tickValue);
+  EXPECT_EQ(recordedTicks.delays.size(), 1u);
+  endPendingTick();
   EXPECT_FALSE(moveTickIsPending());
-  moveTimerHook = nullptr;
 }
 
 // The dark band runs from 15 pixels below the top on a full screen and from

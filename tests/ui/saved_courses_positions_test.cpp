@@ -173,13 +173,7 @@ TEST_F(PositionsTest, RiderLinesByRiderState) {
 }
 
 TEST_F(PositionsTest, OkAndItsKeysReturnAndResumeAMoveWithOneTick) {
-  static int ticks;
-  static int tickValue;
-  ticks = 0;
-  moveTimerHook = [](unsigned, int value) {
-    ++ticks;
-    tickValue = value;
-  };
+  recordMoveTicks();
   for (unsigned char key : {'\r', ' ', 'o', 'O', 'x'}) {
     currentScreen = SCREEN_MOVING;
     showPositions();
@@ -190,11 +184,9 @@ TEST_F(PositionsTest, OkAndItsKeysReturnAndResumeAMoveWithOneTick) {
   showPositions();
   clickAt(positionsOkButtonX + 1, positionsOkButtonY + 1);
   EXPECT_EQ(currentScreen, SCREEN_MOVING);
-  EXPECT_EQ(ticks, 1);
-  currentScreen = SCREEN_MAIN_MENU;
-  onComputerMoveTimer(tickValue);
+  EXPECT_EQ(recordedTicks.delays.size(), 1u);
+  endPendingTick();
   EXPECT_FALSE(moveTickIsPending());
-  moveTimerHook = nullptr;
 }
 
 }  // namespace

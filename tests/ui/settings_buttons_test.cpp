@@ -265,13 +265,8 @@ TEST_F(SettingsButtonsTest, ANewRatioRebuildsTheListsAndReturnsToTheScreenBelow)
 }
 
 TEST_F(SettingsButtonsTest, ClosingOverAComputerMoveRestartsItsTimerOnce) {
-  static std::vector<unsigned> delays;
-  static int tickValue;
-  delays.clear();
-  moveTimerHook = [](unsigned delayMs, int value) {
-    delays.push_back(delayMs);
-    tickValue = value;
-  };
+  recordMoveTicks();
+  const std::vector<unsigned>& delays = recordedTicks.delays;
   ASSERT_FALSE(moveTickIsPending());
   openFrom(SCREEN_MOVING);
   clickRect(settingsLayout().cancelButton);
@@ -287,8 +282,7 @@ TEST_F(SettingsButtonsTest, ClosingOverAComputerMoveRestartsItsTimerOnce) {
   clickRect(settingsLayout().cancelButton);
   EXPECT_EQ(delays.size(), 1u);
   // The pending tick arrives on another screen: it ends there, none pending.
-  currentScreen = SCREEN_MAIN_MENU;
-  onComputerMoveTimer(tickValue);
+  endPendingTick();
   EXPECT_FALSE(moveTickIsPending());
   EXPECT_EQ(delays.size(), 1u);
 }

@@ -23,6 +23,7 @@
 #include "rules/stage_end.h"
 #include "texts/language_texts.h"
 #include "ui/dialog_panel.h"
+#include "support/race_driver.h"
 #include "ui/hand_started_race.h"
 #include "ui/screen_switch.h"
 #include "ui/turn_dialogs.h"
@@ -38,7 +39,7 @@ std::vector<long long> fingerprint() {
   std::vector<long long> f = {currentScreen, previousScreen, activeRider, extraDie, pathLength,
                               movementTotal, roundNumber, eventCardIndex, eventCardBonusValue,
                               bonusSquares, chosenCards[0], chosenCards[1], dopingCaught,
-                              countercheckDie, static_cast<long long>(scriptedRandomState()),
+                              countercheckDie, static_cast<long long>(seededRandomState()),
                               std::ifstream(TOUR_FILE).good() ? 1 : 0};
   for (int i = 0; i < RIDER_COUNT; ++i) {
     const Rider& r = riders[i];

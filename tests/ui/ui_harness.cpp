@@ -5,11 +5,13 @@
 #include <GL/freeglut.h>
 #include <unistd.h>
 
+#include "model/hooks.h"
 #include "model/screens.h"
 #include "model/settings.h"
 #include "render/layout.h"
 #include "render/frame.h"
 #include "render/views.h"
+#include "rules/move_animation.h"
 #include "texts/language_texts.h"
 #include "texts/manual.h"
 #include "ui/input.h"
@@ -17,12 +19,28 @@
 #include "ui/screen_units.h"
 
 int caughtExitStatus = -1;
+RecordedTicks recordedTicks;
 
 namespace {
 
 void catchExit(int status) { caughtExitStatus = status; }
 
 }  // namespace
+
+void recordMoveTicks() {
+  recordedTicks = RecordedTicks();
+  moveTimerHook = [](unsigned delayMs, int value) {
+    recordedTicks.delays.push_back(delayMs);
+    recordedTicks.lastValue = value;
+  };
+}
+
+void endPendingTick() {
+  const int screen = currentScreen;
+  currentScreen = SCREEN_MAIN_MENU;
+  onComputerMoveTimer(recordedTicks.lastValue);
+  currentScreen = screen;
+}
 
 void ScratchFolder::enter(const char* prefix) {
   leave();
@@ -59,6 +77,7 @@ void ScreenTest::SetUp() {
 }
 
 void ScreenTest::TearDown() {
+  moveTimerHook = nullptr;
   scratch.leave();
   exitProgramHook = std::exit;
 }

@@ -3,6 +3,7 @@
 // write, and helpers that send events through the real GLUT callbacks.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "render/window_harness.h"
 #include "support/file_bytes.h"
@@ -51,6 +52,18 @@ class ScreenTest : public WindowTest {
 
   ScratchFolder scratch;
 };
+
+// The move timer's requests, recorded instead of arming a timer: the delay
+// of each and the value of the last. recordMoveTicks binds the timer hook
+// and clears the record; endPendingTick delivers the pending tick on the
+// main menu, where it ends, so that none is left pending for the next test.
+struct RecordedTicks {
+  std::vector<unsigned> delays;
+  int lastValue = 0;
+};
+extern RecordedTicks recordedTicks;
+void recordMoveTicks();
+void endPendingTick();
 
 // Exit's status as caught by the tests, -1 when Exit was not chosen.
 extern int caughtExitStatus;

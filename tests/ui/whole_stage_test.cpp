@@ -157,7 +157,7 @@ class WholeStageTest : public ScreenTest {
   // The teams and the race: teams 0 and 2 are played by a person, event
   // cards are on, and a click on the tile lays the course.
   void layRaceByTile(int tile, uint32_t seed) {
-    scriptRandom(seed);
+    seedRaceRandom(seed);
     for (int i = 0; i < RIDER_COUNT; ++i) {
       riders[i] = Rider();
       riders[i].humanControlled = riderTeam(i) % 2 == 0 ? 1 : 0;
