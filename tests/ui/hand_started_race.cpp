@@ -16,6 +16,8 @@
 
 bool openRaceStart(const char* course, uint32_t seed, int humanTeam) {
   seedRaceRandom(seed);
+  redrawHook = nullptr;
+  moveTimerHook = nullptr;
   std::strncpy(courseSpec, course, COURSE_SPEC_SIZE - 1);
   if (!buildCourse()) return false;
   for (int i = 0; i < RIDER_COUNT; ++i) {
@@ -56,15 +58,10 @@ bool placeStartRiderByKeys() {
 
 bool playStartByKeys() {
   for (int step = 0; step < 200; ++step) {
-    if (currentScreen == SCREEN_START_THROW) {
-      onKeyboardUp('t', 0, 0);
-    } else if (currentScreen == SCREEN_START_THROW_RESULT) {
-      onKeyboardUp('N', 0, 0);
-    } else if (currentScreen == SCREEN_START_PLACE_HUMAN) {
-      if (!placeStartRiderByKeys()) return false;
-    } else {
-      return true;
-    }
+    if (currentScreen == SCREEN_START_THROW) onKeyboardUp('t', 0, 0);
+    else if (currentScreen == SCREEN_START_THROW_RESULT) onKeyboardUp('N', 0, 0);
+    else if (currentScreen != SCREEN_START_PLACE_HUMAN) return true;
+    else if (!placeStartRiderByKeys()) return false;
   }
   return false;
 }

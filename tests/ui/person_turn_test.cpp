@@ -1,7 +1,5 @@
 // A person's turn through the window's callbacks, on the shared test track:
-// choosing and taking back cards, the card grid's edges, the tabs, the
-// hand-in slots, Throw, Breakaway, Doping, the steps, the step back and
-// the end of the move.
+// cards, the card grid's edges, tabs, hand-in slots, steps and the move's end.
 #include <GL/freeglut.h>
 
 #include <algorithm>
@@ -20,16 +18,10 @@
 
 namespace {
 
-const int T = 1;   // the team of the rider whose turn it is
-const int A = 4;   // member 0 of that team, unless a case says otherwise
+const int T = 1;        // the team of the rider whose turn it is
+const int A = 4;        // member 0 of that team, unless a case says otherwise
 const int PRESS = 100;  // PRESS + s: a press on card s
 
-int shiftHeld() { return GLUT_ACTIVE_SHIFT; }
-int nothingHeld() { return 0; }
-
-// Rows 0..59 of lanes 0..4 are flat road; the rider stands on (10, 2) on
-// the card screen in round 2; the finish is row 40. Team 1's extra slot 14
-// holds a blue card won by member 0, slot 15 a white one won by member 1.
 class PersonTurnTest : public ScreenTest {
  protected:
   void SetUp() override {
@@ -39,19 +31,21 @@ class PersonTurnTest : public ScreenTest {
   }
   void TearDown() override {
     stopScriptedRandom();
-    moveTimerHook = nullptr;
     keyModifiersHook = glutGetModifiers;
+    language = LANGUAGE_ENGLISH, setLanguageTexts();
     letGo();
     ScreenTest::TearDown();
   }
   // A release outside every control, so that the next release counts.
   void letGo() { mouseEventAt(GLUT_LEFT_BUTTON, GLUT_UP, -5000, -5000); }
+  // Rows 0..59 of lanes 0..4 flat road, the finish on row 40; the rider, a
+  // person, on (10, 2) on the card screen in round 2. Team 1's extra slot 14
+  // holds a blue card won by member 0, slot 15 a white one won by member 1.
   void startTurnOf(int rider, int terrain = TERRAIN_FLAT) {
     clearTestTrack(60);
     layRoad(0, 59, 0, 4);
     setSquare(10, 2, 0, terrain);
-    enterRider(rider, 10, 2);
-    riders[rider].humanControlled = 1;
+    nextPerson(rider, 10, 2);
     beginTurnOf(rider);
     lineRows[FINISH_LINE] = 40;
     std::fill(dopingNumber, dopingNumber + RIDER_COUNT, -1);
@@ -84,9 +78,9 @@ class PersonTurnTest : public ScreenTest {
 };
 
 // Screen, round, terrain, member, turns to sit out, the entries before
-// (chosenCards on screen 1, handInCards on 8 and 12) and Breakaway, an
-// F-key or a press -> the entries and Breakaway after. Exactly the cards
-// entering the entries become used, exactly those leaving come back.
+// (chosenCards on screen 1, handInCards on 8 and 12) and Breakaway, an F-key
+// or a press -> the entries and Breakaway after. Exactly the cards entering
+// the entries become used, exactly those leaving come back.
 TEST_F(PersonTurnTest, WhichKeysAndPressesTakeWhichCards) {
   const int F = TERRAIN_FLAT, C = TERRAIN_CLIMB, K = TERRAIN_COBBLES;
   struct Case {
@@ -110,8 +104,7 @@ TEST_F(PersonTurnTest, WhichKeysAndPressesTakeWhichCards) {
       {1, 2, F, 0, 0, 0, -1, 1, 1, -1, -1, 0},    // take back: Breakaway off
       {1, 2, F, 0, 0, 0, 2, 1, 1, -1, 2, 1},      // one card stays
       {1, 2, F, 0, 0, 99, 0, 1, 1, 99, -1, 1},    // the doping card stays
-      {1, 2, F, 0, 0, -1, -1, 0, PRESS + 3, 3, -1, 0},
-      {1, 2, F, 0, 0, -1, -1, 0, PRESS + 4, -1, -1, 0},
+      {1, 2, F, 0, 0, -1, -1, 0, PRESS + 3, 3, -1, 0}, {1, 2, F, 0, 0, -1, -1, 0, PRESS + 4, -1, -1, 0},
       {2, 2, F, 0, 0, -1, -1, 0, 1, -1, -1, 0},   // not while stepping
       {8, 2, F, 0, 1, 0, -1, 0, 2, 0, -1, 0},     // one turn, one card
       {8, 2, F, 0, 2, 0, -1, 0, 2, 0, 1, 0},      // two turns, two cards
@@ -133,19 +126,14 @@ TEST_F(PersonTurnTest, WhichKeysAndPressesTakeWhichCards) {
     breakawayDeclared = c.bBreak;
     int32_t before[TEAM_COUNT][CARD_SLOTS];
     std::copy(&cardUsed[0][0], &cardUsed[0][0] + TEAM_COUNT * CARD_SLOTS, &before[0][0]);
-    if (c.input >= PRESS)
-      pressCard(c.input - PRESS);
-    else
-      pressSpecialKey(c.input);
-    EXPECT_EQ(entries()[0], c.a0);
-    EXPECT_EQ(entries()[1], c.a1);
+    if (c.input >= PRESS) pressCard(c.input - PRESS);
+    else pressSpecialKey(c.input);
+    EXPECT_TRUE(entries()[0] == c.a0 && entries()[1] == c.a1) << entries()[0] << ", " << entries()[1];
     EXPECT_EQ(breakawayDeclared, c.aBreak);
     for (int t = 0; t < TEAM_COUNT; t++)
       for (int s = 0; s < CARD_SLOTS; s++) {
-        int expected = before[t][s];
-        if (t == T && (s == c.b0 || s == c.b1)) expected = 0;
-        if (t == T && (s == c.a0 || s == c.a1)) expected = 1;
-        EXPECT_EQ(cardUsed[t][s], expected) << "team " << t << " slot " << s;
+        const bool in = s == c.a0 || s == c.a1, out = s == c.b0 || s == c.b1;
+        EXPECT_EQ(cardUsed[t][s], t == T && in ? 1 : t == T && out ? 0 : before[t][s]) << t << " " << s;
       }
   }
   // A press while another team's hand is shown takes nothing; a key that
@@ -163,9 +151,8 @@ TEST_F(PersonTurnTest, WhichKeysAndPressesTakeWhichCards) {
   }
 }
 
-// On a layout of whole pixels (cards 40 x 50, gaps 10) every card edge is a
-// pixel: it belongs to that card, never to the next, and no press in the
-// panel reaches past slot 17.
+// On a layout of whole pixels (cards 40 x 50, gaps 10) every card edge
+// belongs to that card, never to the next; no press reaches past slot 17.
 TEST_F(PersonTurnTest, PressesOnExactCardEdges) {
   cardPanelX = 20, cardPanelY = 600, cardWidth = 40, cardHeight = 50, cardGapX = 10, cardGapY = 10;
   cardPanelWidth = 460, cardPanelHeight = 130;
@@ -186,10 +173,10 @@ TEST_F(PersonTurnTest, PressesOnExactCardEdges) {
 
 TEST_F(PersonTurnTest, TabsShiftTabAndTheHandInSlots) {
   currentScreen = SCREEN_CHOOSE_MOVE;
-  keyModifiersHook = nothingHeld;
+  keyModifiersHook = [] { return 0; };
   typeKey('\t');
   EXPECT_EQ(shownTeam, 2);
-  keyModifiersHook = shiftHeld;
+  keyModifiersHook = [] { return static_cast<int>(GLUT_ACTIVE_SHIFT); };
   typeKey('\t'), typeKey('\t'), typeKey('\t');
   EXPECT_EQ(shownTeam, 3);
   EXPECT_TRUE(cardHandMouse(GLUT_LEFT_BUTTON, GLUT_UP, teamTabsX, teamTabsY));
@@ -199,15 +186,13 @@ TEST_F(PersonTurnTest, TabsShiftTabAndTheHandInSlots) {
   currentScreen = SCREEN_SCORECARD;
   typeKey('\t');
   EXPECT_EQ(shownTeam, 3);
-
   // A press on a filled hand-in slot gives the card back; OK hands in.
   startTurnOf(A);
   riders[A].skipTurns = 2, eventCardRider = A;
   currentScreen = SCREEN_HAND_IN_CARDS;
   pressCard(0), pressCard(1);
   press(handInSlotsX + cardWidth + cardGapX, handInSlotsY, cardWidth, cardHeight);
-  EXPECT_EQ(handInCards[1], -1);
-  EXPECT_EQ(cardUsed[T][1], 0);
+  EXPECT_TRUE(handInCards[1] == -1 && cardUsed[T][1] == 0);
   press(handInOkButtonX, handInOkButtonY, throwButtonWidth, throwButtonHeight);
   EXPECT_NE(currentScreen, SCREEN_HAND_IN_CARDS);
   // The bonus hand-in waits for its card, then takes OK by key; a stray
@@ -229,24 +214,20 @@ TEST_F(PersonTurnTest, StepsAndStepsBack) {
   setSquare(14, 2, SQUARE_PASS_THROUGH);
   enterRider(9, 13, 1);
   startMoveOf(5);
-  struct Step {
-    int key, row, lane, index;
-  } steps[] = {{GLUT_KEY_LEFT, 11, 1, 1}, {GLUT_KEY_RIGHT, 12, 2, 2},
-               {GLUT_KEY_LEFT, 12, 2, 2},   // rider 9 on (13, 1)
-               {GLUT_KEY_UP, 13, 2, 3},     {GLUT_KEY_UP, 15, 2, 4},  // over a pass-through square
-               {GLUT_KEY_LEFT, 16, 1, 5},   {GLUT_KEY_UP, 16, 1, 5},  // no step left
-               {GLUT_KEY_DOWN, 15, 2, 4},   {'u', 13, 2, 3}};
-  for (const Step& step : steps) {
-    if (step.key == 'u')
-      typeKey('u');
-    else
-      pressSpecialKey(step.key);
-    EXPECT_TRUE(at(step.row, step.lane)) << riders[A].row << ", " << riders[A].lane;
-    EXPECT_EQ(pathPointIndex, step.index);
-    EXPECT_EQ(pathPoints[step.index][0], step.row);
+  const int L = GLUT_KEY_LEFT, R = GLUT_KEY_RIGHT, U = GLUT_KEY_UP, D = GLUT_KEY_DOWN;
+  // key -> row, lane and path index: rider 9 blocks (13, 1), (14, 2) is
+  // passed through, the sixth step is refused, Down and "u" step back.
+  const int steps[][4] = {{L, 11, 1, 1}, {R, 12, 2, 2}, {L, 12, 2, 2}, {U, 13, 2, 3}, {U, 15, 2, 4},
+                          {L, 16, 1, 5}, {U, 16, 1, 5}, {D, 15, 2, 4}, {'u', 13, 2, 3}};
+  for (const auto& step : steps) {
+    if (step[0] == 'u') typeKey('u');
+    else pressSpecialKey(step[0]);
+    EXPECT_TRUE(at(step[1], step[2])) << riders[A].row << ", " << riders[A].lane;
+    EXPECT_EQ(pathPointIndex, step[3]);
+    EXPECT_EQ(pathPoints[step[3]][0], step[1]);
   }
   EXPECT_EQ(trackOccupant[13][2], -1) << "nobody is put on the grid while stepping";
-  keys(GLUT_KEY_DOWN, 5);
+  keys(D, 5);
   EXPECT_TRUE(at(10, 2));
   EXPECT_EQ(pathPointIndex, 0);
   // A move longer than the path buffer stops at its last point.
@@ -254,7 +235,7 @@ TEST_F(PersonTurnTest, StepsAndStepsBack) {
   trackRowCount = 120;
   layRoad(60, 119, 0, 4);
   startMoveOf(80);
-  keys(GLUT_KEY_UP, 80);
+  keys(U, 80);
   EXPECT_EQ(pathPointIndex, MAX_PATH_POINTS - 1);
   EXPECT_TRUE(at(10 + MAX_PATH_POINTS - 1, 2));
 }
@@ -296,12 +277,9 @@ TEST_F(PersonTurnTest, EndingTheMove) {
     if (c.follows == STAYS) continue;
     EXPECT_EQ(riders[A].parked, c.ups == 0 ? 1 : 0);
     // A finisher leaves the grid at the next turn; he has his place.
-    const int onEnd = c.ups == 0 || end > c.finish ? -1 : A;
-    EXPECT_EQ(trackOccupant[end][2], onEnd);
+    EXPECT_EQ(trackOccupant[end][2], c.ups == 0 || end > c.finish ? -1 : A);
     EXPECT_EQ(raceResults[FIRST_FINISH_PLACE], end > c.finish ? A : -1);
-    if (c.ups > 0) {
-      EXPECT_EQ(trackOccupant[10][2], -1);
-    }
+    EXPECT_EQ(trackOccupant[10][2], -1) << "the start square is cleared";
     EXPECT_EQ(currentScreen, c.follows == FOLLOW ? SCREEN_FOLLOW_QUESTION : SCREEN_PLAY_CARDS);
     EXPECT_EQ(c.follows == FOLLOW ? followCandidate : activeRider, 8);
   }
@@ -313,14 +291,13 @@ TEST_F(PersonTurnTest, EndingTheMove) {
   putRider(9, 10, 2);
   riders[9].movedThisRound = 1;
   typeKey(13);
-  EXPECT_EQ(trackOccupant[10][2], 9);
-  EXPECT_EQ(trackOccupant[12][2], A);
+  EXPECT_TRUE(trackOccupant[10][2] == 9 && trackOccupant[12][2] == A);
 }
 
 // A whole turn by mouse and keys: a card taken and given back by its die,
 // Breakaway, doping (a die showing the doping card keeps it), the throw by
-// letter, steps, two steps back (German "u" is the step back here, not
-// Quit), the end; the next person's turn follows without a follow question.
+// letter, steps, two steps back (German "u" steps back here, never Quit),
+// the end; the next person's turn follows without a follow question.
 TEST_F(PersonTurnTest, AWholeTurn) {
   nextPerson(8, 9, 2);  // right behind him
   scriptRandom({3, diceDraw(1, 1)});
@@ -335,8 +312,7 @@ TEST_F(PersonTurnTest, AWholeTurn) {
   takeDopingCard();
   press(diceX + dieSize + dieGap, diceY, dieSize, dieSize);
   EXPECT_EQ(chosenCards[1], CARD_DOPING);
-  language = LANGUAGE_GERMAN;
-  setLanguageTexts();
+  language = LANGUAGE_GERMAN, setLanguageTexts();
   typeKey('W');
   ASSERT_EQ(currentScreen, SCREEN_CHOOSE_MOVE);
   EXPECT_EQ(pathLength, 12) << "card 6 and doping card 6";
@@ -349,8 +325,6 @@ TEST_F(PersonTurnTest, AWholeTurn) {
   EXPECT_EQ(cardUsed[T][0], 1);
   EXPECT_EQ(activeRider, 8);
   EXPECT_EQ(currentScreen, SCREEN_PLAY_CARDS);
-  language = LANGUAGE_ENGLISH;
-  setLanguageTexts();
 }
 
 }  // namespace

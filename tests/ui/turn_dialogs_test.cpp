@@ -1,18 +1,18 @@
 // The turn dialogs: every question and message of a race answered by its
-// buttons and by the keys of each language, each doing exactly what its
-// rule operation does; keys of other languages and other screens do
-// nothing; the doping-control and countercheck panels only read.
+// buttons and by the keys of each language, each doing exactly what its rule
+// operation does; the doping-control and countercheck panels only read.
 #include <GL/freeglut.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "files/tour_file.h"
 #include "model/hooks.h"
 #include "model/screens.h"
-#include "model/track.h"
 #include "render/layout.h"
 #include "rules/doping.h"
 #include "rules/drafting.h"
@@ -21,9 +21,9 @@
 #include "rules/line_points.h"
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
+#include "support/race_driver.h"
 #include "texts/language_texts.h"
 #include "ui/dialog_panel.h"
-#include "support/race_driver.h"
 #include "ui/hand_started_race.h"
 #include "ui/screen_switch.h"
 #include "ui/turn_dialogs.h"
@@ -31,8 +31,9 @@
 
 namespace {
 
-const char* const COURSE = "01S23S4S5F12";
 const char* const TOUR_FILE = "stage.tour";
+const int MOUSE = 1000;  // the input is a left release on the button
+const int NO_KEY = 0;    // no key answers in this language
 
 // Everything an answer can change, and whether the tour file was written.
 std::vector<long long> fingerprint() {
@@ -52,97 +53,57 @@ std::vector<long long> fingerprint() {
   return f;
 }
 
-// Sets the race up for one dialog, starting from a person's first turn.
-using Setup = void (*)();
-
 void giveEveryoneDoping() {
   for (int i = 0; i < RIDER_COUNT; ++i) dopingNumber[i] = i % 6 + 1;
 }
 
-const int MOUSE = 1000;  // the input is a left release on the button
-const int NO_KEY = 0;    // no key answers in this language
-
+// Each dialog opens on a person's first turn with previousScreen the card
+// screen, after its set-up (none: only the screen). keys: the left (OK)
+// and right answers in German, English, French, Dutch; none for a message.
 struct Dialog {
   int screen;
-  Setup setup;
-  void (*left)();   // the rule of the OK or left button
-  void (*right)();  // the rule of the right button, null for a message
-  int leftKeys[4];  // German, English, French, Dutch
-  int rightKeys[4];
+  void (*setup)();
+  void (*left)();
+  void (*right)();
+  int keys[2][4];
 };
-
 const int OK_KEYS[4] = {13, ' ', 'o', 'O'};
 
 const Dialog dialogs[] = {
     {SCREEN_FOLLOW_QUESTION,
-     [] {
+     [] {  // rider 1 may follow four rows ahead, onto free road
        followCandidate = 1;
-       previousScreen = SCREEN_PLAY_CARDS;
-       currentScreen = SCREEN_FOLLOW_QUESTION;
+       const float row = static_cast<float>(riders[1].row), lane = static_cast<float>(riders[1].lane);
+       moveEndpoints[0] = row, moveEndpoints[1] = lane, moveEndpoints[2] = row + 4, moveEndpoints[3] = lane;
      },
-     acceptFollow, declineFollow, {'j', 'Y', 'o', 'J'}, {'n', 'n', 'N', 'n'}},
-    {SCREEN_EVENT_CARD,
-     [] {
-       eventCardRider = activeRider;
-       eventCardIndex = 0;  // the deck runs on from race to race otherwise
-       drawEventCard();
-       currentScreen = SCREEN_EVENT_CARD;
-     },
-     applyEventCard, nullptr, {}, {}},
-    {SCREEN_CARD_KIND, [] { currentScreen = SCREEN_CARD_KIND; }, [] { receiveExtraCard(6); },
-     [] { receiveExtraCard(5); }, {'b', 'B', 'e', 'b'}, {'W', 'w', 'a', 'w'}},
-    {SCREEN_CARD_TIMING,
-     [] {
-       currentScreen = SCREEN_CARD_KIND;
-       receiveExtraCard(5);
-       currentScreen = SCREEN_CARD_TIMING;
-     },
-     [] { useExtraCardNowOrLater(1); }, [] { useExtraCardNowOrLater(0); },
-     {NO_KEY, 'i', 't', 'D'}, {NO_KEY, 'L', 'p', 'l'}},
-    {SCREEN_EXTRA_THROW, [] { currentScreen = SCREEN_EXTRA_THROW; }, throwExtraDie, nullptr,
-     {'w', 't', 'J', 'g'}, {}},
-    {SCREEN_NO_CARD_TO_HAND_IN,
-     [] {
-       riders[activeRider].skipTurns = 1;
-       currentScreen = SCREEN_NO_CARD_TO_HAND_IN;
-     },
-     answerHandInCards, nullptr, {}, {}},
-    {SCREEN_EVENT_CARD_CANCELLED, [] { currentScreen = SCREEN_EVENT_CARD_CANCELLED; },
-     closeCancelledEventCard, nullptr, {}, {}},
-    {SCREEN_NO_MOVE, [] { currentScreen = SCREEN_NO_MOVE; }, parkBlockedRider, nullptr, {}, {}},
-    {SCREEN_DOPING_CONFIRM,
-     [] {
-       previousScreen = SCREEN_PLAY_CARDS;
-       currentScreen = SCREEN_DOPING_CONFIRM;
-     },
-     acceptDoping, returnToPreviousScreen, {'J', 'y', 'O', 'j'}, {'n', 'N', 'n', 'n'}},
-    {SCREEN_QUIT_CONFIRM,
-     [] {
-       previousScreen = SCREEN_PLAY_CARDS;
-       currentScreen = SCREEN_QUIT_CONFIRM;
-     },
-     returnToMainMenu, returnToPreviousScreen, {'j', 'y', 'o', 'j'}, {'N', 'n', 'n', 'N'}},
-    {SCREEN_DOPING_NUMBER, [] { acceptDoping(); }, takeDopingCard, nullptr, {}, {}},
-    {SCREEN_DOPING_CONTROL,
-     [] {
-       giveEveryoneDoping();
-       startDopingControl();
-     },
-     continueDopingControl, nullptr, {}, {}},
-    {SCREEN_COUNTERCHECK,
-     [] {
-       giveEveryoneDoping();
-       startDopingControl();
-       continueDopingControl();
-     },
-     countercheckNextRider, nullptr, {}, {}},
-    {SCREEN_SAVE_FAILED,
-     [] {
-       tourFileName = TOUR_FILE;
-       currentScreen = SCREEN_SAVE_FAILED;
-     },
-     retrySavingTour, abortSavingTour, {'w', 'r', 'R', 'o'}, {'a', 'A', 'a', 'a'}},
+     acceptFollow, declineFollow, {{'j', 'Y', 'o', 'J'}, {'n', 'n', 'N', 'n'}}},
+    {SCREEN_EVENT_CARD, [] { eventCardRider = activeRider, eventCardIndex = 0, drawEventCard(); },
+     applyEventCard, nullptr, {}},
+    {SCREEN_CARD_KIND, nullptr, [] { receiveExtraCard(6); }, [] { receiveExtraCard(5); },
+     {{'b', 'B', 'e', 'b'}, {'W', 'w', 'a', 'w'}}},
+    {SCREEN_CARD_TIMING, [] { receiveExtraCard(5); }, [] { useExtraCardNowOrLater(1); },
+     [] { useExtraCardNowOrLater(0); }, {{NO_KEY, 'i', 't', 'D'}, {NO_KEY, 'L', 'p', 'l'}}},
+    {SCREEN_EXTRA_THROW, nullptr, throwExtraDie, nullptr, {{'w', 't', 'J', 'g'}}},
+    {SCREEN_NO_CARD_TO_HAND_IN, [] { riders[activeRider].skipTurns = 1; }, answerHandInCards, nullptr, {}},
+    {SCREEN_EVENT_CARD_CANCELLED, nullptr, closeCancelledEventCard, nullptr, {}},
+    {SCREEN_NO_MOVE, nullptr, parkBlockedRider, nullptr, {}},
+    {SCREEN_DOPING_CONFIRM, nullptr, acceptDoping, returnToPreviousScreen,
+     {{'J', 'y', 'O', 'j'}, {'n', 'N', 'n', 'n'}}},
+    {SCREEN_QUIT_CONFIRM, nullptr, returnToMainMenu, returnToPreviousScreen,
+     {{'j', 'y', 'o', 'j'}, {'N', 'n', 'n', 'N'}}},
+    {SCREEN_DOPING_NUMBER, [] { acceptDoping(); }, takeDopingCard, nullptr, {}},
+    {SCREEN_DOPING_CONTROL, [] { giveEveryoneDoping(), startDopingControl(); }, continueDopingControl,
+     nullptr, {}},
+    {SCREEN_COUNTERCHECK, [] { giveEveryoneDoping(), startDopingControl(), continueDopingControl(); },
+     countercheckNextRider, nullptr, {}},
+    {SCREEN_SAVE_FAILED, [] { tourFileName = TOUR_FILE; }, retrySavingTour, abortSavingTour,
+     {{'w', 'r', 'R', 'o'}, {'a', 'A', 'a', 'a'}}},
 };
+
+const Dialog& dialogOn(int screen) {
+  return *std::find_if(std::begin(dialogs), std::end(dialogs),
+                       [screen](const Dialog& d) { return d.screen == screen; });
+}
 
 class TurnDialogsTest : public ScreenTest {
  protected:
@@ -150,14 +111,8 @@ class TurnDialogsTest : public ScreenTest {
     ScreenTest::SetUp();
     if (HasFatalFailure()) return;
     useScratchFolder();
-    redrawHook = nullptr;  // frames are drawn only where a test looks at them
-    moveTimerHook = nullptr;
-    // A seed whose first turn is a person's.
-    for (seed = 1; seed < 100; ++seed) {
-      startPersonsTurn();
-      if (currentScreen == SCREEN_PLAY_CARDS) break;
-    }
-    ASSERT_EQ(currentScreen, SCREEN_PLAY_CARDS);
+    while (!personStarts() && seed < 100) ++seed;
+    ASSERT_EQ(currentScreen, SCREEN_PLAY_CARDS) << "no seed gives a person the first turn";
   }
   void TearDown() override {
     gameRandomOverride = nullptr;
@@ -168,66 +123,54 @@ class TurnDialogsTest : public ScreenTest {
     language = static_cast<uint8_t>(chosen);
     setLanguageTexts();
   }
-  // The start is played in English; the dialog's language is set after it.
-  void startPersonsTurn() {
-    const int dialogLanguage = language;
+  // The same race every time, started in English; the person's turn first.
+  bool personStarts() {
     std::remove(TOUR_FILE);
     setLanguage(LANGUAGE_ENGLISH);
-    ASSERT_TRUE(openRaceStart(COURSE, seed, 0));
-    ASSERT_TRUE(playStartByKeys());
-    setLanguage(dialogLanguage);
+    return openRaceStart("01S23S4S5F12", seed, 0) && playStartByKeys() &&
+           currentScreen == SCREEN_PLAY_CARDS;
   }
-  // The dialog on screen, from the same race every time.
-  void open(const Dialog& d) {
-    startPersonsTurn();
-    d.setup();
+  void open(const Dialog& d, int dialogLanguage = LANGUAGE_ENGLISH) {
+    ASSERT_TRUE(personStarts());
+    setLanguage(dialogLanguage);
+    previousScreen = SCREEN_PLAY_CARDS;
+    currentScreen = d.screen;
+    if (d.setup) d.setup();
     ASSERT_EQ(currentScreen, d.screen);
   }
   void answer(int input, bool left, bool message) {
-    if (input != MOUSE) {
-      typeKey(static_cast<unsigned char>(input));
-      return;
-    }
+    if (input != MOUSE) return typeKey(static_cast<unsigned char>(input));
     if (currentScreen == SCREEN_EXTRA_THROW)
-      clickCentreOf(extraThrowButtonX, extraThrowButtonY, throwButtonWidth, throwButtonHeight);
-    else if (message)
-      clickCentreOf(dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight);
-    else if (left)
-      clickCentreOf(dialogYesButtonX, dialogYesButtonY, buttonWidth, buttonHeight);
-    else
-      clickCentreOf(dialogNoButtonX, dialogNoButtonY, buttonWidth, buttonHeight);
+      return clickCentreOf(extraThrowButtonX, extraThrowButtonY, throwButtonWidth, throwButtonHeight);
+    clickCentreOf(message ? dialogOkButtonX : left ? dialogYesButtonX : dialogNoButtonX,
+                  message ? dialogOkButtonY : left ? dialogYesButtonY : dialogNoButtonY, buttonWidth,
+                  buttonHeight);
   }
   uint32_t seed = 1;
 };
 
 // Each input gives exactly the state the rule operation gives on its own,
-// and that state differs from the open dialog's; the two answers of a
-// question differ from each other.
+// which differs from the open dialog's; a question's two answers differ.
 TEST_F(TurnDialogsTest, EveryAnswerByButtonOrKeyIsItsRuleOperation) {
   for (const Dialog& d : dialogs) {
     const bool message = d.right == nullptr;
     std::vector<long long> answers[2];
     for (int side = 0; side < (message ? 1 : 2); ++side) {
-      const bool left = side == 0;
-      void (*rule)() = left ? d.left : d.right;
-      setLanguage(LANGUAGE_ENGLISH);
       open(d);
       const std::vector<long long> before = fingerprint();
-      rule();
-      const std::vector<long long> byRule = fingerprint();
-      answers[side] = byRule;
-      EXPECT_NE(byRule, before) << "screen " << d.screen << " changes nothing";
+      (side == 0 ? d.left : d.right)();
+      answers[side] = fingerprint();
+      EXPECT_NE(answers[side], before) << "screen " << d.screen << " changes nothing";
       for (int lang = -1; lang < LANGUAGE_COUNT; ++lang) {
-        int input = MOUSE;
-        if (lang >= 0) input = message && d.screen != SCREEN_EXTRA_THROW ? OK_KEYS[lang]
-                               : left ? d.leftKeys[lang] : d.rightKeys[lang];
+        const int input = lang < 0 ? MOUSE
+                          : message && d.screen != SCREEN_EXTRA_THROW ? OK_KEYS[lang]
+                                                                      : d.keys[side][lang];
         if (input == NO_KEY) continue;
-        SCOPED_TRACE(testing::Message() << "screen " << d.screen << (left ? " left" : " right")
-                                        << " language " << lang << " input " << input);
-        setLanguage(lang >= 0 ? lang : LANGUAGE_FRENCH);
-        open(d);
-        answer(input, left, message);
-        EXPECT_EQ(fingerprint(), byRule);
+        SCOPED_TRACE(testing::Message() << "screen " << d.screen << " side " << side << " language "
+                                        << lang << " input " << input);
+        open(d, lang >= 0 ? lang : LANGUAGE_FRENCH);
+        answer(input, side == 0, message);
+        EXPECT_EQ(fingerprint(), answers[side]);
       }
     }
     if (!message) {
@@ -236,23 +179,22 @@ TEST_F(TurnDialogsTest, EveryAnswerByButtonOrKeyIsItsRuleOperation) {
   }
 }
 
-TEST_F(TurnDialogsTest, KeysOfOtherLanguagesAndOtherButtonsDoNothing) {
-  struct Case {
-    int dialog, language, key;  // dialog: index in dialogs
-  } cases[] = {{9, LANGUAGE_GERMAN, 'y'}, {9, LANGUAGE_ENGLISH, 13}, {8, LANGUAGE_DUTCH, 'o'},
-               {2, LANGUAGE_FRENCH, 'b'},  {3, LANGUAGE_GERMAN, 'i'},  {13, LANGUAGE_DUTCH, 'r'},
-               {4, LANGUAGE_GERMAN, 't'},  {1, LANGUAGE_ENGLISH, 'y'}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.dialog << " " << c.language << " " << c.key);
-    setLanguage(c.language);
-    open(dialogs[c.dialog]);
+TEST_F(TurnDialogsTest, KeysOfOtherLanguagesAndAComputersExtraThrowDoNothing) {
+  const struct {
+    int screen, language, key;
+  } cases[] = {{SCREEN_QUIT_CONFIRM, LANGUAGE_GERMAN, 'y'},  {SCREEN_QUIT_CONFIRM, LANGUAGE_ENGLISH, 13},
+               {SCREEN_DOPING_CONFIRM, LANGUAGE_DUTCH, 'o'}, {SCREEN_CARD_KIND, LANGUAGE_FRENCH, 'b'},
+               {SCREEN_CARD_TIMING, LANGUAGE_GERMAN, 'i'},   {SCREEN_SAVE_FAILED, LANGUAGE_DUTCH, 'r'},
+               {SCREEN_EXTRA_THROW, LANGUAGE_GERMAN, 't'},   {SCREEN_EVENT_CARD, LANGUAGE_ENGLISH, 'y'}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.screen << " " << c.language << " " << c.key);
+    open(dialogOn(c.screen), c.language);
     const std::vector<long long> before = fingerprint();
     typeKey(static_cast<unsigned char>(c.key));
     EXPECT_EQ(fingerprint(), before);
   }
   // A computer rider's extra die is thrown by the computer alone.
-  setLanguage(LANGUAGE_ENGLISH);
-  open(dialogs[4]);
+  open(dialogOn(SCREEN_EXTRA_THROW));
   riders[activeRider].humanControlled = 0;
   const std::vector<long long> computer = fingerprint();
   typeKey('t');
@@ -262,29 +204,21 @@ TEST_F(TurnDialogsTest, KeysOfOtherLanguagesAndOtherButtonsDoNothing) {
 
 // Drawing shows the verdicts the rules gave; it never gives one itself.
 TEST_F(TurnDialogsTest, DopingControlAndCountercheckPanelsDrawnTwiceChangeNothing) {
-  for (const Dialog& d : dialogs) {
-    if (d.screen != SCREEN_DOPING_CONTROL && d.screen != SCREEN_COUNTERCHECK) continue;
-    open(d);
+  for (int screen : {SCREEN_DOPING_CONTROL, SCREEN_COUNTERCHECK}) {
+    open(dialogOn(screen));
     const std::vector<long long> before = fingerprint();
     drawNow();
     drawNow();
-    EXPECT_EQ(fingerprint(), before) << "screen " << d.screen;
-    // The white panel body is there.
-    EXPECT_GT(countColourInBox(drawAreaX + static_cast<int>(dialogPanelX) + 2,
-                               drawAreaY + static_cast<int>(dialogPanelY) + 2,
-                               drawAreaX + static_cast<int>(dialogPanelX) + 20,
-                               drawAreaY + static_cast<int>(dialogPanelY) + 20, 255, 255, 255),
-              0);
+    EXPECT_EQ(fingerprint(), before) << "screen " << screen;
+    const int x = drawAreaX + static_cast<int>(dialogPanelX), y = drawAreaY + static_cast<int>(dialogPanelY);
+    EXPECT_GT(countColourInBox(x + 2, y + 2, x + 20, y + 20, 255, 255, 255), 0) << "no white panel";
   }
 }
 
 TEST_F(TurnDialogsTest, TheCaughtListAndAFileNameWithPercentSigns) {
-  for (int& number : dopingNumber) number = -1;
-  dopingDraw[0] = 2;
-  dopingDraw[1] = 5;
-  dopingNumber[0] = dopingNumber[15] = 2;
-  dopingNumber[9] = 5;
-  dopingNumber[6] = 3;
+  std::fill(std::begin(dopingNumber), std::end(dopingNumber), -1);
+  dopingDraw[0] = 2, dopingDraw[1] = 5;
+  dopingNumber[0] = dopingNumber[15] = 2, dopingNumber[9] = 5, dopingNumber[6] = 3;
   const struct {
     int size;
     const char* list;
