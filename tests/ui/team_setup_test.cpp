@@ -1,8 +1,5 @@
-// The team setup screen: typing into names with old bytes behind them, the
-// caret and row keys, and OK with the error list and back, or on to the
-// course selection.
-#include <gtest/gtest.h>
-
+// The team setup: typing into names with old bytes behind them, the caret
+// and row keys, and OK with the error list or on to the course selection.
 #include <cstring>
 #include <string>
 
@@ -25,10 +22,12 @@ namespace {
 const int SPECIAL = 1000;  // keys at or above are special keys (minus this)
 
 // A name in its buffer with junk behind it; a full name gets no terminator.
-void putName(char* buffer, int size, const char* text) {
-  std::memset(buffer, '#', static_cast<size_t>(size));
+char* putName(int row, const char* text) {
+  char* buffer = row == RACE_NAME_ROW ? raceName : teamNames[row];
+  std::memset(buffer, '#', row == RACE_NAME_ROW ? RACE_NAME_SIZE : TEAM_NAME_SIZE);
   std::memcpy(buffer, text, std::strlen(text));
   if (std::strlen(text) < 12) buffer[std::strlen(text)] = '\0';
+  return buffer;
 }
 
 std::string nameIn(const char* buffer) { return std::string(buffer, fieldTextLength(buffer, 12)); }
@@ -38,72 +37,53 @@ class TeamSetup : public ScreenTest {
   void SetUp() override {
     ScreenTest::SetUp();
     useScratchFolder();
-    for (auto& name : teamNames) putName(name, TEAM_NAME_SIZE, "Team");
-    putName(raceName, RACE_NAME_SIZE, "Giro");
+    for (int row = 0; row <= RACE_NAME_ROW; ++row) putName(row, row == RACE_NAME_ROW ? "Giro" : "Team");
     tourMode = 1;
     teamSetupActiveRow = teamSetupCaret = 0;
     currentScreen = SCREEN_TEAM_SETUP;
   }
-  void clickOk() {
-    clickCentreOf(teamSetupNextButtonX, teamSetupNextButtonY, buttonWidth, buttonHeight);
-  }
+  void clickOk() { clickCentreOf(teamSetupNextButtonX, teamSetupNextButtonY, buttonWidth, buttonHeight); }
+  std::string outputs() { return selectedRaceName + "/" + tourFileName + "/" + standingsPath; }
 };
 
 TEST_F(TeamSetup, KeysEditTheActiveNameWithoutRevivingOldBytes) {
-  const struct {
-    int mode, row;
-    const char* text;
-    int caret, key;
-    const char* expected;
-    int expectedCaret, expectedRow;
-  } cases[] = {
-      {1, 0, "Holland", 7, 'x', "Hollandx", 8, 0},  // at the terminator
-      {1, 2, "ABCDEFGHIJKL", 3, 'z', "ABCzDEFGHIJK", 4, 2},
-      {1, 4, "ABCDEFGHIJKL", 11, 'z', "ABCDEFGHIJKz", 11, 4},
-      {1, 0, "Holland", 0, 8, "Holland", 0, 0},
-      {1, 3, "ABCDEFGHIJKL", 11, 8, "ABCDEFGHIJL", 10, 3},
-      {1, 0, "Holland", 7, 127, "Holland", 7, 0},
-      {1, 3, "ABCDEFGHIJKL", 11, 127, "ABCDEFGHIJK", 11, 3},
-      // A caret left beyond a name that was renamed elsewhere.
-      {1, 1, "Ab", 9, 'c', "Abc", 3, 1},
-      {1, 1, "Ab", 9, 8, "A", 1, 1},
-      // Only letters, digits, space and "-", kept as typed.
-      {1, 0, "Ab", 2, 'Q', "AbQ", 3, 0},
-      {1, 0, "Ab", 2, 0xC1, "Ab", 2, 0},
-      {1, 0, "Ab", 2, '!', "Ab", 2, 0},
-      {1, 0, "ABCDEFGHIJKL", 0, SPECIAL + GLUT_KEY_END, "ABCDEFGHIJKL", 11, 0},
-      // The rows: the race name only in a race of several stages.
-      {1, 3, "Ab", 2, 13, "Ab", 0, 4},
-      {1, 4, "Ab", 2, 9, "Ab", 0, 0},
-      {0, 3, "Ab", 2, SPECIAL + GLUT_KEY_DOWN, "Ab", 2, 3},
+  // expected: the name, the caret and the row after the key.
+  const struct { int mode, row; const char* text; int caret, key; const char* expected; } cases[] = {
+      {1, 0, "Holland", 7, 'x', "Hollandx 8 0"},  // at the terminator
+      {1, 2, "ABCDEFGHIJKL", 3, 'z', "ABCzDEFGHIJK 4 2"},
+      {1, 4, "ABCDEFGHIJKL", 11, 'z', "ABCDEFGHIJKz 11 4"},
+      {1, 0, "Holland", 0, 8, "Holland 0 0"},
+      {1, 3, "ABCDEFGHIJKL", 11, 8, "ABCDEFGHIJL 10 3"},
+      {1, 0, "Holland", 7, 127, "Holland 7 0"},
+      {1, 3, "ABCDEFGHIJKL", 11, 127, "ABCDEFGHIJK 11 3"},
+      {1, 1, "Ab", 9, 'c', "Abc 3 1"},  // a caret left beyond a name renamed elsewhere
+      {1, 1, "Ab", 9, 8, "A 1 1"},
+      {1, 0, "Ab", 2, 'Q', "AbQ 3 0"},  // only letters, digits, space and "-", as typed
+      {1, 0, "Ab", 2, 0xC1, "Ab 2 0"},
+      {1, 0, "Ab", 2, '!', "Ab 2 0"},
+      {1, 0, "ABCDEFGHIJKL", 0, SPECIAL + GLUT_KEY_END, "ABCDEFGHIJKL 11 0"},
+      {1, 3, "Ab", 2, 13, "Ab 0 4"},  // the race name row only in a race of several stages
+      {1, 4, "Ab", 2, 9, "Ab 0 0"},
+      {0, 3, "Ab", 2, SPECIAL + GLUT_KEY_DOWN, "Ab 2 3"},
   };
   for (const auto& c : cases) {
     tourMode = c.mode;
-    char* buffer = c.row == RACE_NAME_ROW ? raceName : teamNames[c.row];
-    putName(buffer, c.row == RACE_NAME_ROW ? RACE_NAME_SIZE : TEAM_NAME_SIZE, c.text);
+    const char* buffer = putName(c.row, c.text);
     teamSetupActiveRow = static_cast<signed char>(c.row);
     teamSetupCaret = static_cast<signed char>(c.caret);
-    if (c.key >= SPECIAL)
-      pressSpecialKey(c.key - SPECIAL);
-    else
-      typeKey(static_cast<unsigned char>(c.key));
-    const std::string name =
-        std::string(c.text) + " caret " + std::to_string(c.caret) + " key " + std::to_string(c.key);
-    EXPECT_EQ(nameIn(buffer), c.expected) << name;
-    EXPECT_EQ(teamSetupCaret, c.expectedCaret) << name;
-    EXPECT_EQ(teamSetupActiveRow, c.expectedRow) << name;
+    c.key >= SPECIAL ? pressSpecialKey(c.key - SPECIAL) : typeKey(static_cast<unsigned char>(c.key));
+    EXPECT_EQ(nameIn(buffer) + " " + std::to_string(teamSetupCaret) + " " + std::to_string(teamSetupActiveRow),
+              c.expected)
+        << c.text << " caret " << c.caret << " key " << c.key;
   }
 }
 
 TEST_F(TeamSetup, OkListsTheErrorsUntilTheirOkThenOpensTheCourseSelection) {
-  float x, y, w, h;
   currentScreen = SCREEN_MAIN_MENU;
   teamSetupCaret = 11;  // beyond "Team", as after a language switch
-  mainMenuButtonRect(MENU_START, &x, &y, &w, &h);
-  clickCentreOf(x, y, w, h);
-  EXPECT_EQ(currentScreen, SCREEN_TEAM_SETUP);
-  EXPECT_EQ(teamSetupCaret, 4);
-  putName(teamNames[3], TEAM_NAME_SIZE, "ABCDEFGHIJKL");
+  typeKey(static_cast<unsigned char>(mainMenuLetter(MENU_START)));
+  EXPECT_EQ(currentScreen * 100 + teamSetupCaret, SCREEN_TEAM_SETUP * 100 + 4);
+  putName(3, "ABCDEFGHIJKL");
   drawNow();  // a name without terminator is drawn within its 12 characters
 
   teamNames[1][0] = '\0';
@@ -112,17 +92,13 @@ TEST_F(TeamSetup, OkListsTheErrorsUntilTheirOkThenOpensTheCourseSelection) {
     ASSERT_EQ(currentScreen, SCREEN_SETUP_ERRORS);
     EXPECT_EQ(setupErrors[0], "Enter a name for player 31");
     drawNow();
-    EXPECT_GT(countColourInBox(static_cast<int>(dialogPanelX), static_cast<int>(dialogPanelY),
-                               static_cast<int>(dialogPanelX + dialogPanelWidth),
-                               static_cast<int>(dialogOkButtonY) - 2, 0, 0, 0, 40),
-              20)
-        << "the message in the panel";
+    const int left = static_cast<int>(dialogPanelX), top = static_cast<int>(dialogPanelY);
+    EXPECT_GT(countColourInBox(left, top, left + static_cast<int>(dialogPanelWidth),
+                               static_cast<int>(dialogOkButtonY) - 2, 0, 0, 0, 40), 20) << "the message drawn";
     typeKey('x');
     EXPECT_EQ(currentScreen, SCREEN_SETUP_ERRORS);
-    if (answer == 0)
-      clickCentreOf(dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight);
-    else
-      typeKey(static_cast<unsigned char>(answer));
+    answer ? typeKey(static_cast<unsigned char>(answer))
+           : clickCentreOf(dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight);
     EXPECT_EQ(currentScreen, SCREEN_TEAM_SETUP) << answer;
     EXPECT_EQ(nameIn(teamNames[0]) + nameIn(raceName), "TeamGiro");
   }
@@ -131,23 +107,21 @@ TEST_F(TeamSetup, OkListsTheErrorsUntilTheirOkThenOpensTheCourseSelection) {
   std::memset(courseSpec, '3', sizeof courseSpec);
   stageRecords.assign(2, StageRecord());
   clickOk();
-  EXPECT_EQ(currentScreen, SCREEN_COURSE_SELECTION);
-  EXPECT_EQ(previousScreen, SCREEN_TEAM_SETUP);
-  EXPECT_EQ(selectedRaceName + "/" + tourFileName + "/" + standingsPath, "Giro/Giro.velq/Giro.csv");
+  EXPECT_EQ(currentScreen * 100 + previousScreen, SCREEN_COURSE_SELECTION * 100 + SCREEN_TEAM_SETUP);
+  EXPECT_EQ(outputs(), "Giro/Giro.velq/Giro.csv");
   EXPECT_TRUE(stageRecords.empty());
   for (char c : courseSpec) EXPECT_EQ(c, 0);
-  // Single stage: the typing leaves the race name, whose field is greyed and
-  // ignores clicks but still names the race.
+  // Single stage: the race name field is greyed and ignores clicks but still
+  // names the race.
   currentScreen = SCREEN_TEAM_SETUP;
   const float box = 0.02f * drawAreaHeight;
   clickAt(raceNameFieldX + 3 * 8 + 2, raceNameFieldY + box / 2);
   EXPECT_EQ(teamSetupActiveRow * 100 + teamSetupCaret, RACE_NAME_ROW * 100 + 3);
   clickAt(stageRadioX, singleStageRadioY);
   clickAt(raceNameFieldX + 2, raceNameFieldY + box / 2);
-  EXPECT_EQ(teamSetupActiveRow * 100 + teamSetupCaret, 300);
-  EXPECT_EQ(tourMode, 0);
+  EXPECT_EQ(tourMode * 1000 + teamSetupActiveRow * 100 + teamSetupCaret, 300);
   clickOk();
-  EXPECT_EQ(selectedRaceName + "/" + tourFileName + "/" + standingsPath, "Giro/Giro.velq/standings.csv");
+  EXPECT_EQ(outputs(), "Giro/Giro.velq/standings.csv");
 }
 
 }  // namespace
