@@ -1,23 +1,23 @@
-// A tour played through the real program by a player's keys and clicks: a
-// new tour with one team of a person on the shortest ready-made course, the
-// start throws and the start grid, the person's moves (with the quit
-// question answered No on the way), the whole stage to its standings, the
-// export, then the saved race continued from the main menu up to the course
-// selection of its second stage, and Exit. The test decides what to press
-// from what the window shows at known places (a dialog's title strip, the
-// Throw button's black label, a screen's buttons), then reads the tour file
-// and the export the program wrote and checks them against each other.
-#include <fstream>
+// A tour through the real program by a player's keys and clicks: a new tour
+// with one team of a person on the shortest ready-made course, the start
+// throws and grid, the person's moves with the quit question answered No,
+// the stage to its standings and export, the saved race continued to the
+// course selection of its second stage, and Exit. What to press is read off
+// the window (a dialog's title strip, the Throw button's black label, a
+// screen's buttons); the tour file and the export are then read back.
+#include <algorithm>
 #include <set>
-#include <sstream>
+#include <vector>
 
 #include "files/settings_file.h"
 #include "files/team_entries.h"
 #include "files/tour_file.h"
 #include "model/board_sections.h"
+#include "model/settings.h"
 #include "model/track.h"
 #include "rules/course_design.h"
 #include "rules/race_state.h"
+#include "support/file_bytes.h"
 #include "texts/language_texts.h"
 #include "ui/course_selection.h"
 #include "ui/dialog_panel.h"
@@ -31,47 +31,29 @@ namespace {
 
 using namespace whole_program;
 
-const char* const raceNameTyped = "Tour22";
+const char* const raceName = "Tour22";
 const char* const teamNamesTyped[4] = {"Alpha", "Bravo 2", "Cobra-X", "Dune"};
 
 bool fileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+void pause(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
-std::vector<std::string> splitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
-  return lines;
+std::vector<std::string> split(const std::string& text, char at) {
+  std::vector<std::string> parts(1);
+  for (char c : text)
+    if (c == at)
+      parts.emplace_back();
+    else
+      parts.back() += c;
+  return parts;
 }
 
-std::vector<std::string> splitFields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::string field;
-  for (char c : line) {
-    if (c == ';') {
-      fields.push_back(field);
-      field.clear();
-    } else {
-      field += c;
-    }
-  }
-  fields.push_back(field);
-  return fields;
-}
-
-// The ready-made course with the fewest rows to the finish, by the rules'
-// own course builder.
+// The ready-made course with the fewest rows to the finish.
 int shortestCourseTile() {
   initBoardSections();
   int best = -1, bestRows = 0;
-  for (int tile = 0; tile < 4; ++tile) {
-    if (!startRaceOnCourse(predefinedCourses[tile])) continue;
-    const int rows = lineRows[FINISH_LINE];
-    if (best == -1 || rows < bestRows) {
-      best = tile;
-      bestRows = rows;
-    }
-  }
+  for (int tile = 0; tile < 4; ++tile)
+    if (startRaceOnCourse(predefinedCourses[tile]) && (best == -1 || lineRows[FINISH_LINE] < bestRows))
+      best = tile, bestRows = lineRows[FINISH_LINE];
   return best;
 }
 
@@ -82,8 +64,7 @@ class ProgramTour : public WholeProgram {
   void writeSettings() {
     language = 1;
     smoothComputerMovement = 0;
-    stepMoveIntervalMs = 0;
-    smoothMoveDelayMs = 0;
+    stepMoveIntervalMs = smoothMoveDelayMs = 0;
     smoothMoveDistance = 10;
     screenRatio[0] = screenRatio[1] = -1;
     std::memset(teamNames, 0, sizeof teamNames);
@@ -96,25 +77,16 @@ class ProgramTour : public WholeProgram {
     setLanguageTexts();
   }
 
-  // Waits until the window shows what the check looks for; false after the
-  // time is up or when the program has ended.
+  // Sends the key (none for 0), then waits until the window shows what the
+  // check looks for; false when the time is up or the program has ended.
   template <typename Check>
-  bool waitUntil(Check check, double seconds = 10) {
-    const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < deadline) {
-      if (!running()) return false;
-      if (check()) return true;
-      usleep(10000);
-    }
-    return false;
+  bool press(KeySym symbol, Check shown, double seconds = 10) {
+    if (symbol != 0) key(symbol);
+    return waitUntil([&] { return !running() || shown(); }, seconds) && running();
   }
-
-  bool greyAt(float x, float y) { return pixelIs(pixelAt(window, x, y), 0.7f, 0.7f, 0.7f); }
-  bool buttonAt(float x, float y) { return greyAt(x + 2, y + 2); }
-  bool enabledLabelIn(float x, float y, float w, float h) {
-    return anyBlackIn(window, x + 2, y + 2, w - 4, h - 4);
-  }
-
+  bool buttonAt(float x, float y) { return colourAt(x + 2, y + 2, 0.7f, 0.7f, 0.7f); }
+  bool labelIn(float x, float y, float w, float h) { return anyBlackIn(x + 2, y + 2, w - 4, h - 4); }
+  bool throwEnabled() { return labelIn(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight); }
   bool mainMenuShown() {
     for (int b = 0; b < MENU_BUTTON_COUNT; ++b) {
       float x, y, w, h;
@@ -123,240 +95,169 @@ class ProgramTour : public WholeProgram {
     }
     return !buttonAt(teamSetupNextButtonX, teamSetupNextButtonY);
   }
-  bool teamSetupShown() {
-    return buttonAt(teamSetupNextButtonX, teamSetupNextButtonY) &&
-           buttonAt(teamSetupBackButtonX, teamSetupBackButtonY);
-  }
   bool courseSelectionShown() {
     return buttonAt(useSavedCourseButtonX, useSavedCourseButtonY) &&
            buttonAt(createCourseButtonX, createCourseButtonY);
   }
-  bool footerShown() { return buttonAt(scorecardButtonX, scorecardButtonY); }
-  bool throwEnabled() {
-    return enabledLabelIn(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight);
-  }
+  bool titleStripAt(float x, float y) { return colourAt(x + 3, y - 0.5f * panelTitleHeight, 0, 0, 0.5f); }
   bool dialogShown() {
-    return pixelIs(pixelAt(window, dialogPanelX + 3, dialogPanelY - 0.5f * panelTitleHeight), 0, 0,
-                   0.5f) &&
-           pixelIs(pixelAt(window, dialogPanelX + 3, dialogPanelY + 3), 1, 1, 1);
+    return titleStripAt(dialogPanelX, dialogPanelY) && colourAt(dialogPanelX + 3, dialogPanelY + 3, 1, 1, 1);
   }
   bool dialogHasOkOnly() { return buttonAt(dialogOkButtonX, dialogOkButtonY); }
-  bool scorePanelShown() {
-    return pixelIs(pixelAt(window, scorePanelX + 3, scorePanelY - 0.5f * panelTitleHeight), 0, 0, 0.5f);
-  }
+  bool scorePanelShown() { return titleStripAt(scorePanelX, scorePanelY); }
   bool savedRacesShown() {
     return buttonAt(savedRacesOkButtonX, savedRacesOkButtonY) &&
            buttonAt(savedRacesScorecardButtonX, savedRacesScorecardButtonY);
   }
   bool savedRaceChosen() {
-    return enabledLabelIn(savedRacesOkButtonX, savedRacesOkButtonY, buttonWidth, buttonHeight);
+    return labelIn(savedRacesOkButtonX, savedRacesOkButtonY, buttonWidth, buttonHeight);
   }
   // A ticked computer box shows a black cross over its middle.
   bool computerTicked(int team) {
     const float s = 0.02f * static_cast<float>(drawAreaHeight);
-    const float top = teamNameFieldY + static_cast<float>(team) * teamRowPitch;
-    return anyBlackIn(window, computerBoxX + 0.3f * s, top + 0.3f * s, 0.4f * s, 0.4f * s);
+    return anyBlackIn(computerBoxX + 0.3f * s, teamNameFieldY + team * teamRowPitch + 0.3f * s, 0.4f * s,
+                      0.4f * s);
   }
-
-  void key(KeySym symbol) { sendKey(window, symbol); }
-  void letter(char c) { sendKey(window, static_cast<KeySym>(c)); }
-  void pause(int ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
-
-  // One answer to whatever dialog is up: Enter for a message with OK, the
-  // No letter for a question.
-  void answerDialog() {
-    if (dialogHasOkOnly())
-      key(XK_Return);
-    else
-      letter(hotKeyLetter(textNo, HOTKEY_NO));
-  }
-
-  // The person's steps: straight on while he can, then to the left, then
-  // to the right, ending the move after each run (a move that may not end
-  // yet goes on with the next run).
+  // The person's steps: straight on while he can, then left, then right,
+  // ending the move after each run (a move that may not end yet goes on).
   void stepAndEnd() {
     for (KeySym run : {XK_Up, XK_Left, XK_Right}) {
       for (int i = 0; i < 12; ++i) key(run);
       key(XK_Return);
     }
   }
-
-  Window window = 0;
 };
 
 TEST_F(ProgramTour, PlaysAStageOfATourAndContinuesItToTheSecondStage) {
   const int tile = shortestCourseTile();
   ASSERT_GE(tile, 0);
   writeSettings();
+  if (!HasFatalFailure()) start();
+  if (!HasFatalFailure()) reachMainMenu();
   if (HasFatalFailure()) return;
-  copyPictures();
-  if (HasFatalFailure()) return;
-  start();
-  if (HasFatalFailure()) return;
-  std::string line = readLine(120);
-  ASSERT_EQ(line.rfind("main menu after ", 0), 0u) << readAllErrors();
-  const auto tourStart = Clock::now();
-
-  std::vector<Window> windows = topLevelWindows();
-  ASSERT_EQ(windows.size(), 1u);
-  window = windows[0];
-  XWindowAttributes attributes;
-  ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
-  layOutFor(attributes.width, attributes.height);
-  ASSERT_TRUE(waitUntil([&] { return mainMenuShown(); })) << "main menu";
+  ASSERT_TRUE(press(0, [&] { return mainMenuShown(); })) << "main menu";
 
   // The team setup: four names typed over the old ones, the first team
-  // played by the person, a tour with its race name.
-  letter(mainMenuLetter(MENU_START));
-  ASSERT_TRUE(waitUntil([&] { return teamSetupShown(); })) << "team setup";
+  // played by the person (all start with the computer), a named tour.
+  ASSERT_TRUE(press(mainMenuLetter(MENU_START), [&] {
+    return buttonAt(teamSetupNextButtonX, teamSetupNextButtonY) &&
+           buttonAt(teamSetupBackButtonX, teamSetupBackButtonY);
+  })) << "team setup";
   for (int team = 0; team < 4; ++team) {
-    click(window, teamNameFieldX + 2,
-          teamNameFieldY + static_cast<float>(team) * teamRowPitch + 0.5f * TEAM_NAME_FIELD_HEIGHT);
+    click(teamNameFieldX + 2, teamNameFieldY + team * teamRowPitch + 0.5f * TEAM_NAME_FIELD_HEIGHT);
     key(XK_End);
     for (int i = 0; i < TEAM_NAME_LENGTH; ++i) key(XK_BackSpace);
-    typeText(window, teamNamesTyped[team]);
+    typeText(teamNamesTyped[team]);
   }
   const float box = 0.02f * static_cast<float>(drawAreaHeight);
-  // Every team starts played by the computer; the first becomes the person's.
-  click(window, computerBoxX + 0.5f * box, teamNameFieldY + 0.5f * box);
-  click(window, stageRadioX, multiStageRadioY);
-  click(window, raceNameFieldX + 2, raceNameFieldY + 0.5f * box);
-  typeText(window, raceNameTyped);
-  ASSERT_TRUE(waitUntil([&] {
+  click(computerBoxX + 0.5f * box, teamNameFieldY + 0.5f * box);
+  click(stageRadioX, multiStageRadioY);
+  click(raceNameFieldX + 2, raceNameFieldY + 0.5f * box);
+  typeText(raceName);
+  ASSERT_TRUE(press(0, [&] {
     return !computerTicked(0) && computerTicked(1) && computerTicked(2) && computerTicked(3);
   })) << "one team of a person, three of the computer";
-  click(window, teamSetupNextButtonX + 0.5f * buttonWidth, teamSetupNextButtonY + 0.5f * buttonHeight);
-  ASSERT_TRUE(waitUntil([&] { return courseSelectionShown(); })) << "course selection";
+  click(teamSetupNextButtonX + 0.5f * buttonWidth, teamSetupNextButtonY + 0.5f * buttonHeight);
+  ASSERT_TRUE(press(0, [&] { return courseSelectionShown(); })) << "course selection";
+  click(courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + 0.5f * courseTileWidth,
+        courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + 0.5f * courseTileHeight);
+  ASSERT_TRUE(press(0, [&] { return buttonAt(scorecardButtonX, scorecardButtonY) && throwEnabled(); }))
+      << "start-order throw";
 
-  // The shortest course: the race panel with the start-order Throw.
-  click(window, courseTilesX + static_cast<float>(tile % 2) * (courseTileWidth + courseTileGapX) +
-                    0.5f * courseTileWidth,
-        courseTilesY + static_cast<float>(tile / 2) * (courseTileHeight + courseTileGapY) +
-            0.5f * courseTileHeight);
-  ASSERT_TRUE(waitUntil([&] { return footerShown() && throwEnabled(); })) << "start-order throw";
-
-  // The start-order throws, each followed by Next, until the placing starts.
-  const char throwLetter = hotKeyLetter(textThrow, HOTKEY_THROW);
-  const char nextLetter = hotKeyLetter(textNextTeam, HOTKEY_NEXT_TEAM);
-  int throws = 0;
-  while (waitUntil([&] { return throwEnabled(); }, 0.5)) {
-    ASSERT_LT(++throws, 100) << "the start-order throws never end";
-    letter(throwLetter);
-    pause(30);
-    letter(nextLetter);
-    pause(30);
-  }
-  ASSERT_TRUE(running()) << readAllErrors();
-
-  // The start grid: the cursor walks over every start square with Enter on
-  // each until the race begins with the person's first card screen.
-  std::vector<KeySym> scan;
-  for (int i = 0; i < 8; ++i) scan.push_back(XK_Down);
-  for (int i = 0; i < 4; ++i) scan.push_back(XK_Left);
+  // One loop to the end of the stage. While the start throws last, Throw
+  // and Next; then a dialog is answered (Enter on a message, No on a
+  // question); before the person's first card screen the start grid is
+  // walked square by square with Enter on each; on his card screen he asks
+  // to quit once (No), throws and steps; while the computer moves, the same
+  // steps after a quiet second do nothing (and end a move left open).
+  std::vector<KeySym> scan(8, XK_Down);
+  scan.insert(scan.end(), 4, XK_Left);
   for (int row = 0; row < 4; ++row) {
-    for (int lane = 0; lane < 5; ++lane) {
-      scan.push_back(XK_Return);
-      scan.push_back(XK_Up);
-    }
-    for (int i = 0; i < 8; ++i) scan.push_back(XK_Down);
+    for (int lane = 0; lane < 5; ++lane) scan.insert(scan.end(), {XK_Return, XK_Up});
+    scan.insert(scan.end(), 8, XK_Down);
     scan.push_back(XK_Right);
   }
-  size_t next = 0;
-  auto gridDeadline = Clock::now() + std::chrono::seconds(30);
-  while (!throwEnabled()) {
-    ASSERT_TRUE(running()) << readAllErrors();
-    ASSERT_LT(Clock::now(), gridDeadline) << "the person never got his first turn";
-    if (dialogShown()) {
-      answerDialog();
-    } else {
-      key(scan[next]);
-      next = (next + 1) % scan.size();
-    }
-    pause(15);
-  }
-
-  // The race: the person throws and steps; the quit question after his
-  // first move is answered No and the race goes on to the standings.
-  const std::string tourFile = folder + "/" + raceNameTyped + tourFileExtension;
-  const std::string exportFile = folder + "/" + raceNameTyped + ".csv";
-  const char quitLetter = hotKeyLetter(textQuit, HOTKEY_FOOTER_QUIT);
+  const std::string tourFile = folder + "/" + raceName + tourFileExtension;
+  const std::string exportFile = folder + "/" + raceName + ".csv";
+  const KeySym no = hotKeyLetter(textNo, HOTKEY_NO), throwLetter = hotKeyLetter(textThrow, HOTKEY_THROW);
+  enum { THROWS, GRID, RACE } phase = THROWS;
   int personMoves = 0;
   bool quitAsked = false;
+  size_t next = 0;
   auto lastAction = Clock::now();
-  auto raceDeadline = Clock::now() + std::chrono::seconds(120);
+  const auto deadline = Clock::now() + std::chrono::seconds(120);
   while (!fileExists(tourFile)) {
     ASSERT_TRUE(running()) << readAllErrors();
-    ASSERT_LT(Clock::now(), raceDeadline) << "the stage never ended; person's moves " << personMoves;
-    if (dialogShown()) {
-      answerDialog();
+    ASSERT_LT(Clock::now(), deadline)
+        << "the stage never ended; phase " << phase << ", moves " << personMoves;
+    const bool quiet = Clock::now() - lastAction > std::chrono::milliseconds(phase == THROWS ? 500 : 1000);
+    if (phase == THROWS) {
+      if (throwEnabled()) {
+        key(throwLetter);
+        pause(30);
+        key(hotKeyLetter(textNextTeam, HOTKEY_NEXT_TEAM));
+        pause(30);
+        lastAction = Clock::now();
+      } else if (quiet) {
+        phase = GRID;
+      }
+    } else if (dialogShown()) {
+      key(dialogHasOkOnly() ? XK_Return : no);
       pause(20);
       lastAction = Clock::now();
-      continue;
-    }
-    if (throwEnabled()) {
+    } else if (throwEnabled()) {
+      phase = RACE;
       if (personMoves > 0 && !quitAsked) {
-        letter(quitLetter);
-        ASSERT_TRUE(waitUntil([&] { return dialogShown() && !dialogHasOkOnly(); })) << "quit question";
-        letter(hotKeyLetter(textNo, HOTKEY_NO));
-        ASSERT_TRUE(waitUntil([&] { return !dialogShown() && throwEnabled(); }))
-            << "No goes back to the card screen";
+        ASSERT_TRUE(press(hotKeyLetter(textQuit, HOTKEY_FOOTER_QUIT), [&] {
+          return dialogShown() && !dialogHasOkOnly();
+        })) << "quit question";
+        ASSERT_TRUE(press(no, [&] { return !dialogShown() && throwEnabled(); }))
+            << "No goes back to the cards";
         quitAsked = true;
       }
-      letter(throwLetter);
-      ASSERT_TRUE(waitUntil([&] { return !throwEnabled(); })) << "the person's throw";
+      ASSERT_TRUE(press(throwLetter, [&] { return !throwEnabled(); })) << "the person's throw";
       stepAndEnd();
       ++personMoves;
       lastAction = Clock::now();
-      continue;
-    }
-    // A move that could not end yet, or a placing left over: the same
-    // steps again after a quiet second (harmless while the computer moves).
-    if (Clock::now() - lastAction > std::chrono::seconds(1)) {
+    } else if (phase == GRID) {
+      key(scan[next++ % scan.size()]);
+      pause(15);
+    } else if (quiet) {
       stepAndEnd();
       lastAction = Clock::now();
+    } else {
+      pause(5);
     }
-    pause(5);
   }
   EXPECT_TRUE(quitAsked);
-  EXPECT_GE(personMoves, 1);
 
-  // The stage standings, the export, back to the main menu.
-  ASSERT_TRUE(waitUntil([&] { return scorePanelShown(); })) << "stage standings";
-  letter(hotKeyLetter(textExport, HOTKEY_EXPORT));
-  ASSERT_TRUE(waitUntil([&] { return fileExists(exportFile); })) << "export";
-  letter(hotKeyLetter(textQuit, HOTKEY_STANDINGS_QUIT));
-  ASSERT_TRUE(waitUntil([&] { return mainMenuShown(); })) << "main menu after the standings";
-
-  // Continue: the saved race, its scorecard, OK, OK on to the next stage.
-  letter(mainMenuLetter(MENU_CONTINUE));
-  ASSERT_TRUE(waitUntil([&] { return savedRacesShown(); })) << "saved races";
-  click(window, savedRaceGridX + SAVED_RACE_GRID_MARGIN + 10,
-        savedRaceGridY + 6 + 0.5f * SAVED_RACE_ROW_HEIGHT);
-  ASSERT_TRUE(waitUntil([&] { return savedRaceChosen(); })) << "the saved race chosen";
-  letter(hotKeyLetter(textScorecard, HOTKEY_SAVED_RACES_SCORECARD));
-  ASSERT_TRUE(waitUntil([&] { return scorePanelShown(); })) << "the saved race's scorecard";
-  key(XK_Return);
-  ASSERT_TRUE(waitUntil([&] { return !scorePanelShown() && savedRaceChosen(); })) << "scorecard OK";
-  letter('o');
-  ASSERT_TRUE(waitUntil([&] { return courseSelectionShown(); })) << "the second stage's courses";
-
-  // Back twice to the main menu and Exit.
-  letter(hotKeyLetter(textBackCourses, HOTKEY_BACK_COURSES));
-  ASSERT_TRUE(waitUntil([&] { return savedRacesShown(); })) << "back to the saved races";
-  letter(hotKeyLetter(textBack, HOTKEY_SAVED_RACES_BACK));
-  ASSERT_TRUE(waitUntil([&] { return mainMenuShown(); })) << "back to the main menu";
-  letter(mainMenuLetter(MENU_EXIT));
+  // The standings, the export, the main menu; Continue: the saved race, its
+  // scorecard, OK, OK on to the next stage; back twice and Exit.
+  ASSERT_TRUE(press(0, [&] { return scorePanelShown(); })) << "stage standings";
+  ASSERT_TRUE(press(hotKeyLetter(textExport, HOTKEY_EXPORT), [&] { return fileExists(exportFile); }))
+      << "export";
+  ASSERT_TRUE(press(hotKeyLetter(textQuit, HOTKEY_STANDINGS_QUIT), [&] { return mainMenuShown(); }))
+      << "main menu after the standings";
+  ASSERT_TRUE(press(mainMenuLetter(MENU_CONTINUE), [&] { return savedRacesShown(); })) << "saved races";
+  click(savedRaceGridX + SAVED_RACE_GRID_MARGIN + 10, savedRaceGridY + 6 + 0.5f * SAVED_RACE_ROW_HEIGHT);
+  ASSERT_TRUE(press(0, [&] { return savedRaceChosen(); })) << "the saved race chosen";
+  ASSERT_TRUE(press(hotKeyLetter(textScorecard, HOTKEY_SAVED_RACES_SCORECARD), [&] {
+    return scorePanelShown();
+  })) << "the saved race's scorecard";
+  ASSERT_TRUE(press(XK_Return, [&] { return !scorePanelShown() && savedRaceChosen(); })) << "scorecard OK";
+  ASSERT_TRUE(press('o', [&] { return courseSelectionShown(); })) << "the second stage's courses";
+  ASSERT_TRUE(press(hotKeyLetter(textBackCourses, HOTKEY_BACK_COURSES), [&] { return savedRacesShown(); }))
+      << "back to the saved races";
+  ASSERT_TRUE(press(hotKeyLetter(textBack, HOTKEY_SAVED_RACES_BACK), [&] { return mainMenuShown(); }))
+      << "back to the main menu";
+  key(mainMenuLetter(MENU_EXIT));
   const int status = waitForEnd(30);
   ASSERT_NE(status, -1) << "Exit did not end the program";
   ASSERT_TRUE(WIFEXITED(status)) << "status " << status << "\n" << readAllErrors();
   EXPECT_EQ(WEXITSTATUS(status), 0);
-  const double seconds = std::chrono::duration<double>(Clock::now() - tourStart).count();
-  std::printf("tour from the main menu to Exit: %.1f s, %d moves of the person\n", seconds, personMoves);
-  RecordProperty("seconds_main_menu_to_exit", std::to_string(seconds));
 
-  // The tour file: the options as set up and one stored stage in which all
-  // sixteen riders are placed once at most, none but a disqualified one
-  // missing.
+  // The tour file: the options as set up, one stage on the course ridden,
+  // every rider placed once at most, none missing but disqualified ones.
   ASSERT_EQ(loadTour(tourFile), 1);
   ASSERT_EQ(stageRecords.size(), 1u);
   EXPECT_EQ(eventCardsOn, 0);
@@ -369,58 +270,50 @@ TEST_F(ProgramTour, PlaysAStageOfATourAndContinuesItToTheSecondStage) {
   PackedCourse ridden;
   packCourseSpec(courseSpec, ridden);
   EXPECT_EQ(std::memcmp(stage.course.bytes, ridden.bytes, PACKED_COURSE_SIZE), 0) << "the course ridden";
+  const int32_t* finish = stage.results + FIRST_FINISH_PLACE;
   std::set<int> placed;
   for (int q = 0; q < FINISH_PLACES; ++q) {
-    const int rider = stage.results[FIRST_FINISH_PLACE + q];
-    if (rider == -1) continue;
-    EXPECT_TRUE(placed.insert(rider).second) << "rider " << rider << " placed twice";
+    ASSERT_TRUE(finish[q] >= -1 && finish[q] < RIDER_COUNT) << "place " << q + 1;
+    EXPECT_TRUE(finish[q] == -1 || placed.insert(finish[q]).second) << "rider " << finish[q] << " twice";
   }
-  EXPECT_GE(placed.size(), static_cast<size_t>(RIDER_COUNT - 2)) << "riders missing from the finish";
-
-  // The stage's points as the rules give them: finish places and the
-  // sprint places of the riders who finished.
-  int riderPoints[RIDER_COUNT] = {};
+  EXPECT_GE(placed.size(), RIDER_COUNT - 2u) << "riders missing from the finish";
+  // The points as the rules give them: every place of a rider who finished.
+  int riderPoints[RIDER_COUNT] = {}, teamPoints[4] = {}, allPoints = 0;
   for (int e = 0; e < RESULT_PLACES; ++e) {
     const int rider = stage.results[e];
-    if (rider >= 0 && rider < RIDER_COUNT && placed.count(rider) != 0) riderPoints[rider] += placePoints[e];
+    if (placed.count(rider) == 0) continue;
+    riderPoints[rider] += placePoints[e];
+    teamPoints[riderTeam(rider)] += placePoints[e];
+    allPoints += placePoints[e];
   }
-  int teamPoints[4] = {};
-  for (int r = 0; r < RIDER_COUNT; ++r) teamPoints[r / 4] += riderPoints[r];
 
-  // The export from the standings: the general classification after stage
-  // 1 and the result of stage 1, with the same riders, names and points.
-  std::ifstream in(exportFile, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  const std::vector<std::string> lines = splitLines(text.str());
-  ASSERT_EQ(lines.size(), 13u + 19u) << text.str();
+  // The export: the general classification after stage 1, then the result
+  // of stage 1, with the same teams, riders and points.
+  const std::vector<std::string> lines = split(readWholeFile(exportFile), '\n');
+  ASSERT_EQ(lines.size(), 13u + 19u + 1u) << readWholeFile(exportFile);
+  EXPECT_EQ(lines.back(), "") << "the last line ends with a line feed";
   EXPECT_EQ(lines[0], "General classification after stage 1");
   int rankedTotal = 0;
-  for (int i = 1; i <= 4; ++i) {
-    const std::vector<std::string> f = splitFields(lines[static_cast<size_t>(i)]);
-    ASSERT_EQ(f.size(), 3u) << lines[static_cast<size_t>(i)];
-    int team = -1;
-    for (int t = 0; t < 4; ++t)
-      if (f[1] == teamNamesTyped[t]) team = t;
-    ASSERT_NE(team, -1) << lines[static_cast<size_t>(i)];
-    EXPECT_EQ(f[2], std::to_string(teamPoints[team])) << "team " << team;
+  for (size_t i = 1; i <= 4; ++i) {
+    const std::vector<std::string> f = split(lines[i], ';');
+    ASSERT_EQ(f.size(), 3u) << lines[i];
+    const auto team = std::find(teamNamesTyped, teamNamesTyped + 4, f[1]) - teamNamesTyped;
+    ASSERT_LT(team, 4) << lines[i];
+    EXPECT_EQ(f[2], std::to_string(teamPoints[team])) << lines[i];
     rankedTotal += std::stoi(f[2]);
   }
-  int allPoints = 0;
-  for (int t = 0; t < 4; ++t) allPoints += teamPoints[t];
   EXPECT_EQ(rankedTotal, allPoints);
   EXPECT_EQ(lines[6], std::string(teamNamesTyped[0]) + ";;" + teamNamesTyped[1] + ";;" + teamNamesTyped[2] +
                           ";;" + teamNamesTyped[3] + ";;");
   EXPECT_EQ(lines[13], "Result stage 1");
   for (int q = 0; q < FINISH_PLACES; ++q) {
-    const std::vector<std::string> f = splitFields(lines[15 + static_cast<size_t>(q)]);
-    ASSERT_GE(f.size(), 5u);
+    const std::vector<std::string> f = split(lines[15 + q], ';');
+    ASSERT_GE(f.size(), 5u) << lines[15 + q];
     EXPECT_EQ(f[0], std::to_string(q + 1));
-    const int rider = stage.results[FIRST_FINISH_PLACE + q];
-    EXPECT_EQ(f[1], rider == -1 ? std::string() : std::to_string(printedRiderNumber(rider)))
+    EXPECT_EQ(f[1], finish[q] == -1 ? "" : std::to_string(printedRiderNumber(finish[q])))
         << "place " << q + 1;
-    if (rider != -1) {
-      EXPECT_EQ(f[4], std::to_string(riderPoints[rider])) << "place " << q + 1;
+    if (finish[q] != -1) {
+      EXPECT_EQ(f[4], std::to_string(riderPoints[finish[q]])) << "place " << q + 1;
     }
   }
 }

@@ -1,19 +1,14 @@
-// The real program under test, as a player starts it: from a folder of its
-// own that holds the pictures, on an X server of its own (Xvfb), so that its
-// window is the only one there. The fixture sends real X events to that
-// window (button and key events through XSendEvent), reads back what the
-// window shows (XGetImage) and lays out the screens for the window's size
-// with the program's own layout code.
-//
-// The program prints "main menu after <ms> ms" when the environment holds
-// CORVALIS_ANNOUNCE_MAIN_MENU (its only test hook).
+// The real program as a player starts it: from a folder of its own holding
+// the pictures, on an X server of its own (Xvfb) where its window is the
+// only one. The fixture sends real X button and key events to that window,
+// reads back what it shows, and lays the screens out for its size with the
+// program's own layout code. The program prints "main menu after <ms> ms"
+// when CORVALIS_ANNOUNCE_MAIN_MENU is set (its only test hook).
 #pragma once
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -24,6 +19,7 @@
 
 #include "model/settings.h"
 #include "render/layout.h"
+#include "support/file_bytes.h"
 #include "ui/screen_units.h"
 
 // Xlib's macros (None, Bool, Status) must come after the test framework.
@@ -35,312 +31,188 @@ namespace whole_program {
 
 using Clock = std::chrono::steady_clock;
 
-const char* const pictureFiles[] = {"board.dat",    "cyclist0.dat", "cyclist1.dat",
-                                    "cyclist2.dat", "cyclist3.dat", "cyclist4.dat",
-                                    "scorecard.dat"};
+// A line read from a pipe, empty on timeout or end of output.
+inline std::string readLineFrom(int fd, double seconds) {
+  std::string line;
+  for (auto end = Clock::now() + std::chrono::duration<double>(seconds); Clock::now() < end;) {
+    pollfd p = {fd, POLLIN, 0};
+    char c;
+    if (poll(&p, 1, 100) <= 0) continue;
+    if (read(fd, &c, 1) <= 0) return std::string();
+    if (c == '\n') return line;
+    line += c;
+  }
+  return std::string();
+}
 
-struct Program {
-  pid_t server = -1;  // its own Xvfb
-  std::string displayName;
-  pid_t pid = -1;
-  int out = -1;  // its standard output
-  int err = -1;  // its standard error
-};
-
-// A colour read back from the window, 0..255 a channel.
-struct Pixel {
-  int r = 0, g = 0, b = 0;
-};
-
-inline int ignoreXError(Display*, XErrorEvent*) { return 0; }
+// Waits until the check holds; false when the time is up first.
+template <typename Check>
+bool waitUntil(Check check, double seconds = 10) {
+  for (auto end = Clock::now() + std::chrono::duration<double>(seconds); Clock::now() < end; usleep(10000))
+    if (check()) return true;
+  return false;
+}
 
 class WholeProgram : public ::testing::Test {
  protected:
   void SetUp() override {
     char pattern[] = "/tmp/corvalis_run_XXXXXX";
-    char* made = mkdtemp(pattern);
-    ASSERT_NE(made, nullptr);
-    folder = made;
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    folder = pattern;
   }
 
   void TearDown() override {
-    if (program.pid > 0) {
-      kill(program.pid, SIGKILL);
-      waitpid(program.pid, nullptr, 0);
-    }
-    if (program.out >= 0) close(program.out);
-    if (program.err >= 0) close(program.err);
+    if (pid > 0) kill(pid, SIGKILL), waitpid(pid, nullptr, 0);
+    if (out >= 0) close(out);
     if (display != nullptr) XCloseDisplay(display);
-    if (program.server > 0) {
-      kill(program.server, SIGTERM);
-      waitpid(program.server, nullptr, 0);
-    }
-    std::string command = "rm -rf '" + folder + "'";
-    if (std::system(command.c_str()) != 0) ADD_FAILURE() << "cannot remove " << folder;
+    if (server > 0) kill(server, SIGTERM), waitpid(server, nullptr, 0);
+    if (std::system(("rm -rf '" + folder + "'").c_str()) != 0) ADD_FAILURE() << "cannot remove " << folder;
   }
 
-  // Copies the pictures the build drew into the program's folder.
-  void copyPictures(const char* leaveOut = nullptr) {
-    for (const char* name : pictureFiles) {
-      if (leaveOut != nullptr && std::strcmp(name, leaveOut) == 0) continue;
-      std::string command = std::string("cp '") + CORVALIS_PICTURE_FOLDER + "/" + name + "' '" +
-                            folder + "/'";
-      ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  // Starts the program from its folder with the pictures the build drew
+  // (but leaveOut) on a new server of one 1280x1024 screen.
+  void start(const char* leaveOut = nullptr) {
+    const std::string copy = std::string("cd '") + CORVALIS_PICTURE_FOLDER +
+                             "' && cp board.dat cyclist[0-4].dat scorecard.dat '" + folder + "/'";
+    ASSERT_EQ(std::system(copy.c_str()), 0) << copy;
+    if (leaveOut != nullptr) {
+      ASSERT_EQ(unlink((folder + "/" + leaveOut).c_str()), 0) << leaveOut;
     }
-  }
-
-  // Starts an Xvfb with one screen of the given size on a free display
-  // number, which the server reports through a pipe once it accepts
-  // connections.
-  void startServer(int width = 1280, int height = 1024) {
-    int ready[2];
+    // The server tells its display number through a pipe once it accepts
+    // connections.
+    int ready[2], outPipe[2];
     ASSERT_EQ(pipe(ready), 0);
-    std::string size = std::to_string(width) + "x" + std::to_string(height) + "x24";
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-      close(ready[0]);
-      int quiet = open("/dev/null", O_WRONLY);
-      if (quiet >= 0) {
-        dup2(quiet, 1);
-        dup2(quiet, 2);
-      }
-      std::string fd = std::to_string(ready[1]);
-      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", size.c_str(), "-nolisten",
-             "tcp", static_cast<char*>(nullptr));
+    ASSERT_GE(server = fork(), 0);
+    if (server == 0) {
+      const int quiet = open("/dev/null", O_WRONLY);
+      dup2(quiet, 1);
+      dup2(quiet, 2);
+      const std::string fd = std::to_string(ready[1]);
+      execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             static_cast<char*>(nullptr));
       _exit(122);
     }
     close(ready[1]);
-    program.server = pid;
-    std::string number;
-    auto deadline = Clock::now() + std::chrono::seconds(30);
-    while (Clock::now() < deadline) {
-      pollfd p = {ready[0], POLLIN, 0};
-      if (poll(&p, 1, 100) <= 0) continue;
-      char c;
-      if (read(ready[0], &c, 1) <= 0 || c == '\n') break;
-      number += c;
-    }
+    const std::string displayName = ":" + readLineFrom(ready[0], 30);
     close(ready[0]);
-    ASSERT_FALSE(number.empty()) << "Xvfb did not start";
-    program.displayName = ":" + number;
-    display = XOpenDisplay(program.displayName.c_str());
-    ASSERT_NE(display, nullptr) << program.displayName;
+    ASSERT_NE(displayName, ":") << "Xvfb did not start";
+    ASSERT_NE(display = XOpenDisplay(displayName.c_str()), nullptr) << displayName;
     // A window read while the program changes it must not end the test.
-    XSetErrorHandler(ignoreXError);
-  }
-
-  void start(int width = 1280, int height = 1024) {
-    startServer(width, height);
-    if (HasFatalFailure()) return;
-    int out[2], err[2];
-    ASSERT_EQ(pipe(out), 0);
-    ASSERT_EQ(pipe(err), 0);
-    startTime = Clock::now();
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    ASSERT_EQ(pipe(outPipe), 0);
+    ASSERT_GE(pid = fork(), 0);
     if (pid == 0) {
-      dup2(out[1], 1);
-      dup2(err[1], 2);
-      close(out[0]);
-      close(err[0]);
+      dup2(outPipe[1], 1);
       if (chdir(folder.c_str()) != 0) _exit(120);
+      dup2(open("errors", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
       setenv("CORVALIS_ANNOUNCE_MAIN_MENU", "1", 1);
-      setenv("DISPLAY", program.displayName.c_str(), 1);
+      setenv("DISPLAY", displayName.c_str(), 1);
       execl(CORVALIS_PROGRAM, CORVALIS_PROGRAM, static_cast<char*>(nullptr));
       _exit(121);
     }
-    close(out[1]);
-    close(err[1]);
-    program.pid = pid;
-    program.out = out[0];
-    program.err = err[0];
+    close(outPipe[1]);
+    out = outPipe[0];
   }
 
-  // Reads the program's output until it holds a whole line or the time is
-  // up; empty on timeout or end of output.
-  std::string readLine(int seconds) {
-    std::string line;
-    auto deadline = Clock::now() + std::chrono::seconds(seconds);
-    while (Clock::now() < deadline) {
-      pollfd p = {program.out, POLLIN, 0};
-      if (poll(&p, 1, 100) <= 0) continue;
-      char c;
-      ssize_t n = read(program.out, &c, 1);
-      if (n <= 0) return std::string();
-      if (c == '\n') return line;
-      line += c;
-    }
-    return std::string();
-  }
-
-  std::string readAllErrors() {
-    std::string text;
-    char buffer[256];
-    ssize_t n;
-    while ((n = read(program.err, buffer, sizeof buffer)) > 0) text.append(buffer, n);
-    return text;
-  }
-
-  // Waits for the program to end; its wait status, or -1 after the timeout.
-  int waitForEnd(int seconds) {
-    auto deadline = Clock::now() + std::chrono::seconds(seconds);
-    while (Clock::now() < deadline) {
-      int status = 0;
-      pid_t done = waitpid(program.pid, &status, WNOHANG);
-      if (done == program.pid) {
-        program.pid = -1;
-        return status;
-      }
-      usleep(20000);
-    }
-    return -1;
-  }
-
-  // True while the program has not ended.
-  bool running() {
-    if (program.pid <= 0) return false;
-    int status = 0;
-    if (waitpid(program.pid, &status, WNOHANG) != program.pid) return true;
-    program.pid = -1;
-    return false;
-  }
-
-  // The top-level windows on the program's own server: its window only.
-  std::vector<Window> topLevelWindows() {
-    std::vector<Window> windows;
-    Window root = DefaultRootWindow(display);
-    Window parent, *children = nullptr;
+  // Waits for the main menu, finds the program's one window and lays every
+  // screen out as the program does for it.
+  void reachMainMenu() {
+    const std::string line = readLineFrom(out, 120);
+    ASSERT_EQ(line.rfind("main menu after ", 0), 0u)
+        << "output: \"" << line << "\"\nerrors: " << readAllErrors();
+    Window root = DefaultRootWindow(display), parent, *children = nullptr;
     unsigned int count = 0;
-    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return windows;
-    for (unsigned int i = 0; i < count; ++i) windows.push_back(children[i]);
+    ASSERT_TRUE(XQueryTree(display, root, &root, &parent, &children, &count));
+    if (count == 1) window = children[0];
     if (children != nullptr) XFree(children);
-    return windows;
-  }
-
-  // Lays out every screen as the program does for a window of that size on
-  // this screen, the screen ratio detected from the window.
-  void layOutFor(int width, int height) {
+    ASSERT_EQ(count, 1u) << "the program opens one window";
+    ASSERT_TRUE(XGetWindowAttributes(display, window, &attributes));
     Screen* screen = DefaultScreenOfDisplay(display);
     screenRatio[0] = screenRatio[1] = -1;
     screenRatioProvisional = 0;
-    windowWidth = width;
-    windowHeight = height;
-    updateScreenRatio(width, height, WidthOfScreen(screen), HeightOfScreen(screen));
+    windowWidth = attributes.width;
+    windowHeight = attributes.height;
+    updateScreenRatio(windowWidth, windowHeight, WidthOfScreen(screen), HeightOfScreen(screen));
     applyScreenRatio();
     computeLayout();
     computeScreenLayouts();
   }
 
-  void sendButton(Window window, int type, int x, int y) {
+  // What the program wrote to its standard error (kept in its folder).
+  std::string readAllErrors() { return readWholeFile(folder + "/errors"); }
+
+  bool running() {
+    if (pid > 0 && waitpid(pid, &status, WNOHANG) == pid) pid = -1;
+    return pid > 0;
+  }
+  // The program's wait status once it has ended, -1 after the timeout.
+  int waitForEnd(double seconds) {
+    return waitUntil([&] { return !running(); }, seconds) ? status : -1;
+  }
+
+  // A press and a release sent to the window: of the left button at a
+  // drawing-area point, or of a key (a capital letter with Shift held); the
+  // program acts on the release. Key and button events share their fields.
+  void pressAndRelease(bool button, unsigned code, unsigned state = 0, float x = 0, float y = 0) {
     XEvent event;
     std::memset(&event, 0, sizeof event);
-    event.xbutton.type = type;
-    event.xbutton.display = display;
-    event.xbutton.window = window;
-    event.xbutton.root = DefaultRootWindow(display);
-    event.xbutton.subwindow = None;
-    event.xbutton.time = CurrentTime;
-    event.xbutton.x = x;
-    event.xbutton.y = y;
-    event.xbutton.x_root = x;
-    event.xbutton.y_root = y;
-    event.xbutton.button = Button1;
-    event.xbutton.state = type == ButtonRelease ? Button1Mask : 0;
-    event.xbutton.same_screen = True;
-    long mask = type == ButtonPress ? ButtonPressMask : ButtonReleaseMask;
-    XSendEvent(display, window, True, mask, &event);
+    XButtonEvent& e = event.xbutton;
+    e.display = display;
+    e.window = window;
+    e.root = DefaultRootWindow(display);
+    e.x = e.x_root = drawAreaX + static_cast<int>(x);
+    e.y = e.y_root = drawAreaY + static_cast<int>(y);
+    e.button = code;
+    e.state = state;
+    e.same_screen = True;
+    e.type = button ? ButtonPress : KeyPress;
+    XSendEvent(display, window, True, button ? ButtonPressMask : KeyPressMask, &event);
+    e.type = button ? ButtonRelease : KeyRelease;
+    e.state |= button ? Button1Mask : 0;
+    XSendEvent(display, window, True, button ? ButtonReleaseMask : KeyReleaseMask, &event);
     XFlush(display);
   }
-
-  // A left click (press and release) at a drawing-area point.
-  void click(Window window, float x, float y) {
-    const int wx = drawAreaX + static_cast<int>(x);
-    const int wy = drawAreaY + static_cast<int>(y);
-    sendButton(window, ButtonPress, wx, wy);
-    sendButton(window, ButtonRelease, wx, wy);
+  void click(float x, float y) { pressAndRelease(true, Button1, 0, x, y); }
+  void key(KeySym symbol) {
+    const bool shift = symbol >= 'A' && symbol <= 'Z';
+    pressAndRelease(false, XKeysymToKeycode(display, shift ? symbol - 'A' + 'a' : symbol),
+                    shift ? ShiftMask : 0);
+  }
+  void typeText(const std::string& text) {
+    for (char c : text) key(static_cast<KeySym>(static_cast<unsigned char>(c)));
   }
 
-  // A key pressed and let go: the program acts on the release. shift holds
-  // Shift down for both events.
-  void sendKey(Window window, KeySym symbol, bool shift = false) {
-    XEvent event;
-    std::memset(&event, 0, sizeof event);
-    event.xkey.display = display;
-    event.xkey.window = window;
-    event.xkey.root = DefaultRootWindow(display);
-    event.xkey.subwindow = None;
-    event.xkey.time = CurrentTime;
-    event.xkey.state = shift ? ShiftMask : 0;
-    event.xkey.keycode = XKeysymToKeycode(display, symbol);
-    event.xkey.same_screen = True;
-    event.xkey.type = KeyPress;
-    XSendEvent(display, window, True, KeyPressMask, &event);
-    event.xkey.type = KeyRelease;
-    XSendEvent(display, window, True, KeyReleaseMask, &event);
-    XFlush(display);
-  }
-
-  // A printable character as its key (with Shift for a capital).
-  void typeCharacter(Window window, char c) {
-    if (c >= 'A' && c <= 'Z') {
-      sendKey(window, XK_a + (c - 'A'), true);
-    } else if (c == ' ') {
-      sendKey(window, XK_space);
-    } else if (c == '-') {
-      sendKey(window, XK_minus);
-    } else {
-      sendKey(window, static_cast<KeySym>(static_cast<unsigned char>(c)));
-    }
-  }
-
-  void typeText(Window window, const std::string& text) {
-    for (char c : text) typeCharacter(window, c);
-  }
-
-  // What the window shows at a drawing-area point (black when it cannot be
-  // read).
-  Pixel pixelAt(Window window, float x, float y) {
-    Pixel pixel;
-    XImage* image = XGetImage(display, window, drawAreaX + static_cast<int>(x),
-                              drawAreaY + static_cast<int>(y), 1, 1, AllPlanes, ZPixmap);
-    if (image == nullptr) return pixel;
-    unsigned long value = XGetPixel(image, 0, 0);
-    pixel.r = static_cast<int>((value >> 16) & 0xff);
-    pixel.g = static_cast<int>((value >> 8) & 0xff);
-    pixel.b = static_cast<int>(value & 0xff);
-    XDestroyImage(image);
-    return pixel;
-  }
-
-  // Whether any pixel of a drawing-area rectangle is (nearly) black.
-  bool anyBlackIn(Window window, float x, float y, float w, float h) {
+  // Whether a pixel of a drawing-area box is within tolerance of a colour
+  // (0..1 a channel) as the window shows it.
+  bool colourIn(float x, float y, float w, float h, float r, float g, float b, int tolerance = 8) {
     const int width = static_cast<int>(w), height = static_cast<int>(h);
     if (width <= 0 || height <= 0) return false;
-    XImage* image = XGetImage(display, window, drawAreaX + static_cast<int>(x),
-                              drawAreaY + static_cast<int>(y), static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    XImage* image =
+        XGetImage(display, window, drawAreaX + static_cast<int>(x), drawAreaY + static_cast<int>(y),
+                  static_cast<unsigned>(width), static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (image == nullptr) return false;
+    const int want[3] = {static_cast<int>(r * 255), static_cast<int>(g * 255), static_cast<int>(b * 255)};
     bool found = false;
     for (int j = 0; j < height && !found; ++j)
       for (int i = 0; i < width && !found; ++i) {
-        unsigned long value = XGetPixel(image, i, j);
-        found = ((value >> 16) & 0xff) < 40 && ((value >> 8) & 0xff) < 40 && (value & 0xff) < 40;
+        const unsigned long value = XGetPixel(image, i, j);
+        found = true;
+        for (int c = 0; c < 3; ++c)
+          found = found && std::abs(static_cast<int>(value >> (16 - 8 * c) & 0xff) - want[c]) <= tolerance;
       }
     XDestroyImage(image);
     return found;
   }
+  bool colourAt(float x, float y, float r, float g, float b) { return colourIn(x, y, 1, 1, r, g, b); }
+  bool anyBlackIn(float x, float y, float w, float h) { return colourIn(x, y, w, h, 0, 0, 0, 39); }
 
   std::string folder;
-  Program program;
+  pid_t server = -1, pid = -1;  // its own Xvfb, the program
+  int out = -1;                 // the program's standard output
+  int status = 0;               // its wait status once ended
   Display* display = nullptr;
-  Clock::time_point startTime;
+  Window window = 0;
+  XWindowAttributes attributes;
 };
-
-// Near a colour given in 0..1 a channel, as the program draws it.
-inline bool pixelIs(const Pixel& p, float r, float g, float b) {
-  auto near = [](int value, float want) { return std::abs(value - static_cast<int>(want * 255)) <= 8; };
-  return near(p.r, r) && near(p.g, g) && near(p.b, b);
-}
 
 }  // namespace whole_program

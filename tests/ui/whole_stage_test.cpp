@@ -1,14 +1,10 @@
-// A whole stage played through the window's callbacks: two teams played by
-// a person, two by the computer, event cards on, a seeded random source.
-// The race is laid by a click on a course tile; from the start-order throw
-// to the stage standings every action of the person is a click or a key
-// sent to onMouseClick, onKeyboardUp and onSpecialKeyUp. The test decides
-// what to press by reading the race state; it never calls a rule to act.
-// The computer's moves run on the move timer, whose ticks the test
-// delivers; a scorecard, the positions and the settings are opened over a
-// moving computer rider and closed, and the move must go on; keys and clicks
-// during a computer move do nothing. The race invariants are checked after
-// every event.
+// A whole stage through the window's callbacks: teams 0 and 2 played by a
+// person, 1 and 3 by the computer, event cards on, a seeded random source.
+// Every action of the person is a click or key sent to onMouseClick,
+// onKeyboardUp or onSpecialKeyUp, chosen from the race state; the computer's
+// moves run on the recorded move timer. Overlays opened over a moving
+// computer rider must resume his move with one tick; input during his move
+// does nothing; the race invariants hold after every event.
 #include <GL/freeglut.h>
 
 #include <initializer_list>
@@ -37,86 +33,21 @@
 namespace {
 
 const unsigned char ENTER = 13;
-const unsigned char SPACE = 32;
-const int EVENT_LIMIT = 20000;
-// More events than this in a row with no progress is a stall.
-const int SAME_SCREEN_LIMIT = 200;
 
-int pendingTicks = 0;
-int tickValue = 0;
-
-void recordTick(unsigned int, int value) {
-  ++pendingTicks;
-  tickValue = value;
+int pending() { return static_cast<int>(recordedTicks.delays.size()); }
+void deliverTick() {
+  recordedTicks.delays.clear();
+  onComputerMoveTimer(recordedTicks.lastValue);
 }
-
-// The screen's number and name, for the failure messages.
-std::string screenName(int screen) {
-  static const char* const names[SCREEN_COUNT] = {"stage over",
-                                                  "card screen",
-                                                  "move screen",
-                                                  "busy",
-                                                  "computer moving",
-                                                  "scorecard",
-                                                  "follow question",
-                                                  "event card",
-                                                  "hand-in",
-                                                  "card kind",
-                                                  "card timing",
-                                                  "extra die",
-                                                  "hand-in for bonus",
-                                                  "no card to hand in",
-                                                  "-",
-                                                  "event card cancelled",
-                                                  "positions",
-                                                  "no move",
-                                                  "doping question",
-                                                  "quit question",
-                                                  "start throw",
-                                                  "start throw result",
-                                                  "start grid",
-                                                  "computer start grid",
-                                                  "doping number",
-                                                  "computer turn",
-                                                  "doping control",
-                                                  "main menu",
-                                                  "language",
-                                                  "stage standings",
-                                                  "countercheck",
-                                                  "manual",
-                                                  "course selection",
-                                                  "course designer",
-                                                  "saved courses",
-                                                  "team setup",
-                                                  "loading",
-                                                  "settings",
-                                                  "setup errors",
-                                                  "saved races",
-                                                  "saved race scorecard",
-                                                  "save failed"};
-  const bool known = screen >= 0 && screen < SCREEN_COUNT;
-  return std::to_string(screen) + " (" + (known ? names[screen] : "unknown") + ")";
-}
-
-bool personActive() {
-  return isRiderIndex(activeRider) && riders[activeRider].humanControlled != 0;
-}
-
-// What the person did, counted to show that the stage went through it.
-struct Played {
-  int cardsChosen = 0, steps = 0, stepsBack = 0, follows = 0, eventCards = 0, kinds = 0,
-      overlays = 0;
-};
 
 class WholeStageTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
     useScratchFolder();
-    pendingTicks = 0;
-    moveTimerHook = recordTick;
+    recordMoveTicks();
     redrawHook = nullptr;        // a frame is drawn as each screen comes up
-    smoothComputerMovement = 0;  // square by square: one tick a square
+    smoothComputerMovement = 0;  // one tick a square
   }
   void TearDown() override {
     releaseRaceDriver();
@@ -124,28 +55,25 @@ class WholeStageTest : public ScreenTest {
   }
 
   void click(float x, float y, float w, float h) { pressAndReleaseAt(x + w / 2, y + h / 2); }
-  bool alternate() { return ++turns % 2 == 0; }
   void key(const char* label, int hotKey) {
     typeKey(static_cast<unsigned char>(hotKeyLetter(label, hotKey)));
   }
-  void answer(bool left, float lx, float ly, float rx, float ry, const char* ll, int lk,
-              const char* rl, int rk) {
-    if (alternate())
-      click(left ? lx : rx, left ? ly : ry, buttonWidth, buttonHeight);
-    else if (left)
-      key(ll, lk);
+  // A button by a click or by its letter, in turn.
+  struct Button { float x, y; const char* label; int hotKey; };
+  void choose(const Button& b, float w = buttonWidth, float h = buttonHeight) {
+    if (++turns % 2 == 0)
+      click(b.x, b.y, w, h);
     else
-      key(rl, rk);
+      key(b.label, b.hotKey);
   }
-  // The dialog panel moved by its title strip; its buttons go with it.
-  void dragDialog(float by) {
-    const float x = dialogPanelX + 10, y = dialogPanelY - panelTitleHeight / 2,
-                okX = dialogOkButtonX;
-    mouseEventAt(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
-    onMouseDrag(static_cast<int>(x + by) + drawAreaX, static_cast<int>(y + by) + drawAreaY);
-    mouseEventAt(GLUT_LEFT_BUTTON, GLUT_UP, x + by, y + by);
-    EXPECT_NE(dialogOkButtonX, okX) << "the dialog did not move";
+  void yesOrNo(bool yes) {
+    choose(yes ? Button{dialogYesButtonX, dialogYesButtonY, textYes, HOTKEY_YES}
+               : Button{dialogNoButtonX, dialogNoButtonY, textNo, HOTKEY_NO});
   }
+  void throwButton(const char* label, int hotKey, float x = throwButtonX, float y = throwButtonY) {
+    choose({x, y, label, hotKey}, throwButtonWidth, throwButtonHeight);
+  }
+  // OK by its button, Enter or its letter, in turn.
   void ok() {
     const int way = ++turns % 3;
     if (way == 0)
@@ -153,339 +81,264 @@ class WholeStageTest : public ScreenTest {
     else
       typeKey(way == 1 ? ENTER : 'o');
   }
-
-  // The teams and the race: teams 0 and 2 are played by a person, event
-  // cards are on, and a click on the tile lays the course.
-  void layRaceByTile(int tile, uint32_t seed) {
-    seedRaceRandom(seed);
-    for (int i = 0; i < RIDER_COUNT; ++i) {
-      riders[i] = Rider();
-      riders[i].humanControlled = riderTeam(i) % 2 == 0 ? 1 : 0;
-    }
-    eventCardsOn = 1;
-    eventCardIndex = 0;  // the deck is shuffled per race but drawn on from where it stood
-    tourMode = 0;
-    openCourseSelection();
-    clickAt(courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + courseTileWidth / 2,
-            courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + courseTileHeight / 2);
-    ASSERT_EQ(currentScreen, SCREEN_START_THROW);
-    beginRaceChecks();
+  // The dialog panel dragged by its title strip takes its buttons along.
+  void dragDialog(float by) {
+    const float x = dialogPanelX + 10, y = dialogPanelY - panelTitleHeight / 2, okX = dialogOkButtonX;
+    mouseEventAt(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    onMouseDrag(static_cast<int>(x + by) + drawAreaX, static_cast<int>(y + by) + drawAreaY);
+    mouseEventAt(GLUT_LEFT_BUTTON, GLUT_UP, x + by, y + by);
+    EXPECT_NE(dialogOkButtonX, okX) << "the dialog did not move";
+  }
+  void pressAndLetGoOff(float x, float y) {
+    mouseEventAt(GLUT_LEFT_BUTTON, GLUT_DOWN, x, y);
+    mouseEventAt(GLUT_LEFT_BUTTON, GLUT_UP, -100, -100);
   }
 
-  // One card screen of the person: doping once from round 3, now and then
-  // a card by an F-key or a press on it, Breakaway, then Throw.
+  // The person's card screen: doping once from round 3, now and then a card
+  // by F-key or by a press on it, a card taken off the die, Breakaway; Throw.
   void playCards() {
     const int turn = roundNumber * RIDER_COUNT + activeRider;
-    if (turn != cardTurn) {
-      cardTurn = turn;
-      cardStep = 0;
-      ++personTurns;
-    }
-    const int step = cardStep++;
-    if (step == 0 && seen[SCREEN_DOPING_CONFIRM] == 0 && roundNumber >= 3 &&
-        dopingButtonEnabled()) {
+    if (turn != cardTurn) cardTurn = turn, cardStep = 0, ++personTurns;
+    const int step = cardStep++, before = chosenCards[0] + chosenCards[1];
+    if (step == 0 && seen[SCREEN_DOPING_CONFIRM] == 0 && roundNumber >= 3 && dopingButtonEnabled()) {
       click(dopingButtonX, dopingButtonY, footerButtonWidth, buttonHeight);
       ASSERT_EQ(currentScreen, SCREEN_DOPING_CONFIRM);
       return;
     }
-    const int before = chosenCards[0] + chosenCards[1];
     if (step == 1 && personTurns % 3 == 1) {
       pressSpecialKey(GLUT_KEY_F1 + personTurns / 3 % 12);
     } else if (step == 1 && personTurns % 3 == 2) {
       for (int slot = 0; slot < CARD_SLOTS; ++slot)
         if (cardUsed[riderTeam(activeRider)][slot] == 0 && cardUsableByRider(activeRider, slot)) {
-          mouseEventAt(
-              GLUT_LEFT_BUTTON, GLUT_DOWN,
-              cardPanelX + cardGapX + (slot / 2) * (cardWidth + cardGapX) + cardWidth / 2,
-              cardPanelY + cardGapY + (slot % 2) * (cardHeight + cardGapY) + cardHeight / 2);
-          mouseEventAt(GLUT_LEFT_BUTTON, GLUT_UP, -100, -100);
+          pressAndLetGoOff(cardPanelX + cardGapX + (slot / 2) * (cardWidth + cardGapX) + cardWidth / 2,
+                           cardPanelY + cardGapY + (slot % 2) * (cardHeight + cardGapY) + cardHeight / 2);
           break;
         }
     } else if (step == 2 && personTurns % 6 == 5 && chosenCards[0] != CARD_DIE) {
-      mouseEventAt(GLUT_LEFT_BUTTON, GLUT_DOWN, diceX + dieSize / 2, diceY + dieSize / 2);
-      mouseEventAt(GLUT_LEFT_BUTTON, GLUT_UP, -100, -100);
-      EXPECT_TRUE(chosenCards[0] == CARD_DIE || chosenCards[0] == CARD_DOPING)
-          << "the card stayed on its die";
+      pressAndLetGoOff(diceX + dieSize / 2, diceY + dieSize / 2);
+      EXPECT_TRUE(chosenCards[0] == CARD_DIE || chosenCards[0] == CARD_DOPING) << "the card stayed";
     } else if (step == 2 && personTurns % 4 == 2 && chosenCards[0] != CARD_DIE) {
       key(textBreakaway, HOTKEY_BREAKAWAY);
       EXPECT_EQ(breakawayDeclared, 1);
     } else if (step >= 1) {
-      if (alternate())
-        key(textThrow, HOTKEY_THROW);
-      else
-        click(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight);
+      throwButton(textThrow, HOTKEY_THROW);
       EXPECT_NE(currentScreen, SCREEN_PLAY_CARDS) << "Throw did not throw";
       return;
     }
-    if (chosenCards[0] + chosenCards[1] != before) ++played.cardsChosen;
+    if (chosenCards[0] + chosenCards[1] != before) ++cardsChosen;
   }
 
-  // The move: one arrow a step to a free square (one step taken back once),
-  // Enter or Space when no step is left or free.
+  // The person's move: one step taken back once, the scorecard looked at
+  // mid-move now and then, an arrow a free step, Enter or Space at the end.
   void stepRider() {
     const Rider& rider = riders[activeRider];
-    if (played.stepsBack == 0 && pathPointIndex == 1 && pathLength > 2) {
+    if (stepsBack == 0 && pathPointIndex == 1 && pathLength > 2) {
       pressSpecialKey(GLUT_KEY_DOWN);
       EXPECT_EQ(pathPointIndex, 0) << "the step back";
-      ++played.stepsBack;
-      return;
-    }
-    if (pathPointIndex == 2 && played.steps % 9 == 0) {
+      ++stepsBack;
+    } else if (pathPointIndex == 2 && steps % 9 == 0) {
       const int row = rider.row, lane = rider.lane;
       key(textScorecard, HOTKEY_FOOTER_SCORECARD);
       EXPECT_EQ(currentScreen, SCREEN_SCORECARD);
       typeKey(ENTER);
       EXPECT_EQ(currentScreen, SCREEN_CHOOSE_MOVE);
       EXPECT_TRUE(rider.row == row && rider.lane == lane && pathPointIndex == 2);
-      ++played.steps;
-      return;
+      ++steps;
+    } else {
+      const bool stepsLeft = pathPointIndex < pathLength && pathPointIndex < MAX_PATH_POINTS - 1;
+      const char order[2][3] = {{'M', 'L', 'R'}, {'M', 'R', 'L'}};
+      for (char way : order[steps % 2]) {
+        if (!stepsLeft || stepBlocked(tryStep(rider.row, rider.lane, way, 0))) continue;
+        const int before = pathPointIndex;
+        pressSpecialKey(way == 'M' ? GLUT_KEY_UP : way == 'L' ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT);
+        EXPECT_EQ(pathPointIndex, before + 1) << "a free step was not taken";
+        ++steps;
+        return;
+      }
+      typeKey(++turns % 2 ? ENTER : ' ');
     }
-    const bool stepsLeft = pathPointIndex < pathLength && pathPointIndex < MAX_PATH_POINTS - 1;
-    const char order[2][3] = {{'M', 'L', 'R'}, {'M', 'R', 'L'}};
-    for (char letter : order[played.steps % 2]) {
-      if (!stepsLeft || stepBlocked(tryStep(rider.row, rider.lane, letter, 0))) continue;
-      const int before = pathPointIndex;
-      pressSpecialKey(letter == 'M' ? GLUT_KEY_UP : letter == 'L' ? GLUT_KEY_LEFT : GLUT_KEY_RIGHT);
-      EXPECT_EQ(pathPointIndex, before + 1) << "a free step was not taken";
-      ++played.steps;
-      return;
-    }
-    typeKey(alternate() ? ENTER : SPACE);
   }
 
-  void handIn() {
-    if (screenEvents <= 12 && handInCards[0] == -1) {
-      pressSpecialKey(GLUT_KEY_F1 + screenEvents - 1);
-      return;
-    }
-    if (alternate())
-      click(handInOkButtonX, handInOkButtonY, throwButtonWidth, throwButtonHeight);
-    else
-      typeKey(ENTER);
-  }
-
-  // Opens an overlay over the moving computer rider, delivers the pending
-  // tick while it is open (it must not move him), and closes it: the move
-  // goes on with exactly one tick pending. The settings switch the movement
-  // to smooth and later back to square by square in mid-move; the quit
-  // question is answered No.
+  // Overlay kind 0..4 over the moving computer rider: the scorecard, the
+  // positions, the settings switching to smooth movement, the quit question
+  // answered No, the settings switching back. A tick delivered under it
+  // (not under the positions: there it is still due at the close) neither
+  // moves him nor asks for another; closed, the move goes on with exactly
+  // one tick pending.
   void overlayOverMove(int kind) {
     const int point = pathPointIndex;
     const float x = riders[activeRider].boardX, y = riders[activeRider].boardY;
-    const int overlays[5] = {SCREEN_SCORECARD, SCREEN_POSITIONS, SCREEN_SETTINGS,
-                             SCREEN_QUIT_CONFIRM, SCREEN_SETTINGS};
-    const SettingsLayout settings = settingsLayout();
+    const int screens[5] = {SCREEN_SCORECARD, SCREEN_POSITIONS, SCREEN_SETTINGS, SCREEN_QUIT_CONFIRM,
+                            SCREEN_SETTINGS};
     if (kind == 0) click(scorecardButtonX, scorecardButtonY, footerButtonWidth, buttonHeight);
     if (kind == 1) key(textPositions, HOTKEY_FOOTER_POSITIONS);
-    if (kind == 2 || kind == 4)
-      click(settingsButtonX, settingsButtonY, footerButtonWidth, buttonHeight);
+    if (kind == 2 || kind == 4) click(settingsButtonX, settingsButtonY, footerButtonWidth, buttonHeight);
     if (kind == 3) key(textQuit, HOTKEY_FOOTER_QUIT);
-    ASSERT_EQ(currentScreen, overlays[kind]);
+    ASSERT_EQ(currentScreen, screens[kind]);
     drawNow();
     if (kind != 1) {
-      pendingTicks = 0;
-      onComputerMoveTimer(tickValue);
-      EXPECT_EQ(pendingTicks, 0) << "a tick under the overlay asked for another";
-      EXPECT_EQ(pathPointIndex, point);
-      EXPECT_EQ(riders[activeRider].boardX, x);
-      EXPECT_EQ(riders[activeRider].boardY, y);
+      deliverTick();
+      EXPECT_EQ(pending(), 0) << "a tick under the overlay asked for another";
+      EXPECT_TRUE(pathPointIndex == point && riders[activeRider].boardX == x &&
+                  riders[activeRider].boardY == y)
+          << "the rider moved under overlay " << kind;
     }
     if (kind == 0) click(scoreOkButtonX, scoreOkButtonY, buttonWidth, buttonHeight);
     if (kind == 1) click(positionsOkButtonX, positionsOkButtonY, buttonWidth, buttonHeight);
+    if (kind == 3) yesOrNo(false);
     if (kind == 2 || kind == 4) {
-      const float* radio = kind == 2 ? settings.smoothRadio : settings.stepwiseRadio;
+      const SettingsLayout s = settingsLayout();
+      const float* radio = kind == 2 ? s.smoothRadio : s.stepwiseRadio;
       pressAndReleaseAt(radio[0], radio[1]);
-      click(settings.okButton[0], settings.okButton[1], settings.okButton[2], settings.okButton[3]);
+      click(s.okButton[0], s.okButton[1], s.okButton[2], s.okButton[3]);
       EXPECT_EQ(smoothComputerMovement, kind == 2 ? 1 : 0);
     }
-    if (kind == 3)
-      answer(false, 0, 0, dialogNoButtonX, dialogNoButtonY, nullptr, 0, textNo, HOTKEY_NO);
     EXPECT_EQ(currentScreen, SCREEN_MOVING) << "overlay " << kind << " did not close";
-    EXPECT_EQ(pendingTicks, 1) << "overlay " << kind;
+    EXPECT_EQ(pending(), 1) << "overlay " << kind;
     EXPECT_TRUE(moveTickIsPending());
-    ++played.overlays;
+    ++overlays;
   }
 
-  // Keys and clicks of an impatient person during a computer move change
-  // nothing.
-  void ignoredDuringMove() {
-    const int point = pathPointIndex;
-    switch (impatient / 7 % 4) {
-      case 0:
-        typeKey(ENTER);
-        break;
-      case 1:
-        pressSpecialKey(GLUT_KEY_UP);
-        break;
-      case 2:
-        pressSpecialKey(GLUT_KEY_F5);
-        break;
-      default:
-        click(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight);
-        break;
+  // The due tick of a computer move, an overlay over it now and then, and
+  // an impatient person's key or click that must change nothing.
+  void computerTick() {
+    EXPECT_EQ(pending(), 1) << "two ticks pending on screen " << currentScreen;
+    if (recordedTicks.lastValue != lastMove) lastMove = recordedTicks.lastValue, ++computerMoves;
+    const bool moving = currentScreen == SCREEN_MOVING;
+    if (moving && pathPointIndex == 1 && computerMoves % 5 == 0 && overlays < 5 &&
+        overlayMove != computerMoves) {
+      overlayMove = computerMoves;
+      return overlayOverMove(overlays);
     }
-    EXPECT_EQ(currentScreen, SCREEN_MOVING);
-    EXPECT_EQ(pendingTicks, 1);
-    EXPECT_EQ(pathPointIndex, point);
+    if (moving && ++impatient % 7 == 0) {
+      const int point = pathPointIndex, way = impatient / 7 % 4;
+      if (way == 0) typeKey(ENTER);
+      if (way == 1) pressSpecialKey(GLUT_KEY_UP);
+      if (way == 2) pressSpecialKey(GLUT_KEY_F5);
+      if (way == 3) click(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight);
+      EXPECT_TRUE(currentScreen == SCREEN_MOVING && pending() == 1 && pathPointIndex == point)
+          << "input during a computer move acted (" << way << ")";
+    }
+    deliverTick();
   }
 
-  // One event of the person (or the tick of a computer move); false when
-  // the screen waits on nothing the test can give.
+  // One event of the person or the computer; false when nothing can go on.
   bool act() {
-    if (pendingTicks > 0) {
-      EXPECT_EQ(pendingTicks, 1) << "two ticks pending on screen " << screenName(currentScreen);
-      if (tickValue != lastMove) {
-        lastMove = tickValue;
-        ++computerMoves;
-      }
-      if (currentScreen == SCREEN_MOVING && pathPointIndex == 1 && computerMoves % 5 == 0 &&
-          played.overlays < 5 && overlayMove != computerMoves) {
-        overlayMove = computerMoves;
-        overlayOverMove(played.overlays);
-        return true;
-      }
-      if (currentScreen == SCREEN_MOVING && ++impatient % 7 == 0) ignoredDuringMove();
-      pendingTicks = 0;
-      onComputerMoveTimer(tickValue);
+    if (pending() > 0) {
+      computerTick();
       return true;
     }
     switch (currentScreen) {
-      case SCREEN_START_THROW:
-      case SCREEN_START_THROW_RESULT:
-        if (alternate())
-          click(throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight);
-        else if (currentScreen == SCREEN_START_THROW)
-          key(textThrow, HOTKEY_THROW);
-        else
-          key(textNextTeam, HOTKEY_NEXT_TEAM);
-        return true;
-      case SCREEN_START_PLACE_HUMAN:
-        return placeStartRiderByKeys();
-      case SCREEN_PLAY_CARDS:
-        playCards();
-        return true;
-      case SCREEN_CHOOSE_MOVE:
-        stepRider();
-        return true;
-      case SCREEN_DOPING_CONFIRM:
-        answer(true, dialogYesButtonX, dialogYesButtonY, 0, 0, textYes, HOTKEY_YES, nullptr, 0);
-        return true;
-      case SCREEN_DOPING_NUMBER:
-        ok();
-        return true;
-      case SCREEN_FOLLOW_QUESTION:
-        ++played.follows;
-        if (played.follows % 4 == 1) dragDialog(played.follows % 8 == 1 ? 60.0f : -60.0f);
-        answer(played.follows % 3 != 0, dialogYesButtonX, dialogYesButtonY, dialogNoButtonX,
-               dialogNoButtonY, textYes, HOTKEY_YES, textNo, HOTKEY_NO);
-        return true;
-      case SCREEN_EVENT_CARD:
-        if (personActive()) ++played.eventCards;
-        ok();
-        return true;
-      case SCREEN_CARD_KIND:
-        ++played.kinds;
-        answer(played.kinds % 2 == 0, blueCardButtonX, blueCardButtonY, whiteCardButtonX,
-               whiteCardButtonY, textBlue, HOTKEY_BLUE, textWhite, HOTKEY_WHITE);
-        return true;
-      case SCREEN_CARD_TIMING:
-        answer(played.kinds % 3 != 0, useNowButtonX, useNowButtonY, useLaterButtonX,
-               useLaterButtonY, textImmediately, HOTKEY_IMMEDIATELY, textLater, HOTKEY_LATER);
-        return true;
+      case SCREEN_START_THROW: throwButton(textThrow, HOTKEY_THROW); break;
+      case SCREEN_START_THROW_RESULT: throwButton(textNextTeam, HOTKEY_NEXT_TEAM); break;
       case SCREEN_EXTRA_THROW:
-        if (alternate())
-          key(textThrow, HOTKEY_THROW);
-        else
-          click(extraThrowButtonX, extraThrowButtonY, throwButtonWidth, throwButtonHeight);
-        return true;
+        throwButton(textThrow, HOTKEY_THROW, extraThrowButtonX, extraThrowButtonY);
+        break;
+      case SCREEN_START_PLACE_HUMAN: return placeStartRiderByKeys();
+      case SCREEN_PLAY_CARDS: playCards(); break;
+      case SCREEN_CHOOSE_MOVE: stepRider(); break;
+      case SCREEN_DOPING_CONFIRM: yesOrNo(true); break;
+      case SCREEN_FOLLOW_QUESTION:
+        if (++follows % 4 == 1) dragDialog(follows % 8 == 1 ? 60.0f : -60.0f);
+        yesOrNo(follows % 3 != 0);
+        break;
+      case SCREEN_CARD_KIND:
+        choose(++kinds % 2 == 0 ? Button{blueCardButtonX, blueCardButtonY, textBlue, HOTKEY_BLUE}
+                                : Button{whiteCardButtonX, whiteCardButtonY, textWhite, HOTKEY_WHITE});
+        break;
+      case SCREEN_CARD_TIMING:
+        choose(kinds % 3 != 0 ? Button{useNowButtonX, useNowButtonY, textImmediately, HOTKEY_IMMEDIATELY}
+                              : Button{useLaterButtonX, useLaterButtonY, textLater, HOTKEY_LATER});
+        break;
       case SCREEN_HAND_IN_CARDS:
       case SCREEN_HAND_IN_FOR_BONUS:
-        handIn();
-        return true;
+        if (sameEvents <= 12 && handInCards[0] == -1)
+          pressSpecialKey(GLUT_KEY_F1 + sameEvents - 1);
+        else if (++turns % 2)
+          typeKey(ENTER);
+        else
+          click(handInOkButtonX, handInOkButtonY, throwButtonWidth, throwButtonHeight);
+        break;
+      case SCREEN_EVENT_CARD:
+        if (isRiderIndex(activeRider) && riders[activeRider].humanControlled) ++eventCards;
+        ok();
+        break;
+      case SCREEN_DOPING_NUMBER:
       case SCREEN_NO_MOVE:
       case SCREEN_NO_CARD_TO_HAND_IN:
       case SCREEN_EVENT_CARD_CANCELLED:
       case SCREEN_DOPING_CONTROL:
-      case SCREEN_COUNTERCHECK:
-        ok();
-        return true;
-      default:
-        return false;
+      case SCREEN_COUNTERCHECK: ok(); break;
+      default: return false;
     }
+    return true;
   }
 
-  // Plays the stage to the stage standings, checking the race after every
-  // event and drawing a frame as each screen comes up.
-  void playStage() {
+  // The stage on a tile's course in a language, to the standings: the
+  // race checked after every event (between consistent states only: not
+  // mid-move, nor while hand-ins are decided), its end at the doping
+  // control; the given screens came up, the person doped once, every
+  // overlay was opened and closed, and the standings' Quit leads home.
+  void playWholeStage(int tile, uint32_t seed, int inLanguage, std::initializer_list<int> screens) {
+    language = inLanguage;
+    setLanguageTexts();
+    seedRaceRandom(seed);
+    for (int i = 0; i < RIDER_COUNT; ++i) {
+      riders[i] = Rider();
+      riders[i].humanControlled = riderTeam(i) % 2 == 0 ? 1 : 0;
+    }
+    eventCardsOn = 1;
+    eventCardIndex = 0;
+    tourMode = 0;
+    openCourseSelection();
+    clickAt(courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + courseTileWidth / 2,
+            courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + courseTileHeight / 2);
+    ASSERT_EQ(currentScreen, SCREEN_START_THROW);
+    beginRaceChecks();
     bool dopingControl = false;
     long long last = -1;
-    int drawnScreen = -1;
-    for (int event = 0; event < EVENT_LIMIT; ++event) {
-      // The screen, the rider and the point of his move he has reached.
+    int drawn = -1;
+    for (int event = 0; currentScreen != SCREEN_STAGE_STANDINGS; ++event) {
+      ASSERT_LT(event, 20000) << "the stage did not end; screen " << currentScreen;
       const long long now =
-          ((currentScreen * 64LL + activeRider + 1) * 64 + pathPointIndex) * 100000 + tickValue;
-      screenEvents = now == last ? screenEvents + 1 : 1;
+          ((currentScreen * 64LL + activeRider + 1) * 64 + pathPointIndex) * 100000 + recordedTicks.lastValue;
+      sameEvents = now == last ? sameEvents + 1 : 1;
+      ASSERT_LT(sameEvents, 200) << "stuck on screen " << currentScreen;
       last = now;
-      ASSERT_LT(screenEvents, SAME_SCREEN_LIMIT) << "stuck on screen " << screenName(currentScreen);
-      if (currentScreen != drawnScreen) {
+      if (currentScreen != drawn) {
         drawNow();
-        drawnScreen = currentScreen;
-        ++seen[currentScreen];
-      }
-      if (currentScreen == SCREEN_STAGE_STANDINGS) {
-        EXPECT_TRUE(dopingControl) << "the stage ended without the doping control";
-        return;
+        ++seen[drawn = currentScreen];
       }
       if (currentScreen == SCREEN_DOPING_CONTROL && !dopingControl) {
         dopingControl = true;
         ASSERT_EQ(checkRaceEnd(), "");
       }
-      // Mid-move, and while a person decides his hand-ins (the crash
-      // victims in turn, the event rider still off his square), the race
-      // is between two consistent states.
-      const bool midMove = (currentScreen == SCREEN_MOVING && pathPointIndex > 0) ||
+      const bool between = (currentScreen == SCREEN_MOVING && pathPointIndex > 0) ||
                            currentScreen == SCREEN_HAND_IN_CARDS ||
                            currentScreen == SCREEN_NO_CARD_TO_HAND_IN;
-      if (!midMove && !dopingControl) {
-        ASSERT_EQ(checkRaceInvariants(), "") << "screen " << screenName(currentScreen);
+      if (!between && !dopingControl) {
+        ASSERT_EQ(checkRaceInvariants(), "") << "screen " << currentScreen;
       }
-      ASSERT_TRUE(act()) << "no answer on screen " << screenName(currentScreen);
+      ASSERT_TRUE(act()) << "no answer on screen " << currentScreen;
       if (HasFatalFailure()) return;
     }
-    FAIL() << "the stage did not end within " << EVENT_LIMIT << " events, on screen "
-           << screenName(currentScreen);
-  }
-
-  // The whole stage on a tile's course in a language: it must reach the
-  // standings through the given screens, with the person's doping taken
-  // once and every overlay opened and closed over a computer move.
-  void playWholeStage(int tile, uint32_t seed, int inLanguage, std::initializer_list<int> screens) {
-    language = inLanguage;
-    setLanguageTexts();
-    layRaceByTile(tile, seed);
-    ASSERT_FALSE(HasFatalFailure());
-    playStage();
-    ASSERT_FALSE(HasFatalFailure());
-    for (int screen : screens)
-      EXPECT_GT(seen[screen], 0) << "never on screen " << screenName(screen);
+    EXPECT_TRUE(dopingControl) << "the stage ended without the doping control";
+    for (int screen : screens) EXPECT_GT(seen[screen], 0) << "never on screen " << screen;
     int doped = 0;
-    for (int i = 0; i < RIDER_COUNT; ++i)
-      doped += dopingNumber[i] != -1 && riders[i].humanControlled;
+    for (int i = 0; i < RIDER_COUNT; ++i) doped += dopingNumber[i] != -1 && riders[i].humanControlled;
     EXPECT_EQ(doped, 1);
-    EXPECT_EQ(played.overlays, 5);
-    EXPECT_GT(played.cardsChosen, 10);
-    EXPECT_GT(played.steps, 100);
-    EXPECT_EQ(played.stepsBack, 1);
-    EXPECT_GT(played.eventCards, 0);
-    EXPECT_GT(played.follows, 0);
+    EXPECT_EQ(overlays, 5);
+    EXPECT_TRUE(cardsChosen > 10 && steps > 100 && stepsBack == 1 && eventCards > 0 && follows > 0)
+        << cardsChosen << " cards, " << steps << " steps, " << stepsBack << " back, " << eventCards
+        << " event cards, " << follows << " follows";
     key(textQuit, HOTKEY_STANDINGS_QUIT);
     EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
   }
 
-  Played played;
   int seen[SCREEN_COUNT] = {};  // how often each screen came up
-  int turns = 0, personTurns = 0, cardTurn = -1, cardStep = 0, screenEvents = 0;
+  int turns = 0, personTurns = 0, cardTurn = -1, cardStep = 0, sameEvents = 0;
   int lastMove = -1, computerMoves = 0, overlayMove = -1, impatient = 0;
+  int cardsChosen = 0, steps = 0, stepsBack = 0, follows = 0, eventCards = 0, kinds = 0, overlays = 0;
 };
 
 // The shortest course in English: every question of a person's turn comes
@@ -494,17 +347,17 @@ TEST_F(WholeStageTest, TwoPersonsAndTwoComputerTeamsRideTheShortestCourseToTheSt
   playWholeStage(2, 13, LANGUAGE_ENGLISH,
                  {SCREEN_START_THROW_RESULT, SCREEN_START_PLACE_HUMAN, SCREEN_FOLLOW_QUESTION,
                   SCREEN_HAND_IN_CARDS, SCREEN_CARD_KIND, SCREEN_CARD_TIMING, SCREEN_EXTRA_THROW,
-                  SCREEN_HAND_IN_FOR_BONUS, SCREEN_NO_CARD_TO_HAND_IN, SCREEN_NO_MOVE,
-                  SCREEN_DOPING_CONFIRM, SCREEN_DOPING_NUMBER, SCREEN_COUNTERCHECK});
+                  SCREEN_HAND_IN_FOR_BONUS, SCREEN_NO_CARD_TO_HAND_IN, SCREEN_NO_MOVE, SCREEN_DOPING_CONFIRM,
+                  SCREEN_DOPING_NUMBER, SCREEN_COUNTERCHECK});
 }
 
-// A longer course in German, with the letters of that language: an event
-// card is cancelled for want of a card to hand in.
+// A longer course in German, with that language's letters: an event card is
+// cancelled for want of a card to hand in.
 TEST_F(WholeStageTest, AStageInGermanWithACancelledEventCard) {
-  playWholeStage(3, 26, LANGUAGE_GERMAN,
-                 {SCREEN_FOLLOW_QUESTION, SCREEN_HAND_IN_CARDS, SCREEN_CARD_KIND,
-                  SCREEN_EXTRA_THROW, SCREEN_NO_CARD_TO_HAND_IN, SCREEN_EVENT_CARD_CANCELLED,
-                  SCREEN_DOPING_NUMBER, SCREEN_COUNTERCHECK});
+  playWholeStage(
+      3, 26, LANGUAGE_GERMAN,
+      {SCREEN_FOLLOW_QUESTION, SCREEN_HAND_IN_CARDS, SCREEN_CARD_KIND, SCREEN_EXTRA_THROW,
+       SCREEN_NO_CARD_TO_HAND_IN, SCREEN_EVENT_CARD_CANCELLED, SCREEN_DOPING_NUMBER, SCREEN_COUNTERCHECK});
 }
 
 }  // namespace
