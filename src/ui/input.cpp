@@ -40,37 +40,42 @@ float areaY(int y) { return static_cast<float>(y - drawAreaY); }
 // The current screen's own controls. True when the event hit one of them
 // (whether or not it acted): the shared parts of the race panel then leave
 // it alone. The full screens own every event.
+// The current screen's own controls. True when the event hit one of them
+// (whether or not it acted): the shared parts of the race panel then leave
+// it alone. The full screens own every event.
 bool screenMouse(int screen, int button, int state, float x, float y) {
   switch (screen) {
     case SCREEN_MAIN_MENU: mainMenuMouse(button, state, x, y); return true;
     case SCREEN_LANGUAGE: languageScreenMouse(button, state, x, y); return true;
     case SCREEN_MANUAL: manualScreenMouse(button, state, x, y); return true;
     case SCREEN_SETTINGS: settingsMouseClick(button, state, x, y); return true;
+    case SCREEN_SAVED_RACES: savedRacesMouse(button, state, x, y); return true;
     case SCREEN_COURSE_SELECTION: return courseSelectionMouse(button, state, x, y);
     case SCREEN_COURSE_DESIGN: return courseDesignerMouse(button, state, x, y);
     case SCREEN_SAVED_COURSES: return savedCoursesMouse(button, state, x, y);
     case SCREEN_POSITIONS: return positionsScreenMouse(button, state, x, y);
     case SCREEN_TEAM_SETUP: return teamSetupMouse(button, state, x, y);
     case SCREEN_SETUP_ERRORS: return setupErrorsMouse(button, state, x, y);
-    case SCREEN_SCORECARD: return scorePanelMouse(button, state, x, y);
-    case SCREEN_STAGE_STANDINGS: return scorePanelMouse(button, state, x, y);
-    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelMouse(button, state, x, y);
-    case SCREEN_SAVED_RACES: savedRacesMouse(button, state, x, y); return true;
-    case SCREEN_FOLLOW_QUESTION: return turnDialogMouse(button, state, x, y);
-    case SCREEN_EVENT_CARD: return turnDialogMouse(button, state, x, y);
-    case SCREEN_CARD_KIND: return turnDialogMouse(button, state, x, y);
-    case SCREEN_CARD_TIMING: return turnDialogMouse(button, state, x, y);
-    case SCREEN_EXTRA_THROW: return turnDialogMouse(button, state, x, y);
-    case SCREEN_NO_CARD_TO_HAND_IN: return turnDialogMouse(button, state, x, y);
-    case SCREEN_EVENT_CARD_CANCELLED: return turnDialogMouse(button, state, x, y);
-    case SCREEN_NO_MOVE: return turnDialogMouse(button, state, x, y);
-    case SCREEN_DOPING_CONFIRM: return turnDialogMouse(button, state, x, y);
-    case SCREEN_QUIT_CONFIRM: return turnDialogMouse(button, state, x, y);
-    case SCREEN_DOPING_NUMBER: return turnDialogMouse(button, state, x, y);
-    case SCREEN_DOPING_CONTROL: return turnDialogMouse(button, state, x, y);
-    case SCREEN_COUNTERCHECK: return turnDialogMouse(button, state, x, y);
-    case SCREEN_SAVE_FAILED: return turnDialogMouse(button, state, x, y);
-    case SCREEN_START_THROW: return startThrowMouse(button, state, x, y);
+    case SCREEN_SCORECARD:
+    case SCREEN_STAGE_STANDINGS:
+    case SCREEN_SAVED_RACE_SCORECARD:
+      return scorePanelMouse(button, state, x, y);
+    case SCREEN_FOLLOW_QUESTION:
+    case SCREEN_EVENT_CARD:
+    case SCREEN_CARD_KIND:
+    case SCREEN_CARD_TIMING:
+    case SCREEN_EXTRA_THROW:
+    case SCREEN_NO_CARD_TO_HAND_IN:
+    case SCREEN_EVENT_CARD_CANCELLED:
+    case SCREEN_NO_MOVE:
+    case SCREEN_DOPING_CONFIRM:
+    case SCREEN_QUIT_CONFIRM:
+    case SCREEN_DOPING_NUMBER:
+    case SCREEN_DOPING_CONTROL:
+    case SCREEN_COUNTERCHECK:
+    case SCREEN_SAVE_FAILED:
+      return turnDialogMouse(button, state, x, y);
+    case SCREEN_START_THROW:
     case SCREEN_START_THROW_RESULT: return startThrowMouse(button, state, x, y);
     case SCREEN_PLAY_CARDS: return playCardsMouse(button, state, x, y);
     default: return false;
@@ -82,37 +87,39 @@ bool screenKey(int screen, unsigned char key) {
     case SCREEN_MAIN_MENU: mainMenuKey(key); return true;
     case SCREEN_MANUAL: manualScreenKey(key); return true;
     case SCREEN_SETTINGS: settingsKeyboardUp(key); return true;
+    case SCREEN_SAVED_RACES: savedRacesKey(key); return true;
+    case SCREEN_LANGUAGE:
+    case SCREEN_SAVED_COURSES: return true;
     case SCREEN_TEAM_SETUP: return teamSetupKey(key);
     case SCREEN_SETUP_ERRORS: return setupErrorsKey(key);
-    case SCREEN_LANGUAGE: return true;
     case SCREEN_COURSE_SELECTION: return courseSelectionKey(key);
     case SCREEN_COURSE_DESIGN: return courseDesignerKey(key);
-    case SCREEN_SAVED_COURSES: return true;
     case SCREEN_POSITIONS: return positionsScreenKey(key);
-    case SCREEN_SCORECARD: return scorePanelKey(key);
-    case SCREEN_STAGE_STANDINGS: return scorePanelKey(key);
-    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelKey(key);
-    case SCREEN_SAVED_RACES: savedRacesKey(key); return true;
-    case SCREEN_FOLLOW_QUESTION: return turnDialogKey(key);
-    case SCREEN_EVENT_CARD: return turnDialogKey(key);
-    case SCREEN_CARD_KIND: return turnDialogKey(key);
-    case SCREEN_CARD_TIMING: return turnDialogKey(key);
-    case SCREEN_EXTRA_THROW: return turnDialogKey(key);
-    case SCREEN_NO_CARD_TO_HAND_IN: return turnDialogKey(key);
-    case SCREEN_EVENT_CARD_CANCELLED: return turnDialogKey(key);
-    case SCREEN_NO_MOVE: return turnDialogKey(key);
-    case SCREEN_DOPING_CONFIRM: return turnDialogKey(key);
-    case SCREEN_QUIT_CONFIRM: return turnDialogKey(key);
-    case SCREEN_DOPING_NUMBER: return turnDialogKey(key);
-    case SCREEN_DOPING_CONTROL: return turnDialogKey(key);
-    case SCREEN_COUNTERCHECK: return turnDialogKey(key);
-    case SCREEN_SAVE_FAILED: return turnDialogKey(key);
-    case SCREEN_START_THROW: return startThrowKey(key);
+    case SCREEN_SCORECARD:
+    case SCREEN_STAGE_STANDINGS:
+    case SCREEN_SAVED_RACE_SCORECARD:
+      return scorePanelKey(key);
+    case SCREEN_FOLLOW_QUESTION:
+    case SCREEN_EVENT_CARD:
+    case SCREEN_CARD_KIND:
+    case SCREEN_CARD_TIMING:
+    case SCREEN_EXTRA_THROW:
+    case SCREEN_NO_CARD_TO_HAND_IN:
+    case SCREEN_EVENT_CARD_CANCELLED:
+    case SCREEN_NO_MOVE:
+    case SCREEN_DOPING_CONFIRM:
+    case SCREEN_QUIT_CONFIRM:
+    case SCREEN_DOPING_NUMBER:
+    case SCREEN_DOPING_CONTROL:
+    case SCREEN_COUNTERCHECK:
+    case SCREEN_SAVE_FAILED:
+      return turnDialogKey(key);
+    case SCREEN_START_THROW:
     case SCREEN_START_THROW_RESULT: return startThrowKey(key);
     case SCREEN_START_PLACE_HUMAN: return startGridKey(key);
     case SCREEN_PLAY_CARDS: return playCardsKey(key);
     case SCREEN_CHOOSE_MOVE: return chooseMoveKey(key);
-    case SCREEN_HAND_IN_CARDS: return handInKey(key);
+    case SCREEN_HAND_IN_CARDS:
     case SCREEN_HAND_IN_FOR_BONUS: return handInKey(key);
     default: return false;
   }
@@ -122,20 +129,20 @@ bool screenSpecialKey(int screen, int key) {
   switch (screen) {
     case SCREEN_MANUAL: manualScreenSpecialKey(key); return true;
     case SCREEN_SETTINGS: settingsSpecialKeyUp(key); return true;
-    case SCREEN_TEAM_SETUP: return teamSetupSpecialKey(key);
-    case SCREEN_SETUP_ERRORS: return true;
-    case SCREEN_SCORECARD: return scorePanelSpecialKey(key);
-    case SCREEN_STAGE_STANDINGS: return scorePanelSpecialKey(key);
-    case SCREEN_SAVED_RACE_SCORECARD: return scorePanelSpecialKey(key);
-    case SCREEN_SAVED_RACES: return true;
-    case SCREEN_CHOOSE_MOVE: return chooseMoveSpecialKey(key);
     case SCREEN_MAIN_MENU:
     case SCREEN_LANGUAGE:
     case SCREEN_COURSE_SELECTION:
     case SCREEN_COURSE_DESIGN:
     case SCREEN_SAVED_COURSES:
     case SCREEN_POSITIONS:
-      return true;
+    case SCREEN_SETUP_ERRORS:
+    case SCREEN_SAVED_RACES: return true;
+    case SCREEN_TEAM_SETUP: return teamSetupSpecialKey(key);
+    case SCREEN_SCORECARD:
+    case SCREEN_STAGE_STANDINGS:
+    case SCREEN_SAVED_RACE_SCORECARD:
+      return scorePanelSpecialKey(key);
+    case SCREEN_CHOOSE_MOVE: return chooseMoveSpecialKey(key);
     case SCREEN_START_PLACE_HUMAN: return startGridSpecialKey(key);
     default: return false;
   }

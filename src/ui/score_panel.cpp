@@ -70,8 +70,8 @@ char generalTabLetter() {
   return letter;
 }
 
-// The key of the Stage tab: its underlined letter, typed without the accent
-// of the French "Étape".
+// The key of the Stage tab: its underlined letter; the French label starts
+// with an E acute (Latin-1 0xC9), which is typed as a plain "e".
 char stageTabLetter() {
   char letter = hotKeyLetter(textStageTab.c_str(), HOTKEY_STAGE_TAB);
   const unsigned char code = static_cast<unsigned char>(letter);
