@@ -293,23 +293,24 @@ TEST_F(RaceFrameTest, TheBandOfFullScreensAndBoardScreens) {
 }
 
 TEST_F(RaceFrameTest, DopingButtonLooksEnabledExactlyWhenItCanBePressed) {
-  activeRider = 4;
-  chosenCards[0] = chosenCards[1] = CARD_DIE;
-  dopingNumber[4] = -1;
-  currentScreen = SCREEN_PLAY_CARDS;
-  EXPECT_TRUE(dopingButtonEnabled());
-  dopingNumber[4] = 3;
-  EXPECT_FALSE(dopingButtonEnabled());
-  dopingNumber[4] = -1;
-  chosenCards[0] = 2;
-  chosenCards[1] = 3;
-  EXPECT_FALSE(dopingButtonEnabled()) << "no die left for the doping card";
-  chosenCards[0] = chosenCards[1] = CARD_DIE;
-  activeRider = -1;
-  EXPECT_FALSE(dopingButtonEnabled());
-  activeRider = 4;
-  currentScreen = SCREEN_CHOOSE_MOVE;
-  EXPECT_FALSE(dopingButtonEnabled());
+  struct Case {
+    int screen, rider, dopingNumber, card0, card1;
+    bool enabled;
+  } cases[] = {
+      {SCREEN_PLAY_CARDS, 4, -1, CARD_DIE, CARD_DIE, true},
+      {SCREEN_PLAY_CARDS, 4, 3, CARD_DIE, CARD_DIE, false},  // doped already
+      {SCREEN_PLAY_CARDS, 4, -1, 2, 3, false},               // no die left for the card
+      {SCREEN_PLAY_CARDS, -1, -1, CARD_DIE, CARD_DIE, false},
+      {SCREEN_CHOOSE_MOVE, 4, -1, CARD_DIE, CARD_DIE, false},
+  };
+  for (const Case& c : cases) {
+    currentScreen = c.screen;
+    activeRider = c.rider;
+    dopingNumber[4] = c.dopingNumber;
+    chosenCards[0] = c.card0;
+    chosenCards[1] = c.card1;
+    EXPECT_EQ(dopingButtonEnabled(), c.enabled) << c.screen << " " << c.rider << " " << c.card0;
+  }
 }
 
 }  // namespace
