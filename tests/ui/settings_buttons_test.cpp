@@ -19,24 +19,15 @@
 #include "render/scene_lists.h"
 #include "rules/move_animation.h"
 #include "support/file_bytes.h"
-#include "texts/language_texts.h"
 #include "ui/screen_switch.h"
 #include "ui/settings_screen.h"
 #include "ui/settings_support.h"
 
 namespace {
 
-class SettingsButtonsTest : public SettingsScreenTest {
- protected:
-  static void typeInto(int field, const char* digits) {
-    settingsActiveField = field;
-    settingsCaret = 0;
-    std::strcpy(settingsFieldText[field], "");
-    for (const char* d = digits; *d != 0; ++d) settingsKeyboardUp(static_cast<unsigned char>(*d));
-  }
-};
+class SettingsButtonsTest : public SettingsScreenTest {};
 
-TEST_F(SettingsButtonsTest, OpenSettingsKeepsModeRatioAndTheScreenBelow) {
+TEST_F(SettingsButtonsTest, OpenSettingsKeepsModeRatioAndTheScreenBelowAndFillsTheFields) {
   smoothComputerMovement = 0;
   screenRatio[0] = 16;
   screenRatio[1] = 10;
@@ -48,9 +39,7 @@ TEST_F(SettingsButtonsTest, OpenSettingsKeepsModeRatioAndTheScreenBelow) {
   EXPECT_EQ(savedScreenRatio[1], 10);
   EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_STEP_INTERVAL);
   EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_STEP_INTERVAL], "200");
-}
 
-TEST_F(SettingsButtonsTest, FieldsShowTheStoredValuesAndTheModesField) {
   smoothMoveDelayMs = 35;
   smoothMoveDistance = 12.75f;
   stepMoveIntervalMs = 999;
@@ -63,12 +52,11 @@ TEST_F(SettingsButtonsTest, FieldsShowTheStoredValuesAndTheModesField) {
   EXPECT_EQ(settingsCaret, 0);
 }
 
-TEST_F(SettingsButtonsTest, RadiosSwitchTheModeAndItsField) {
+TEST_F(SettingsButtonsTest, RadiosSwitchTheModeRatioAndField) {
   openFrom(SCREEN_MAIN_MENU);
   const SettingsLayout layout = settingsLayout();
   settingsCaret = 2;
-  // The smooth radio does nothing while the mode is smooth.
-  clickCentre(layout.smoothRadio);
+  clickCentre(layout.smoothRadio);  // already smooth: nothing changes
   EXPECT_EQ(settingsCaret, 2);
   // A corner of the radio's square still hits it.
   clickAt(layout.stepwiseRadio[0] + layout.radioSize / 2, layout.stepwiseRadio[1] - layout.radioSize / 2);
@@ -78,32 +66,25 @@ TEST_F(SettingsButtonsTest, RadiosSwitchTheModeAndItsField) {
   settingsCaret = 1;
   clickCentre(layout.stepwiseRadio);
   EXPECT_EQ(settingsCaret, 1);
+  // A ratio keeps the keys in the open step field.
+  settingsCaret = 2;
+  clickCentre(layout.ratioRadios[1]);
+  EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_STEP_INTERVAL);
+  EXPECT_EQ(settingsCaret, 0);
   // Just outside the square misses.
   clickAt(layout.smoothRadio[0] + layout.radioSize / 2 + 0.5f, layout.smoothRadio[1]);
   EXPECT_EQ(smoothComputerMovement, 0);
   clickCentre(layout.smoothRadio);
   EXPECT_EQ(smoothComputerMovement, 1);
   EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_DELAY);
-  // Nothing is stored yet.
-  EXPECT_FALSE(settingsFileExists());
-}
-
-TEST_F(SettingsButtonsTest, RatioRadiosChooseTheirPairAndKeepTheModesField) {
-  openFrom(SCREEN_MAIN_MENU);
-  const SettingsLayout layout = settingsLayout();
   const double pairs[3][2] = {{5, 4}, {4, 3}, {16, 10}};
   for (int choice : {1, 2, 0}) {
     clickCentre(layout.ratioRadios[choice]);
     EXPECT_EQ(screenRatio[0], pairs[choice][0]);
     EXPECT_EQ(screenRatio[1], pairs[choice][1]);
   }
-  // In stepwise mode the keys still go to the open step field.
-  clickCentre(layout.stepwiseRadio);
-  settingsCaret = 2;
-  clickCentre(layout.ratioRadios[1]);
-  EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_STEP_INTERVAL);
-  EXPECT_EQ(settingsCaret, 0);
-  // The ratio takes effect only through OK.
+  // Nothing is stored, nor the ratio put in force, before OK.
+  EXPECT_FALSE(settingsFileExists());
   EXPECT_EQ(drawAreaWidth, TEST_WINDOW_WIDTH);
 }
 
@@ -127,28 +108,33 @@ TEST_F(SettingsButtonsTest, OkStoresTheNumbersWritesTheFileAndGoesBack) {
   uint8_t expected[SETTINGS_FILE_SIZE];
   encodeSettings(expected);
   EXPECT_EQ(std::memcmp(bytes.data(), expected, SETTINGS_FILE_SIZE), 0);
-  EXPECT_EQ(bytes[1], 0);   // stepwise
-  EXPECT_EQ(bytes[2], 40);  // delay, low byte first
-  EXPECT_EQ(bytes[10], 999 & 0xFF);
-  EXPECT_EQ(bytes[11], 999 >> 8);
 }
 
-TEST_F(SettingsButtonsTest, OkTurnsADistanceBelowOneIntoTen) {
-  openFrom(SCREEN_MAIN_MENU);
-  for (const char* typed : {"0", "000", ""}) {
-    openSettings();
-    typeInto(SETTINGS_FIELD_DISTANCE, typed);
+// OK reads the typed texts: a distance below one is ten, an empty delay is 0,
+// leading zeros count for nothing.
+TEST_F(SettingsButtonsTest, OkReadsTheTypedNumbers) {
+  const struct {
+    int field;
+    const char* typed;
+    float stored;
+    const char* shown;
+  } cases[] = {
+      {SETTINGS_FIELD_DISTANCE, "0", 10, "10"},  {SETTINGS_FIELD_DISTANCE, "000", 10, "10"},
+      {SETTINGS_FIELD_DISTANCE, "", 10, "10"},   {SETTINGS_FIELD_DISTANCE, "009", 9, "9"},
+      {SETTINGS_FIELD_DELAY, "", 0, "0"},        {SETTINGS_FIELD_DELAY, "070", 70, "70"},
+  };
+  smoothMoveDelayMs = 15;
+  smoothMoveDistance = 33;
+  for (const auto& c : cases) {
+    openFrom(SCREEN_MAIN_MENU);
+    typeInto(c.field, c.typed);
     clickRect(settingsLayout().okButton);
-    EXPECT_FLOAT_EQ(smoothMoveDistance, 10) << '"' << typed << '"';
-    EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_DISTANCE], "10") << '"' << typed << '"';
+    float stored = c.field == SETTINGS_FIELD_DELAY ? static_cast<float>(smoothMoveDelayMs) : smoothMoveDistance;
+    EXPECT_FLOAT_EQ(stored, c.stored) << c.field << " \"" << c.typed << '"';
+    EXPECT_STREQ(settingsFieldText[c.field], c.shown) << c.field << " \"" << c.typed << '"';
+    smoothMoveDelayMs = 15;
+    smoothMoveDistance = 33;
   }
-  // An empty delay is 0, leading zeros count for nothing.
-  openSettings();
-  typeInto(SETTINGS_FIELD_DELAY, "");
-  typeInto(SETTINGS_FIELD_DISTANCE, "009");
-  clickRect(settingsLayout().okButton);
-  EXPECT_EQ(smoothMoveDelayMs, 0);
-  EXPECT_FLOAT_EQ(smoothMoveDistance, 9);
 }
 
 TEST_F(SettingsButtonsTest, ASettingsFileThatCannotBeWrittenLeavesTheValuesInForce) {
@@ -163,33 +149,30 @@ TEST_F(SettingsButtonsTest, ASettingsFileThatCannotBeWrittenLeavesTheValuesInFor
   EXPECT_TRUE(S_ISDIR(st.st_mode));
 }
 
-TEST_F(SettingsButtonsTest, CancelPutsModeRatioAndTextsBackAndWritesNothing) {
-  smoothMoveDelayMs = 15;
-  stepMoveIntervalMs = 300;
-  openFrom(SCREEN_MAIN_MENU);
-  const SettingsLayout layout = settingsLayout();
-  clickCentre(layout.stepwiseRadio);
-  clickCentre(layout.ratioRadios[2]);
-  typeInto(SETTINGS_FIELD_STEP_INTERVAL, "5");
-  clickRect(layout.cancelButton);
-  EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
-  EXPECT_EQ(smoothComputerMovement, 1);
-  EXPECT_EQ(screenRatio[0], 5);
-  EXPECT_EQ(screenRatio[1], 4);
-  EXPECT_EQ(stepMoveIntervalMs, 300);
-  EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_STEP_INTERVAL], "300");
-  EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_DELAY], "15");
-  EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_DELAY);
-  EXPECT_FALSE(settingsFileExists());
-}
-
-TEST_F(SettingsButtonsTest, DefaultOnlyRefillsTheFieldsAndCancelKeepsTheStoredValues) {
+// Default only refills the fields; Cancel, after Default or after changes,
+// puts mode, ratio and texts back and writes nothing.
+TEST_F(SettingsButtonsTest, DefaultRefillsTheFieldsAndCancelPutsEverythingBack) {
   smoothComputerMovement = 0;
   smoothMoveDelayMs = 15;
   smoothMoveDistance = 33;
   stepMoveIntervalMs = 300;
   screenRatio[0] = 4;
   screenRatio[1] = 3;
+  auto cancelPutsBack = [] {
+    clickRect(settingsLayout().cancelButton);
+    EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
+    EXPECT_EQ(smoothComputerMovement, 0);
+    EXPECT_EQ(screenRatio[0], 4);
+    EXPECT_EQ(screenRatio[1], 3);
+    EXPECT_EQ(smoothMoveDelayMs, 15);
+    EXPECT_FLOAT_EQ(smoothMoveDistance, 33);
+    EXPECT_EQ(stepMoveIntervalMs, 300);
+    EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_DELAY], "15");
+    EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_DISTANCE], "33");
+    EXPECT_STREQ(settingsFieldText[SETTINGS_FIELD_STEP_INTERVAL], "300");
+    EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_STEP_INTERVAL);
+    EXPECT_FALSE(settingsFileExists());
+  };
   openFrom(SCREEN_MAIN_MENU);
   settingsCaret = 2;
   clickRect(settingsLayout().defaultButton);
@@ -202,66 +185,53 @@ TEST_F(SettingsButtonsTest, DefaultOnlyRefillsTheFieldsAndCancelKeepsTheStoredVa
   EXPECT_EQ(smoothMoveDelayMs, 15);
   EXPECT_EQ(screenRatio[0], 4);
   EXPECT_EQ(currentScreen, SCREEN_SETTINGS);
+  cancelPutsBack();
 
-  clickRect(settingsLayout().cancelButton);
-  EXPECT_EQ(smoothComputerMovement, 0);
-  EXPECT_EQ(smoothMoveDelayMs, 15);
-  EXPECT_FLOAT_EQ(smoothMoveDistance, 33);
-  EXPECT_EQ(stepMoveIntervalMs, 300);
-  EXPECT_STREQ(settingsFieldText[1], "33");
-  EXPECT_EQ(settingsActiveField, SETTINGS_FIELD_STEP_INTERVAL);
-  EXPECT_FALSE(settingsFileExists());
+  openFrom(SCREEN_MAIN_MENU);
+  clickCentre(settingsLayout().smoothRadio);
+  clickCentre(settingsLayout().ratioRadios[2]);
+  typeInto(SETTINGS_FIELD_DELAY, "5");
+  cancelPutsBack();
 }
 
-TEST_F(SettingsButtonsTest, OkWithTheSameRatioGoesStraightBackWithoutRebuilding) {
-  static int rebuilds;
-  rebuilds = 0;
-  sceneListsRebuiltHook = [] { ++rebuilds; };
-  openFrom(SCREEN_PLAY_CARDS);
-  const SettingsLayout layout = settingsLayout();
-  clickCentre(layout.ratioRadios[1]);
-  clickCentre(layout.ratioRadios[0]);  // back to the ratio in force
-  clickRect(layout.okButton);
-  EXPECT_EQ(currentScreen, SCREEN_PLAY_CARDS);
-  EXPECT_EQ(rebuilds, 0);
-  EXPECT_EQ(drawAreaWidth, TEST_WINDOW_WIDTH);
-}
-
-TEST_F(SettingsButtonsTest, ANewRatioRebuildsTheListsAndReturnsToTheScreenBelow) {
+// OK with a new ratio rebuilds the lists for the new drawing area and returns
+// to the screen below; OK with the ratio in force (changed and changed back)
+// goes straight back. On this 1280 x 1024 window 4:3 is a centred 1200 pixel
+// wide drawing area.
+TEST_F(SettingsButtonsTest, OkRebuildsTheListsOnlyForANewRatio) {
   static int rebuilds;
   rebuilds = 0;
   sceneListsRebuiltHook = [] { ++rebuilds; };
   ASSERT_EQ(sceneListsWidth, TEST_WINDOW_WIDTH);
-  for (int below : {SCREEN_PLAY_CARDS, SCREEN_MAIN_MENU}) {
-    openFrom(below);
-    clickCentre(settingsLayout().ratioRadios[below == SCREEN_MAIN_MENU ? 0 : 1]);
+  const struct {
+    int below, ratio, rebuilds, width, x;
+  } cases[] = {
+      {SCREEN_PLAY_CARDS, 0, 0, TEST_WINDOW_WIDTH, 0},
+      {SCREEN_PLAY_CARDS, 1, 1, 1200, 40},
+      {SCREEN_MAIN_MENU, 0, 2, TEST_WINDOW_WIDTH, 0},
+      {SCREEN_CHOOSE_MOVE, 1, 3, 1200, 40},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE("screen " + std::to_string(c.below) + " ratio " + std::to_string(c.ratio));
+    openFrom(c.below);
+    clickCentre(settingsLayout().ratioRadios[(c.ratio + 1) % 3]);
+    clickCentre(settingsLayout().ratioRadios[c.ratio]);
     clickRect(settingsLayout().okButton);
-    EXPECT_EQ(currentScreen, below);
+    EXPECT_EQ(currentScreen, c.below);
+    EXPECT_EQ(rebuilds, c.rebuilds);
     EXPECT_EQ(sceneListsBuilt, 1);
+    EXPECT_EQ(drawAreaWidth, c.width);
+    EXPECT_EQ(drawAreaX, c.x);
+    EXPECT_EQ(sceneListsWidth, c.width);
+    EXPECT_EQ(screenRatioProvisional, 0);
   }
-  EXPECT_EQ(rebuilds, 2);
-  // Back at 5:4 the drawing area is the whole window again.
-  EXPECT_EQ(drawAreaWidth, TEST_WINDOW_WIDTH);
-  EXPECT_EQ(sceneListsWidth, TEST_WINDOW_WIDTH);
-
-  // 4:3 on this 1280 x 1024 window: a centred 1200 pixel wide drawing area,
-  // lists made for it, and the ratio kept in the file.
-  openFrom(SCREEN_CHOOSE_MOVE);
-  clickCentre(settingsLayout().ratioRadios[1]);
-  clickRect(settingsLayout().okButton);
-  EXPECT_EQ(currentScreen, SCREEN_CHOOSE_MOVE);
-  EXPECT_EQ(rebuilds, 3);
-  EXPECT_EQ(drawAreaWidth, 1200);
-  EXPECT_EQ(drawAreaX, 40);
-  EXPECT_EQ(sceneListsWidth, 1200);
-  EXPECT_EQ(screenRatioProvisional, 0);
+  // The ratio is kept in the file.
   std::vector<uint8_t> bytes = readFileBytes("settings");
   ASSERT_EQ(bytes.size(), static_cast<size_t>(SETTINGS_FILE_SIZE));
-  double width, height;
-  std::memcpy(&width, &bytes[14], 8);
-  std::memcpy(&height, &bytes[22], 8);
-  EXPECT_EQ(width, 4);
-  EXPECT_EQ(height, 3);
+  double ratio[2];
+  std::memcpy(ratio, &bytes[14], 16);
+  EXPECT_EQ(ratio[0], 4);
+  EXPECT_EQ(ratio[1], 3);
 }
 
 TEST_F(SettingsButtonsTest, ClosingOverAComputerMoveRestartsItsTimerOnce) {

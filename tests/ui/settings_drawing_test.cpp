@@ -25,16 +25,13 @@ namespace {
 
 class SettingsDrawingTest : public SettingsScreenTest {
  protected:
-  // A frame of the current state, read back from the window.
-  static void drawAndWait() {
-    drawFrame();
-    glFinish();
-  }
   // The pixel of a point in drawing-area pixels.
   static Rgb at(float x, float y) {
     return pixelAt(static_cast<int>(x) + drawAreaX, static_cast<int>(y) + drawAreaY);
   }
   static Rgb atCentre(const float centre[2]) { return at(centre[0], centre[1]); }
+  // Black, white or a grey: all three channels at v.
+  static ::testing::AssertionResult shade(const Rgb& pixel, int v) { return colourNear(pixel, v, v, v); }
   // A point inside a field, clear of its text and caret: near its right end.
   static Rgb inField(int field) {
     const SettingsLayout layout = settingsLayout();
@@ -51,94 +48,89 @@ class SettingsDrawingTest : public SettingsScreenTest {
   }
 };
 
-TEST_F(SettingsDrawingTest, SmoothModeAt54) {
-  openFrom(SCREEN_MAIN_MENU);
-  drawAndWait();
-  const SettingsLayout layout = settingsLayout();
-  EXPECT_TRUE(colourNear(atCentre(layout.smoothRadio), 0, 0, 0));       // chosen
-  EXPECT_TRUE(colourNear(atCentre(layout.stepwiseRadio), 255, 255, 255));
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 0, 0, 0));    // 5:4
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[1]), 255, 255, 255));
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[2]), 255, 255, 255));
-  // The radio's rim, off its black middle, is white.
-  EXPECT_TRUE(colourNear(at(layout.smoothRadio[0], layout.smoothRadio[1] + layout.radioSize / 2 - 3),
-                         255, 255, 255));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 255, 255, 255));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DISTANCE), 255, 255, 255));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_STEP_INTERVAL), 128, 128, 128));
-  // The three buttons' grey faces.
-  for (const float* button : {layout.defaultButton, layout.okButton, layout.cancelButton})
-    EXPECT_TRUE(colourNear(at(button[0] + 2, button[1] + 2), 179, 179, 179));
-
-  // The title stands in white above the frames.
-  int white = 0, grey = 0;
-  countColours(0.5f * static_cast<float>(drawAreaWidth) - 50, 0.2f * static_cast<float>(drawAreaHeight) - 18,
-               100, 24, &white, &grey);
-  EXPECT_GT(white, 30);
-  // The delay label is white in smooth mode, the step label grey.
-  const float s = layout.radioSize;
-  const float labelX = 0.4f * static_cast<float>(drawAreaWidth) + 1.5f * s;
-  countColours(labelX, 0.25f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
-  EXPECT_GT(white, 10);
-  EXPECT_EQ(grey, 0);
-  countColours(labelX, 0.33f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
-  EXPECT_EQ(white, 0);
-  EXPECT_GT(grey, 10);
-  // The frame of the movement settings: its left edge runs down the screen
-  // (a line on a pixel border lights the column on one side of it).
-  const float* frame = layout.movementFrame;
-  const float middle = frame[1] + frame[3] / 2;
-  const float edge = static_cast<float>(static_cast<int>(frame[0]));
-  EXPECT_TRUE(colourNear(at(edge - 1, middle), 255, 255, 255) || colourNear(at(edge, middle), 255, 255, 255));
-  EXPECT_TRUE(colourNear(at(edge + 3, middle), 0, 0, 0));
+// Read back from the frame: the chosen radios black, the others white; the
+// open fields white and the closed ones grey; the labels of the closed mode
+// grey. Smooth at 5:4, stepwise with 16:10 chosen, and smooth on a 4:3 screen.
+TEST_F(SettingsDrawingTest, RadiosFieldsAndLabelsShowModeAndRatio) {
+  const struct {
+    bool stepwise;
+    int ratio;
+    bool screen43;
+  } cases[] = {{false, 0, false}, {true, 2, false}, {false, 1, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.stepwise ? "stepwise" : "smooth") + " ratio " + std::to_string(c.ratio));
+    if (c.screen43) {
+      screenRatio[0] = 4;
+      screenRatio[1] = 3;
+      sceneListsBuilt = 0;
+      onReshape(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
+      ASSERT_EQ(drawAreaX, 40);
+    }
+    smoothComputerMovement = 1;
+    openFrom(SCREEN_MAIN_MENU);
+    const SettingsLayout layout = settingsLayout();
+    if (c.stepwise) {
+      clickCentre(layout.stepwiseRadio);
+      clickCentre(layout.ratioRadios[c.ratio]);  // chosen, not yet in force
+      std::strcpy(settingsFieldText[SETTINGS_FIELD_STEP_INTERVAL], "");
+    }
+    drawFrame();
+    glFinish();
+    EXPECT_FLOAT_EQ(layout.smoothRadio[0], 0.4f * static_cast<float>(drawAreaWidth));
+    EXPECT_TRUE(shade(atCentre(layout.smoothRadio), c.stepwise ? 255 : 0));
+    EXPECT_TRUE(shade(atCentre(layout.stepwiseRadio), c.stepwise ? 0 : 255));
+    for (int r = 0; r < 3; ++r) EXPECT_TRUE(shade(atCentre(layout.ratioRadios[r]), r == c.ratio ? 0 : 255)) << r;
+    // The chosen radio's rim, off its black middle, is white.
+    const float* chosen = c.stepwise ? layout.stepwiseRadio : layout.smoothRadio;
+    EXPECT_TRUE(shade(at(chosen[0], chosen[1] + layout.radioSize / 2 - 3), 255));
+    EXPECT_TRUE(shade(inField(SETTINGS_FIELD_DELAY), c.stepwise ? 128 : 255));
+    EXPECT_TRUE(shade(inField(SETTINGS_FIELD_DISTANCE), c.stepwise ? 128 : 255));
+    EXPECT_TRUE(shade(inField(SETTINGS_FIELD_STEP_INTERVAL), c.stepwise ? 255 : 128));
+    // The three buttons' grey faces.
+    for (const float* button : {layout.defaultButton, layout.okButton, layout.cancelButton})
+      EXPECT_TRUE(shade(at(button[0] + 2, button[1] + 2), 179));
+    // The title stands in white above the frames.
+    const float width = static_cast<float>(drawAreaWidth), height = static_cast<float>(drawAreaHeight);
+    int white = 0, grey = 0;
+    countColours(0.5f * width - 50, 0.2f * height - 18, 100, 24, &white, &grey);
+    EXPECT_GT(white, 30);
+    // The delay label is white in smooth mode, the step label in stepwise mode;
+    // the other is grey.
+    const float labelX = 0.4f * width + 1.5f * layout.radioSize;
+    for (float row : {0.25f, 0.33f}) {
+      countColours(labelX, row * height + layout.radioSize - 12, 60, 14, &white, &grey);
+      const bool open = (row == 0.25f) != c.stepwise;
+      EXPECT_GT(open ? white : grey, 10) << "label at " << row;
+      EXPECT_EQ(open ? grey : white, 0) << "label at " << row;
+    }
+    // The frame of the movement settings: its left edge runs down the screen
+    // (a line on a pixel border lights the column on one side of it).
+    const float* frame = layout.movementFrame;
+    const float middle = frame[1] + frame[3] / 2;
+    const float edge = static_cast<float>(static_cast<int>(frame[0]));
+    EXPECT_TRUE(shade(at(edge - 1, middle), 255) || shade(at(edge, middle), 255));
+    EXPECT_TRUE(shade(at(edge + 3, middle), 0));
+    if (c.stepwise) {
+      // The focused empty step field shows its caret "_" at its start, in black.
+      const float* step = layout.fields[SETTINGS_FIELD_STEP_INTERVAL];
+      int black = 0;
+      for (int dy = 0; dy < static_cast<int>(step[3]); ++dy)
+        for (int dx = 1; dx < 9; ++dx)
+          if (shade(at(step[0] + static_cast<float>(dx), step[1] + static_cast<float>(dy)), 0)) ++black;
+      EXPECT_GT(black, 3);
+    }
+  }
 }
 
-TEST_F(SettingsDrawingTest, StepwiseModeSwapsRadiosFieldsAndLabels) {
-  openFrom(SCREEN_MAIN_MENU);
+TEST_F(SettingsDrawingTest, NothingOfItOnAnotherScreen) {
+  fillSettingsFields();
+  currentScreen = SCREEN_MAIN_MENU;
+  drawFrame();
+  glFinish();
   const SettingsLayout layout = settingsLayout();
-  clickCentre(layout.stepwiseRadio);
-  clickCentre(layout.ratioRadios[2]);
-  std::strcpy(settingsFieldText[SETTINGS_FIELD_STEP_INTERVAL], "");
-  drawAndWait();
-  EXPECT_TRUE(colourNear(atCentre(layout.smoothRadio), 255, 255, 255));
-  EXPECT_TRUE(colourNear(atCentre(layout.stepwiseRadio), 0, 0, 0));
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 255, 255, 255));
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[2]), 0, 0, 0));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 128, 128, 128));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DISTANCE), 128, 128, 128));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_STEP_INTERVAL), 255, 255, 255));
-  // The focused empty step field shows its caret "_" at its start, in black.
-  const float* step = layout.fields[SETTINGS_FIELD_STEP_INTERVAL];
-  int black = 0;
-  for (int dy = 0; dy < static_cast<int>(step[3]); ++dy)
-    for (int dx = 1; dx < 9; ++dx)
-      if (colourNear(at(step[0] + static_cast<float>(dx), step[1] + static_cast<float>(dy)), 0, 0, 0)) ++black;
-  EXPECT_GT(black, 3);
-  int white = 0, grey = 0;
-  const float s = layout.radioSize;
-  const float labelX = 0.4f * static_cast<float>(drawAreaWidth) + 1.5f * s;
-  countColours(labelX, 0.25f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
-  EXPECT_EQ(white, 0);
-  EXPECT_GT(grey, 10);
-  countColours(labelX, 0.33f * static_cast<float>(drawAreaHeight) + s - 12, 60, 14, &white, &grey);
-  EXPECT_GT(white, 10);
-  EXPECT_EQ(grey, 0);
-}
-
-TEST_F(SettingsDrawingTest, DrawnInTheDrawingAreaOfA43Screen) {
-  screenRatio[0] = 4;
-  screenRatio[1] = 3;
-  sceneListsBuilt = 0;
-  onReshape(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
-  ASSERT_EQ(drawAreaX, 40);
-  openFrom(SCREEN_MAIN_MENU);
-  drawAndWait();
-  const SettingsLayout layout = settingsLayout();
-  EXPECT_FLOAT_EQ(layout.smoothRadio[0], 480);  // 0.4 of 1200
-  EXPECT_TRUE(colourNear(atCentre(layout.smoothRadio), 0, 0, 0));
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[1]), 0, 0, 0));
-  EXPECT_TRUE(colourNear(atCentre(layout.ratioRadios[0]), 255, 255, 255));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 255, 255, 255));
+  EXPECT_TRUE(shade(atCentre(layout.stepwiseRadio), 0));
+  EXPECT_TRUE(shade(inField(SETTINGS_FIELD_DELAY), 0));
+  EXPECT_TRUE(shade(at(layout.okButton[0] + 2, layout.okButton[1] + 2), 0));
 }
 
 // The pixels a label moves the raster position when drawn in the small
@@ -195,16 +187,6 @@ TEST_F(SettingsDrawingTest, LabelsClearTheirFieldsAndButtonsInEveryLanguageAndRa
   screenRatio[0] = 5;
   screenRatio[1] = 4;
   onReshape(TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
-}
-
-TEST_F(SettingsDrawingTest, NothingOfItOnAnotherScreen) {
-  fillSettingsFields();
-  currentScreen = SCREEN_MAIN_MENU;
-  drawAndWait();
-  const SettingsLayout layout = settingsLayout();
-  EXPECT_TRUE(colourNear(atCentre(layout.stepwiseRadio), 0, 0, 0));
-  EXPECT_TRUE(colourNear(inField(SETTINGS_FIELD_DELAY), 0, 0, 0));
-  EXPECT_TRUE(colourNear(at(layout.okButton[0] + 2, layout.okButton[1] + 2), 0, 0, 0));
 }
 
 }  // namespace

@@ -28,11 +28,21 @@ class SettingsInput : public ScreenTest {
     useScratchFolder();
     smoothComputerMovement = 1;
     smoothMoveDelayMs = 0;
-    smoothMoveDistance = 10;
     stepMoveIntervalMs = 200;
+    smoothMoveDistance = 10;
     fillSettingsFields();
   }
   void clickRect(const float rect[4]) { clickCentreOf(rect[0], rect[1], rect[2], rect[3]); }
+  // Opens the settings by their letter, chooses a ratio and presses OK.
+  void chooseRatio(int choice) {
+    typeKey('t');
+    ASSERT_EQ(currentScreen, SCREEN_SETTINGS);
+    const SettingsLayout layout = settingsLayout();
+    const float* radio = layout.ratioRadios[choice];
+    clickCentreOf(radio[0] - 1, radio[1] - 1, 2, 2);
+    clickRect(settingsLayout().okButton);
+    EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
+  }
 };
 
 TEST_F(SettingsInput, MainMenuButtonAndLetterOpenTheSettings) {
@@ -82,12 +92,8 @@ TEST_F(SettingsInput, KeysAndClicksReachTheSettingsScreenOnce) {
 }
 
 TEST_F(SettingsInput, ANewRatioGoesThroughTheLoadingScreenBackToTheMainMenu) {
-  typeKey('t');
-  ASSERT_EQ(currentScreen, SCREEN_SETTINGS);
-  clickCentreOf(settingsLayout().ratioRadios[2][0] - 1, settingsLayout().ratioRadios[2][1] - 1, 2, 2);
+  chooseRatio(2);
   EXPECT_EQ(screenRatio[0], 16);
-  clickRect(settingsLayout().okButton);
-  EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
   // 16:10 on this 1280 x 1024 window: a drawing area of 1000 x 1024.
   EXPECT_EQ(drawAreaWidth, 1000);
   EXPECT_EQ(drawAreaX, 140);
@@ -100,16 +106,13 @@ TEST_F(SettingsInput, ANewRatioGoesThroughTheLoadingScreenBackToTheMainMenu) {
   for (GLuint list : sectionMapLists) EXPECT_TRUE(glIsList(list));
   std::string file = readWholeFile("settings");
   ASSERT_EQ(file.size(), 82u);
-  double width;
-  std::memcpy(&width, file.data() + 14, 8);
-  EXPECT_EQ(width, 16);
+  double ratio[2];
+  std::memcpy(ratio, file.data() + 14, 16);
+  EXPECT_EQ(ratio[0], 16);
+  EXPECT_EQ(ratio[1], 10);
 
   // The settings still work in the new drawing area: back to 5:4.
-  typeKey('t');
-  ASSERT_EQ(currentScreen, SCREEN_SETTINGS);
-  clickCentreOf(settingsLayout().ratioRadios[0][0] - 1, settingsLayout().ratioRadios[0][1] - 1, 2, 2);
-  clickRect(settingsLayout().okButton);
-  EXPECT_EQ(currentScreen, SCREEN_MAIN_MENU);
+  chooseRatio(0);
   EXPECT_EQ(drawAreaWidth, TEST_WINDOW_WIDTH);
   EXPECT_EQ(drawAreaX, 0);
 }

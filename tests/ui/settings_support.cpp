@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-
 #include <GL/freeglut.h>
 
 #include "files/settings_file.h"
@@ -42,5 +41,19 @@ void SettingsScreenTest::clickRect(const float rect[4]) {
 void SettingsScreenTest::clickAt(float x, float y) { settingsMouseClick(GLUT_LEFT_BUTTON, GLUT_UP, x, y); }
 
 void SettingsScreenTest::clickCentre(const float centre[2]) { clickAt(centre[0], centre[1]); }
+
+void SettingsScreenTest::typeInto(int field, const char* digits) {
+  settingsActiveField = field;
+  settingsCaret = 0;
+  settingsFieldText[field][0] = 0;
+  for (const char* d = digits; *d != 0; ++d) settingsKeyboardUp(static_cast<unsigned char>(*d));
+}
+
+void SettingsScreenTest::press(int key) {
+  if (key >= SPECIAL_KEY)
+    settingsSpecialKeyUp(key - SPECIAL_KEY);
+  else
+    settingsKeyboardUp(static_cast<unsigned char>(key));
+}
 
 bool SettingsScreenTest::settingsFileExists() { return access("settings", F_OK) == 0; }
