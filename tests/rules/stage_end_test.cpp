@@ -3,8 +3,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -12,37 +10,30 @@
 #include <vector>
 
 #include "files/tour_file.h"
-#include "model/board_sections.h"
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
 #include "rules/doping.h"
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
-#include "support/test_track.h"
 #include "support/file_bytes.h"
+#include "support/scratch_folder.h"
+#include "support/test_track.h"
 
 namespace {
 
 int redraws = 0;
 void countRedraw() { redraws++; }
 
-long fileSize(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : -1;
-}
-
-int32_t le32(const std::vector<uint8_t>& bytes, size_t at) {
-  uint32_t value = 0;
-  for (int i = 0; i < 4; i++) value |= static_cast<uint32_t>(bytes[at + i]) << (8 * i);
-  return static_cast<int32_t>(value);
-}
-
-// A finished single-stage race: nobody on the road, nobody doped, the
-// places as the test sets them.
-class StageEndTest : public ::testing::Test {
+// A finished single-stage race in a scratch folder: nobody on the road,
+// nobody doped, the places as the test sets them.
+class StageEndTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
+    ScratchFolderTest::SetUp();
+    freshRace();
+  }
+  static void freshRace() {
     clearTestTrack(60);
     tourMode = 0;
     for (int r = 0; r < RIDER_COUNT; r++) {
@@ -64,36 +55,24 @@ class StageEndTest : public ::testing::Test {
     tourMode = 0;
     stageRecords.clear();
     tourFileName.clear();
-    if (!folder.empty()) {
-      std::string command = "rm -rf '" + folder + "'";
-      EXPECT_EQ(system(command.c_str()), 0);
-    }
+    ScratchFolderTest::TearDown();
   }
 
-  // A tour with two stored stages, its file in a fresh folder.
+  // A tour with two stored stages, its file "tour.velq" in the folder.
   void startTour() {
-    char dir[] = "/tmp/corvalis-stage-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    folder = dir;
     tourMode = 1;
     strcpy(courseSpec, "012S37F");
-    strcpy(teamNames[0], "Alpha");
-    strcpy(teamNames[1], "Bravo");
-    strcpy(teamNames[2], "Charlie");
-    strcpy(teamNames[3], "Delta");
-    stageRecords.clear();
+    const char* names[4] = {"Alpha", "Bravo", "Charlie", "Delta"};
+    for (int t = 0; t < 4; t++) strcpy(teamNames[t], names[t]);
     for (int s = 0; s < 2; s++) {
       StageRecord record;
-      char course[COURSE_SPEC_SIZE] = "0F";
-      packCourseSpec(course, record.course);
+      packCourseSpec("0F", record.course);
       for (int e = 0; e < RESULT_PLACES; e++) record.results[e] = (e + s) % 16;
       stageRecords.push_back(record);
     }
     tourFileName = folder + "/tour.velq";
   }
-
-  // Finish places in rider order 0..15 with their points, and the sprint
-  // places as given.
+  // Finish places in rider order 0..15 with their points.
   static void finishInRiderOrder() {
     for (int q = 0; q < RIDER_COUNT; q++) {
       raceResults[FIRST_FINISH_PLACE + q] = q;
@@ -104,64 +83,56 @@ class StageEndTest : public ::testing::Test {
     raceResults[3 * sprint + place] = rider;
     riderScore[rider] += placePoints[3 * sprint + place];
   }
-  static void expectStageStandings() {
+  // The control with the scripted draws, and its OK.
+  static void holdControl(std::initializer_list<int> draws) {
+    scriptRandom(draws);
+    startDopingControl();
+    continueDopingControl();
+  }
+  static void expectStageStandings(int stage) {
     EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
     EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
     EXPECT_EQ(scoreGeneral, 0);
+    EXPECT_EQ(scoreStage, stage);
     EXPECT_EQ(activeRider, -1);
   }
-
-  std::string folder;
 };
 
-// The draw r = 0..29 of the doping control.
+// The draw r of the doping control.
 std::pair<int, int> drawFor(int r) {
   scriptRandom({r});
   startDopingControl();
   return {dopingDraw[0], dopingDraw[1]};
 }
 
-TEST_F(StageEndTest, TheDrawGivesEveryOrderedPairOfDifferentNumbersOnce) {
+TEST_F(StageEndTest, TheDrawGivesEveryOrderedPairOfDifferentNumbersOnceAndCatchesTheRidersWithADrawnNumber) {
   std::set<std::pair<int, int>> pairs;
   for (int r = 0; r < 30; r++) {
     std::pair<int, int> draw = drawFor(r);
-    EXPECT_GE(draw.first, 1);
-    EXPECT_LE(draw.first, 6);
-    EXPECT_GE(draw.second, 1);
-    EXPECT_LE(draw.second, 6);
-    EXPECT_NE(draw.first, draw.second) << "r = " << r;
+    EXPECT_TRUE(draw.first >= 1 && draw.first <= 6 && draw.second >= 1 && draw.second <= 6) << r;
+    EXPECT_NE(draw.first, draw.second) << r;
     EXPECT_EQ(currentScreen, SCREEN_DOPING_CONTROL);
+    EXPECT_EQ(dopingCaught, 0) << r;
+    for (int rider = 0; rider < RIDER_COUNT; rider++) EXPECT_FALSE(caughtByDopingControl(rider));
     pairs.insert(draw);
   }
   EXPECT_EQ(pairs.size(), 30u);
-  EXPECT_EQ(drawFor(0), std::make_pair(1, 2));
-  EXPECT_EQ(drawFor(1), std::make_pair(1, 3));
-  EXPECT_EQ(drawFor(4), std::make_pair(1, 6));
-  EXPECT_EQ(drawFor(5), std::make_pair(2, 1));
-  EXPECT_EQ(drawFor(6), std::make_pair(2, 3));
-  EXPECT_EQ(drawFor(29), std::make_pair(6, 5));
   // Only the draw modulo 30 counts.
-  EXPECT_EQ(drawFor(30 + 6), std::make_pair(2, 3));
-  EXPECT_EQ(drawFor(3000 + 29), std::make_pair(6, 5));
-}
+  const std::pair<int, std::pair<int, int>> table[] = {
+      {0, {1, 2}}, {1, {1, 3}}, {4, {1, 6}}, {5, {2, 1}}, {6, {2, 3}}, {29, {6, 5}}, {36, {2, 3}}, {3029, {6, 5}}};
+  for (const auto& row : table) EXPECT_EQ(drawFor(row.first), row.second) << row.first;
 
-TEST_F(StageEndTest, TheControlCatchesTheRidersWithADrawnNumberBeforeAnythingIsShown) {
-  redrawHook = nullptr;  // no panel is ever drawn
-  dopingNumber[2] = 3;
+  // The riders with a drawn number are caught before anything is shown.
+  redrawHook = nullptr;
+  dopingNumber[2] = dopingNumber[14] = 3;
   dopingNumber[5] = 1;
   dopingNumber[9] = 4;
-  dopingNumber[14] = 3;
-  drawFor(12);  // (3, 4)
-  ASSERT_EQ(dopingDraw[0], 3);
-  ASSERT_EQ(dopingDraw[1], 4);
+  ASSERT_EQ(drawFor(12), std::make_pair(3, 4));
   EXPECT_EQ(dopingCaught, 1);
-  for (int r = 0; r < RIDER_COUNT; r++)
-    EXPECT_EQ(caughtByDopingControl(r), r == 2 || r == 9 || r == 14) << r;
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(caughtByDopingControl(r), r == 2 || r == 9 || r == 14) << r;
   EXPECT_FALSE(caughtByDopingControl(-1));
   EXPECT_FALSE(caughtByDopingControl(RIDER_COUNT));
-
-  // A draw that misses every doping number catches nobody and clears the
-  // mark of an earlier control.
+  // A draw that misses every doping number clears the mark of an earlier control.
   drawFor(25);  // (6, 1) catches rider 5 only
   EXPECT_EQ(dopingCaught, 1);
   dopingNumber[5] = -1;
@@ -169,121 +140,96 @@ TEST_F(StageEndTest, TheControlCatchesTheRidersWithADrawnNumberBeforeAnythingIsS
   EXPECT_EQ(dopingCaught, 0);
 }
 
-TEST_F(StageEndTest, ARiderWhoNeverTookDopingIsNeverCaught) {
-  for (int r = 0; r < 30; r++) {
-    drawFor(r);
-    EXPECT_EQ(dopingCaught, 0) << r;
-    for (int rider = 0; rider < RIDER_COUNT; rider++) EXPECT_FALSE(caughtByDopingControl(rider));
-  }
-}
-
-TEST_F(StageEndTest, WithNobodyCaughtOkEndsTheStageAtOnce) {
-  finishInRiderOrder();
-  dopingNumber[4] = 5;
-  drawFor(0);  // (1, 2)
-  ASSERT_EQ(dopingCaught, 0);
-  redraws = 0;
-  scriptRandom({3});
-  continueDopingControl();
-  expectStageStandings();
-  EXPECT_EQ(scoreStage, 0);
-  EXPECT_GE(redraws, 1);
-  EXPECT_EQ(countercheckDie, 0);  // nobody threw
-  for (int q = 0; q < RIDER_COUNT; q++) EXPECT_EQ(raceResults[FIRST_FINISH_PLACE + q], q);
-}
-
+// Each caught rider throws in rider order; the verdict is in force while
+// his panel still shows it; OK after the last ends the stage. A single-stage
+// race stores nothing; a tour stores the stage (once the walk is over) and
+// writes its file. A stray OK afterwards starts nothing again.
 TEST_F(StageEndTest, CaughtRidersAreCheckedOneAfterTheOtherInRiderOrder) {
-  finishInRiderOrder();
-  giveSprintPlace(0, 0, 11);
-  dopingNumber[11] = 2;  // caught, the die shows 5: disqualified
-  dopingNumber[3] = 1;   // caught, the die shows 1: acquitted
-  dopingNumber[7] = 4;   // not caught
-  scriptRandom({0, 0, 4});  // control (1, 2); rider 3 throws 1; rider 11 throws 5
-  startDopingControl();
-  ASSERT_EQ(dopingCaught, 1);
-
-  continueDopingControl();
-  EXPECT_EQ(currentScreen, SCREEN_COUNTERCHECK);
-  EXPECT_EQ(activeRider, 3);
-  EXPECT_EQ(countercheckDie, 1);
-  EXPECT_TRUE(countercheckAcquits());
-  EXPECT_EQ(riders[3].disqualified, 0);
-  EXPECT_EQ(raceResults[FIRST_FINISH_PLACE + 3], 3);
-  EXPECT_EQ(riderScore[3], placePoints[FIRST_FINISH_PLACE + 3]);
-
-  countercheckNextRider();
-  EXPECT_EQ(currentScreen, SCREEN_COUNTERCHECK);
-  EXPECT_EQ(activeRider, 11);
-  EXPECT_EQ(countercheckDie, 5);
-  EXPECT_FALSE(countercheckAcquits());
-  // The verdict is in force while the panel still shows it.
-  EXPECT_EQ(riders[11].disqualified, 1);
-  EXPECT_EQ(riderScore[11], 0);
-  EXPECT_EQ(raceResults[0], -1);
-  EXPECT_EQ(raceResults[FIRST_FINISH_PLACE + 11], -1);
-  EXPECT_EQ(riders[7].disqualified, 0);
-
-  countercheckNextRider();
-  expectStageStandings();
-  EXPECT_EQ(scoreStage, 0);
-
-  // A stray OK after the walk does not start it again.
-  int before = countercheckDie;
-  scriptRandom({1});
-  countercheckNextRider();
-  continueDopingControl();
-  expectStageStandings();
-  EXPECT_EQ(countercheckDie, before);
-}
-
-TEST_F(StageEndTest, TheCountercheckWalkEndsWhenTheLastRiderWasChecked) {
-  finishInRiderOrder();
-  dopingNumber[15] = 6;
-  scriptRandom({29, 5});  // control (6, 5); rider 15 throws 6: acquitted
-  startDopingControl();
-  continueDopingControl();
-  EXPECT_EQ(activeRider, 15);
-  EXPECT_TRUE(countercheckAcquits());
-  countercheckNextRider();
-  expectStageStandings();
-  EXPECT_EQ(riders[15].disqualified, 0);
-  EXPECT_EQ(raceResults[RESULT_PLACES - 1], 15);
+  struct Step {
+    int rider, die;
+    bool acquitted;
+  };
+  struct Case {
+    std::vector<std::pair<int, int>> dopingNumbers;
+    int draws[3];  // the control's draw, then the riders' throws
+    std::vector<Step> steps;
+    bool tour;
+  } cases[] = {
+      {{{4, 5}}, {0, 3, 3}, {}, false},                                             // (1, 2) catches nobody
+      {{{11, 2}, {3, 1}, {7, 4}}, {0, 0, 4}, {{3, 1, true}, {11, 5, false}}, false},  // 7 not caught
+      {{{15, 6}}, {29, 5, 3}, {{15, 6, true}}, false},                              // (6, 5): the last rider
+      {{{8, 2}}, {0, 4, 3}, {{8, 5, false}}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "first draw " << c.draws[0] << (c.tour ? " in a tour" : ""));
+    freshRace();
+    if (c.tour) startTour();
+    finishInRiderOrder();
+    giveSprintPlace(0, 0, 11);
+    giveSprintPlace(1, 0, 8);
+    std::vector<int> places(raceResults, raceResults + RESULT_PLACES);
+    std::vector<int> scores(riderScore, riderScore + RIDER_COUNT);
+    for (const auto& n : c.dopingNumbers) dopingNumber[n.first] = n.second;
+    scriptRandom({c.draws[0], c.draws[1], c.draws[2]});
+    startDopingControl();
+    EXPECT_EQ(dopingCaught, c.steps.empty() ? 0 : 1);
+    redraws = 0;
+    continueDopingControl();
+    std::vector<bool> out(RIDER_COUNT, false);
+    for (const Step& step : c.steps) {
+      EXPECT_EQ(currentScreen, SCREEN_COUNTERCHECK);
+      EXPECT_EQ(activeRider, step.rider);
+      EXPECT_EQ(countercheckDie, step.die);
+      EXPECT_EQ(countercheckAcquits(), step.acquitted);
+      out[step.rider] = !step.acquitted;
+      for (int r = 0; r < RIDER_COUNT; r++) {
+        EXPECT_EQ(riders[r].disqualified, out[r] ? 1 : 0) << r;
+        EXPECT_EQ(riderScore[r], out[r] ? 0 : scores[r]) << r;
+      }
+      for (int p = 0; p < RESULT_PLACES; p++) EXPECT_EQ(raceResults[p], places[p] >= 0 && out[places[p]] ? -1 : places[p]) << p;
+      EXPECT_EQ(stageRecords.size(), c.tour ? 2u : 0u);
+      countercheckNextRider();
+    }
+    expectStageStandings(c.tour ? 2 : 0);  // in a tour, the stage just stored
+    EXPECT_GE(redraws, 1);
+    int die = c.steps.empty() ? 0 : c.steps.back().die;  // 0: nobody threw
+    EXPECT_EQ(countercheckDie, die);
+    scriptRandom({1});
+    countercheckNextRider();
+    continueDopingControl();
+    expectStageStandings(c.tour ? 2 : 0);
+    EXPECT_EQ(countercheckDie, die);
+    ASSERT_EQ(stageRecords.size(), c.tour ? 3u : 0u);
+    if (c.tour) {
+      for (int e = 0; e < RESULT_PLACES; e++) EXPECT_EQ(stageRecords[2].results[e], raceResults[e]) << e;
+      EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 8], -1);
+      EXPECT_EQ(stageRecords[2].course.bytes[0], 0x10);  // "0" and "1"
+      EXPECT_EQ(stageRecords[2].course.bytes[1], 0xF2);  // "2" and "S"
+      EXPECT_EQ(readFileBytes(tourFileName).size(), TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE);
+      EXPECT_EQ(readFileBytes(tourFileName), encodeTourFile());
+    }
+  }
 }
 
 TEST_F(StageEndTest, ADisqualificationLeavesGapsAndMovesNobodyUp) {
   finishInRiderOrder();
-  giveSprintPlace(0, 0, 6);   // sprint 1 winner
+  giveSprintPlace(0, 0, 6);
   giveSprintPlace(0, 1, 2);
   giveSprintPlace(1, 2, 6);
   giveSprintPlace(2, 0, 9);
-  int before[RESULT_PLACES];
-  for (int p = 0; p < RESULT_PLACES; p++) before[p] = raceResults[p];
-  int scores[RIDER_COUNT];
-  for (int r = 0; r < RIDER_COUNT; r++) scores[r] = riderScore[r];
-
+  std::vector<int> before(raceResults, raceResults + RESULT_PLACES);
+  std::vector<int> scores(riderScore, riderScore + RIDER_COUNT);
   disqualifyRider(6);
-  for (int p = 0; p < RESULT_PLACES; p++) {
-    if (before[p] == 6)
-      EXPECT_EQ(raceResults[p], -1) << p;
-    else
-      EXPECT_EQ(raceResults[p], before[p]) << p;
-  }
-  EXPECT_EQ(raceResults[0], -1);
+  for (int p = 0; p < RESULT_PLACES; p++) EXPECT_EQ(raceResults[p], before[p] == 6 ? -1 : before[p]) << p;
   EXPECT_EQ(raceResults[1], 2);
-  EXPECT_EQ(raceResults[5], -1);
-  EXPECT_EQ(raceResults[FIRST_FINISH_PLACE + 6], -1);
   EXPECT_EQ(raceResults[FIRST_FINISH_PLACE + 7], 7);
-  EXPECT_EQ(riderScore[6], 0);
   EXPECT_EQ(riders[6].disqualified, 1);
-  for (int r = 0; r < RIDER_COUNT; r++)
-    if (r != 6) {
-      EXPECT_EQ(riderScore[r], scores[r]) << r;
-    }
-
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(riderScore[r], r == 6 ? 0 : scores[r]) << r;
   // No rider, nothing done.
+  std::vector<int> after(raceResults, raceResults + RESULT_PLACES);
   disqualifyRider(-1);
   disqualifyRider(RIDER_COUNT);
-  EXPECT_EQ(raceResults[1], 2);
+  EXPECT_EQ(std::vector<int>(raceResults, raceResults + RESULT_PLACES), after);
 }
 
 TEST_F(StageEndTest, TheControlActsOnlyOnItsOwnPanels) {
@@ -294,105 +240,55 @@ TEST_F(StageEndTest, TheControlActsOnlyOnItsOwnPanels) {
   currentScreen = SCREEN_SCORECARD;  // an overlay over the panel
   continueDopingControl();
   countercheckNextRider();
+  retrySavingTour();
+  abortSavingTour();
   EXPECT_EQ(currentScreen, SCREEN_SCORECARD);
   EXPECT_EQ(countercheckDie, 0);
   EXPECT_EQ(riders[0].disqualified, 0);
-  retrySavingTour();
-  abortSavingTour();
-  EXPECT_EQ(currentScreen, SCREEN_SCORECARD);
 }
 
-TEST_F(StageEndTest, ASingleStageRaceStoresNothing) {
-  finishInRiderOrder();
-  scriptRandom({0});
-  startDopingControl();
-  continueDopingControl();
-  expectStageStandings();
-  EXPECT_EQ(scoreStage, 0);
-  EXPECT_TRUE(stageRecords.empty());
-}
+// A failed save opens its panel with the stage kept in memory; retry tries
+// again without appending it twice until the file is written; abort opens
+// the standings and leaves the file as it stood.
+TEST_F(StageEndTest, AFailedSaveOffersRetryOrAbort) {
+  for (bool retryUntilWritten : {false, true}) {
+    SCOPED_TRACE(retryUntilWritten ? "retry" : "abort");
+    freshRace();
+    stageRecords.clear();
+    startTour();
+    ASSERT_EQ(saveTour(tourFileName), 1);  // the file as it stood after stage 2
+    std::vector<uint8_t> before = readFileBytes(tourFileName);
+    tourFileName = folder + "/missing/tour.velq";
+    finishInRiderOrder();
+    holdControl({0});
+    EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
+    EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
+    EXPECT_EQ(scoreStage, 2);
+    ASSERT_EQ(stageRecords.size(), 3u);
+    redraws = 0;
+    retrySavingTour();
+    EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(stageRecords.size(), 3u);
+    EXPECT_EQ(access(tourFileName.c_str(), F_OK), -1);
 
-TEST_F(StageEndTest, InATourTheStageIsAppendedAndTheFileWritten) {
-  startTour();
-  finishInRiderOrder();
-  giveSprintPlace(1, 0, 8);
-  dopingNumber[8] = 2;
-  scriptRandom({0, 4});  // control (1, 2); rider 8 throws 5: disqualified
-  startDopingControl();
-  continueDopingControl();
-  ASSERT_EQ(currentScreen, SCREEN_COUNTERCHECK);
-  EXPECT_EQ(stageRecords.size(), 2u);  // stored only once the walk is over
-  countercheckNextRider();
-  expectStageStandings();
-  // The standings show the finished stage, the third stored.
-  EXPECT_EQ(scoreStage, 2);
-  ASSERT_EQ(stageRecords.size(), 3u);
-  EXPECT_EQ(stageRecords[2].results[3], -1);
-  EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 8], -1);
-  EXPECT_EQ(stageRecords[2].results[FIRST_FINISH_PLACE + 9], 9);
-
-  std::vector<uint8_t> bytes = readFileBytes(tourFileName);
-  ASSERT_EQ(bytes.size(), TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[1])), "Alpha");
-  size_t third = TOUR_HEADER_SIZE + 2 * STAGE_RECORD_SIZE;
-  EXPECT_EQ(bytes[third], 0x10);      // "0" and "1"
-  EXPECT_EQ(bytes[third + 1], 0xF2);  // "2" and "S"
-  for (int e = 0; e < RESULT_PLACES; e++)
-    EXPECT_EQ(le32(bytes, third + 16 + 4 * e), stageRecords[2].results[e]) << e;
-  EXPECT_EQ(le32(bytes, third + 16 + 4 * FIRST_FINISH_PLACE), 0);
-}
-
-TEST_F(StageEndTest, AFailedSaveOffersRetryUntilTheFileIsWritten) {
-  startTour();
-  tourFileName = folder + "/missing/tour.velq";
-  finishInRiderOrder();
-  scriptRandom({0});
-  startDopingControl();
-  continueDopingControl();
-  EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
-  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
-  EXPECT_EQ(scoreStage, 2);
-  // The stage is kept in memory for the next try.
-  ASSERT_EQ(stageRecords.size(), 3u);
-
-  redraws = 0;
-  retrySavingTour();
-  EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
-  EXPECT_EQ(redraws, 1);
-  EXPECT_EQ(stageRecords.size(), 3u);  // not appended a second time
-  EXPECT_EQ(fileSize(tourFileName), -1);
-
-  ASSERT_EQ(mkdir((folder + "/missing").c_str(), 0755), 0);
-  retrySavingTour();
-  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
-  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
-  EXPECT_EQ(fileSize(tourFileName), static_cast<long>(TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE));
-
-  // Retry once the standings are open does nothing more.
-  retrySavingTour();
-  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
-}
-
-TEST_F(StageEndTest, AbortOpensTheStandingsWithoutTheStageInTheFile) {
-  startTour();
-  ASSERT_EQ(saveTour(tourFileName), 1);  // the file as it stood after stage 2
-  std::vector<uint8_t> before = readFileBytes(tourFileName);
-  ASSERT_EQ(chmod(folder.c_str(), 0555), 0);
-  bool folderLocked = access(folder.c_str(), W_OK) != 0;  // root writes anyway
-  if (!folderLocked) tourFileName = folder + "/missing/tour.velq";
-
-  finishInRiderOrder();
-  scriptRandom({0});
-  startDopingControl();
-  continueDopingControl();
-  ASSERT_EQ(currentScreen, SCREEN_SAVE_FAILED);
-  abortSavingTour();
-  EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
-  EXPECT_EQ(previousScreen, SCREEN_STAGE_OVER);
-  EXPECT_EQ(stageRecords.size(), 3u);
-  ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
-  EXPECT_EQ(readFileBytes(folder + "/tour.velq"), before);
-  EXPECT_EQ(fileSize(folder + "/missing/tour.velq"), -1);
+    if (retryUntilWritten) {
+      ASSERT_EQ(mkdir("missing", 0755), 0);
+      retrySavingTour();
+    } else {
+      abortSavingTour();
+    }
+    size_t written = retryUntilWritten ? TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE : 0;
+    expectStageStandings(2);
+    EXPECT_EQ(stageRecords.size(), 3u);
+    EXPECT_EQ(readFileBytes(tourFileName).size(), written);
+    EXPECT_EQ(readFileBytes(folder + "/tour.velq"), before);
+    redraws = 0;
+    retrySavingTour();  // once the standings are open it does nothing more
+    EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
+    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(readFileBytes(tourFileName).size(), written);
+  }
 }
 
 // A person's turn on a road of flat, cobbled and climbing squares.
@@ -418,7 +314,7 @@ class DopingCardTest : public ::testing::Test {
   }
 };
 
-TEST_F(DopingCardTest, YesDrawsTheDopingNumber) {
+TEST_F(DopingCardTest, YesDrawsTheDopingNumberOfTheActiveRiderOnly) {
   turnOn(3);
   currentScreen = SCREEN_DOPING_CONFIRM;
   scriptRandom({4});
@@ -427,72 +323,45 @@ TEST_F(DopingCardTest, YesDrawsTheDopingNumber) {
   EXPECT_EQ(currentScreen, SCREEN_DOPING_NUMBER);
   scriptRandom({6 * 1000 + 0});
   acceptDoping();
-  EXPECT_EQ(dopingNumber[5], 1);
-  for (int r = 0; r < RIDER_COUNT; r++)
-    if (r != 5) {
-      EXPECT_EQ(dopingNumber[r], -1);
-    }
-}
-
-TEST_F(DopingCardTest, TheCardTakesTheFirstFreeSlotAndIsWorthSixOnTheFlat) {
-  turnOn(3);
-  takeDopingCard();
-  EXPECT_EQ(chosenCards[0], CARD_DOPING);
-  EXPECT_EQ(chosenCards[1], CARD_DIE);
-  EXPECT_EQ(dopingCardValue, 6);
-  EXPECT_EQ(currentScreen, SCREEN_PLAY_CARDS);
-
-  turnOn(3);
-  chosenCards[0] = 4;
-  chosenCards[1] = CARD_DIE;
-  takeDopingCard();
-  EXPECT_EQ(chosenCards[0], 4);
-  EXPECT_EQ(chosenCards[1], CARD_DOPING);
-}
-
-TEST_F(DopingCardTest, OnAClimbTheCardIsWorthFive) {
-  turnOn(22);
-  chosenCards[0] = 0;
-  takeDopingCard();
-  EXPECT_EQ(chosenCards[1], CARD_DOPING);
-  EXPECT_EQ(dopingCardValue, 5);
-}
-
-TEST_F(DopingCardTest, OnCobblesOnlyOneCardAtMost) {
-  turnOn(12);
-  EXPECT_EQ(freeDopingSlot(), 0);
-  chosenCards[1] = 3;  // a card already chosen in the second slot
-  EXPECT_EQ(freeDopingSlot(), -1);
-  takeDopingCard();
-  EXPECT_EQ(chosenCards[0], CARD_DIE);
-  EXPECT_EQ(chosenCards[1], 3);
-  EXPECT_EQ(currentScreen, SCREEN_DOPING_NUMBER);
-
-  chosenCards[1] = CARD_DIE;
-  takeDopingCard();
-  EXPECT_EQ(chosenCards[0], CARD_DOPING);
-  EXPECT_EQ(dopingCardValue, 6);
-}
-
-TEST_F(DopingCardTest, WithNoFreeSlotNothingHappens) {
-  turnOn(3);
-  chosenCards[0] = 2;
-  chosenCards[1] = 7;
-  EXPECT_EQ(freeDopingSlot(), -1);
-  takeDopingCard();
-  EXPECT_EQ(chosenCards[0], 2);
-  EXPECT_EQ(chosenCards[1], 7);
-  EXPECT_EQ(dopingCardValue, -1);
-  EXPECT_EQ(currentScreen, SCREEN_DOPING_NUMBER);
-
-  // Nor without an active rider.
-  chosenCards[0] = chosenCards[1] = CARD_DIE;
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(dopingNumber[r], r == 5 ? 1 : -1) << r;
+  // Without an active rider neither the number nor the card is taken.
   activeRider = -1;
   EXPECT_EQ(freeDopingSlot(), -1);
   takeDopingCard();
   acceptDoping();
   EXPECT_EQ(chosenCards[0], CARD_DIE);
+  EXPECT_EQ(dopingCardValue, -1);
+  for (int r = 0; r < RIDER_COUNT; r++) EXPECT_EQ(dopingNumber[r], r == 5 ? 1 : -1) << r;
   EXPECT_EQ(currentScreen, SCREEN_DOPING_NUMBER);
+}
+
+// The card takes the first free slot; on cobbles only one card at most; worth
+// six on the flat and cobbles, five on a climb. Without a slot nothing happens.
+TEST_F(DopingCardTest, TheCardTakesAFreeSlotWorthItsTerrain) {
+  const int none = -1;
+  struct Case {
+    int row, first, second, slot, wantFirst, wantSecond, value;
+  } cases[] = {
+      {3, CARD_DIE, CARD_DIE, 0, CARD_DOPING, CARD_DIE, 6},
+      {3, 4, CARD_DIE, 1, 4, CARD_DOPING, 6},
+      {22, 0, CARD_DIE, 1, 0, CARD_DOPING, 5},
+      {12, CARD_DIE, 3, none, CARD_DIE, 3, none},
+      {12, CARD_DIE, CARD_DIE, 0, CARD_DOPING, CARD_DIE, 6},
+      {3, 2, 7, none, 2, 7, none},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "row " << c.row << " cards " << c.first << "," << c.second);
+    turnOn(c.row);
+    chosenCards[0] = c.first;
+    chosenCards[1] = c.second;
+    dopingCardValue = -1;
+    EXPECT_EQ(freeDopingSlot(), c.slot);
+    takeDopingCard();
+    EXPECT_EQ(chosenCards[0], c.wantFirst);
+    EXPECT_EQ(chosenCards[1], c.wantSecond);
+    EXPECT_EQ(dopingCardValue, c.value);
+    EXPECT_EQ(currentScreen, c.slot == none ? SCREEN_DOPING_NUMBER : SCREEN_PLAY_CARDS);
+  }
 }
 
 }  // namespace
