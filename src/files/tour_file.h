@@ -18,12 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "rules/race_state.h"
+#include "rules/tour_state.h"
 #include "texts/language_texts.h"
 
 const size_t TOUR_HEADER_SIZE = 57;
 const size_t STAGE_RECORD_SIZE = 116;
-const size_t PACKED_COURSE_SIZE = 14;
 // More stages than any tour is ridden over: a longer file is refused like
 // one too short for the header, so that reading never holds an unbounded
 // file and the classification's point totals stay far from overflowing.
@@ -32,52 +31,12 @@ const size_t MAX_TOUR_STAGES = 10000;
 extern const std::string tourFileExtension;  // ".velq"
 extern const std::string tourFilePattern;    // "*.velq"
 
-// The course string of a stage, one 4-bit code per character position:
-// byte i holds position 2i in its low nibble and 2i+1 in its high nibble.
-// "0".."9" give 0..9, "F" 14, "S" 15, anything else (the zero) 0.
-struct PackedCourse {
-  uint8_t bytes[PACKED_COURSE_SIZE] = {0};
-};
-
-// One completed stage. results is laid out like raceResults: entry 3k+p is
-// the rider in place p+1 of sprint k+1, entry 9+q the rider in finish
-// place q+1; -1 where the place is empty or its rider was disqualified.
-struct StageRecord {
-  PackedCourse course;
-  uint8_t padding[2] = {0, 0};
-  int32_t results[RESULT_PLACES];
-};
-
 // The first 57 bytes of a tour file.
 struct TourHeader {
   uint8_t eventCardsOn = 0;
   char teamNames[4][TEAM_NAME_SIZE] = {};
   uint8_t humanControlled[4] = {0, 0, 0, 0};
 };
-
-// The stored stages of the tour being ridden, or of the saved race last
-// previewed; index 0 is stage 1.
-extern std::vector<StageRecord> stageRecords;
-
-// The tour file in use: the race name followed by ".velq".
-extern std::string tourFileName;
-
-// The race name chosen on the team setup or the saved-races screen (the
-// tour file's name without ".velq"); empty when none is chosen.
-extern std::string selectedRaceName;
-
-// What the saved-races screen shows of the race last previewed.
-extern char previewEventCardsOn;
-extern char previewTeamNames[4][TEAM_NAME_SIZE];
-extern char previewHumanControlled[4];
-
-// Packs a course string of at most 28 positions into 14 bytes; the
-// terminating zero and every position behind it give code 0.
-void packCourseSpec(const char* spec, PackedCourse& packed);
-
-// Appends the stage just ridden (courseSpec and raceResults, a disqualified
-// rider's places left empty) to stageRecords.
-void appendStageRecord();
 
 // Writes the whole tour (options and every stored stage) to fileName.
 // The old file is replaced only once the new one is completely written, so

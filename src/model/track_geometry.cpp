@@ -4,7 +4,6 @@
 
 #include "model/settings.h"
 #include "model/track.h"
-#include "rules/race_state.h"
 
 float sinTable[361];
 float cosTable[361];
@@ -90,13 +89,12 @@ BoardPoint squareToBoard(int row, int lane, int rider) {
   return keepPreviousPoint(rider);
 }
 
-BoardPoint positionToBoard(float row, float lane, int rider) {
-  bool active = rider == activeRider;
+BoardPoint positionToBoard(float row, float lane, int rider, bool movingRider) {
   if (const BoardQuad* quad = findQuad(row, lane)) {
     BoardPoint a = quadPositionToBoard(*quad, quad->rowFrom, lane, rider);
     BoardPoint b = quadPositionToBoard(*quad, quad->rowTo, lane, rider);
     BoardPoint p = quadPositionToBoard(*quad, row, lane, rider);
-    if (active) {
+    if (movingRider) {
       float extent = quad->rowTo - quad->rowFrom;
       double length = hypot(b.x - a.x, b.y - a.y);
       animRowStep = animationRowStep(extent, length);
@@ -105,7 +103,7 @@ BoardPoint positionToBoard(float row, float lane, int rider) {
   }
   if (const BoardArc* arc = findArc(row, lane)) {
     BoardPoint p = arcPositionToBoard(*arc, row, lane, rider);
-    if (active) {
+    if (movingRider) {
       float extent = arc->rowTo - arc->rowFrom;
       double rx, ry;
       arcRadiiAt(*arc, lane, rx, ry);

@@ -16,14 +16,15 @@ extern float cosTable[361];
 void fillSineTables();
 
 // Rows the move animation advances per tick; set by positionToBoard for the
-// active rider from the piece he is on.
+// rider being moved from the piece he is on.
 extern float animRowStep;
 
 // The centre of square (row, lane). A square no piece covers keeps the
 // rider's previous point.
 BoardPoint squareToBoard(int row, int lane, int rider);
-// Any fractional position on the track.
-BoardPoint positionToBoard(float row, float lane, int rider);
+// Any fractional position on the track. For the rider the move animation is
+// moving (movingRider true) it also sets animRowStep.
+BoardPoint positionToBoard(float row, float lane, int rider, bool movingRider);
 BoardPoint quadPositionToBoard(BoardQuad piece, float row, float lane, int rider);
 BoardPoint arcSquareToBoard(BoardArc piece, int row, int lane, int rider);
 // The fractional row at which square (row, lane) of a curve is drawn: the

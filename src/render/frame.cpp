@@ -47,7 +47,7 @@ void placeRiders() {
     if (i != activeRider || rider.humanControlled || showsActiveRiderOnSquare()) {
       point = squareToBoard(rider.row, rider.lane, i);
     } else if (animOnSegment == 0) {
-      point = positionToBoard(animRow, animLane, i);
+      point = positionToBoard(animRow, animLane, i, true);
     } else {
       // The computer rider the timer moves along a straight segment.
       point.x = animPointX;
@@ -220,4 +220,13 @@ void onDisplay() {
   if (!glutGet(GLUT_INIT_STATE) || glutGetWindow() == 0) return;
   drawFrame();
   glutSwapBuffers();
+}
+
+void onReshape(int width, int height) {
+  prepareViews(width, height);
+  if (!sceneListsBuilt || sceneListsWidth != drawAreaWidth || sceneListsHeight != drawAreaHeight) {
+    buildSceneLists();
+    onDisplay();
+    sceneListsBuilt = 1;
+  }
 }

@@ -33,6 +33,12 @@ extern void (*overlayBlocks[OVERLAY_BLOCK_COUNT])();
 // a window, it does nothing.
 void onDisplay();
 
+// The GLUT reshape callback, also called by the settings screen after a
+// change of ratio: prepares the views for the new size (prepareViews) and,
+// when no display lists exist yet or the drawing area changed size, builds
+// them and draws the first frame with them.
+void onReshape(int width, int height);
+
 // Everything of a frame but the buffer swap (the tests read its pixels back
 // from the back buffer).
 void drawFrame();

@@ -8,6 +8,8 @@ int32_t drawAreaX = 0;
 int32_t drawAreaY = 0;
 int screenRatioProvisional = 0;
 
+const float backgroundColour[3] = {0, 0, 0.2f};
+
 float buttonWidth = 0;
 float buttonHeight = 0;
 float footerButtonWidth = 0;
@@ -232,6 +234,8 @@ float boardPictureHeight(float w) {
   const float H = static_cast<float>(drawAreaHeight);
   return (W > 0 && H > 0) ? ((H / 4) / (W / 5)) * w * 1152 / 1954 : 0;
 }
+
+float racePanelCounterTop() { return extraThrowButtonY + 1.3f * throwButtonHeight; }
 
 bool pointInRect(float x, float y, float rectX, float rectY, float rectWidth, float rectHeight) {
   return rectX <= x && x <= rectX + rectWidth && rectY <= y && y <= rectY + rectHeight;

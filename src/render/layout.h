@@ -24,6 +24,9 @@ extern int32_t drawAreaY;
 // screen clears it when the player chooses a ratio.
 extern int screenRatioProvisional;
 
+// The dark blue of the band and of the read-out boxes.
+extern const float backgroundColour[3];
+
 // Shared sizes.
 extern float buttonWidth;        // 0.064 W
 extern float buttonHeight;       // 0.03 H
@@ -64,6 +67,9 @@ extern float breakawayBoxX, breakawayBoxY, breakawayBoxSize;
 extern float handInSlotsX, handInSlotsY;
 extern float handInOkButtonX, handInOkButtonY;
 extern float extraThrowButtonX, extraThrowButtonY;
+// The top of the counter boxes (Moves, Lap, Moves left, Round) and of the
+// start-order list.
+float racePanelCounterTop();
 extern float viewSwitchX, viewSwitchY, viewSwitchSize;
 extern float cameraButtonX, cameraButtonY, cameraButtonSize;
 extern float scorecardButtonX, scorecardButtonY;

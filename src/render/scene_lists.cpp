@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "model/track_geometry.h"
-#include "render/frame.h"
 #include "render/layout.h"
 #include "render/textures.h"
 #include "render/widgets.h"
@@ -271,7 +270,4 @@ void buildSceneLists() {
   sceneListsWidth = drawAreaWidth;
   sceneListsHeight = drawAreaHeight;
   if (sceneListsRebuiltHook != nullptr) sceneListsRebuiltHook();
-
-  onDisplay();
-  sceneListsBuilt = 1;
 }

@@ -54,8 +54,9 @@ extern void (*sceneListsRebuiltHook)();
 float tokenAspect();
 
 // Releases every list of the previous build, clears the buffers, sets the
-// texture filters, compiles all lists for the current drawing area, reserves
-// the map and preview names, draws the first frame and sets sceneListsBuilt.
+// texture filters, compiles all lists for the current drawing area and
+// reserves the map and preview names. The reshape callback then draws the
+// first frame and sets sceneListsBuilt.
 void buildSceneLists();
 
 // Releases every list name this unit holds.

@@ -5,7 +5,6 @@
 
 #include "model/view_state.h"
 #include "render/layout.h"
-#include "render/scene_lists.h"
 #include "texts/manual.h"
 
 const double cameraEyes[8][3] = {
@@ -84,7 +83,7 @@ void applyBoardViewState() {
   }
 }
 
-void onReshape(int width, int height) {
+void prepareViews(int width, int height) {
   windowWidth = width;
   windowHeight = height;
   int screenWidth = 0, screenHeight = 0;
@@ -102,7 +101,4 @@ void onReshape(int width, int height) {
   viewsReady = 1;
   applyBoardViewState();
   glClearColor(0, 0, 0, 0);
-
-  if (!sceneListsBuilt || sceneListsWidth != drawAreaWidth || sceneListsHeight != drawAreaHeight)
-    buildSceneLists();
 }

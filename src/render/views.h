@@ -1,4 +1,4 @@
-// The reshape callback and what it prepares for every frame: the window and
+// What the reshape callback prepares for every frame: the window and
 // board viewports, the projections of the window overlay, the two 2D board
 // views and the eight 3D cameras, and the two modelview matrices. They are
 // computed once per reshape with GL and GLU and read back into arrays, so
@@ -28,12 +28,10 @@ extern double identityModelview[16];
 extern double boardModelview3D[16];  // identity scaled by (1, -1, 1)
 extern int32_t windowViewport[4];    // (0, 0, window width, window height)
 
-// The GLUT reshape callback, also called by the settings screen after a
-// change of ratio: records the window size, detects the ratio while none is
-// known, sets the drawing area, lays out every screen, re-paginates the
-// manual, computes viewports and matrices, and (re)builds the display lists
-// when none exist yet or the drawing area changed size.
-void onReshape(int width, int height);
+// The reshape callback's first part: records the window size, detects the
+// ratio while none is known, sets the drawing area, lays out every screen,
+// re-paginates the manual and computes viewports and matrices.
+void prepareViews(int width, int height);
 
 // Puts GL into the state of the board view between frames: board viewport
 // (without the drawing area's offset), the board's projection, and in the

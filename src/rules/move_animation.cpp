@@ -51,7 +51,7 @@ BoardPoint placeAlongLane(float row, float lane) {
   float distance = smoothMoveDistance;
   smoothMoveDistance = smoothDistance();
   animRowStep = 1;
-  BoardPoint point = positionToBoard(row, lane, activeRider);
+  BoardPoint point = positionToBoard(row, lane, activeRider, true);
   smoothMoveDistance = distance;
   return point;
 }
@@ -245,7 +245,7 @@ void undoMoveStep() {
   Rider& rider = riders[activeRider];
   rider.row = pointRow(pathPointIndex);
   rider.lane = pointLane(pathPointIndex);
-  BoardPoint point = positionToBoard(pathPoints[pathPointIndex][0], pathPoints[pathPointIndex][1], activeRider);
+  BoardPoint point = positionToBoard(pathPoints[pathPointIndex][0], pathPoints[pathPointIndex][1], activeRider, true);
   rider.boardX = point.x;
   rider.boardY = point.y;
   updateRiderLap(activeRider);

@@ -1,10 +1,10 @@
 #include "rules/score_sheet.h"
 
-#include "files/tour_file.h"
 #include "model/screens.h"
 #include "model/track.h"
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
+#include "rules/tour_state.h"
 #include "texts/language_texts.h"
 
 ScoreView scoreView(int screen) {

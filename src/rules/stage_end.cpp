@@ -1,10 +1,10 @@
 #include "rules/stage_end.h"
 
-#include "files/tour_file.h"
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
 #include "rules/race_state.h"
+#include "rules/tour_state.h"
 
 char scoreGeneral = 0;
 int32_t scoreStage = 0;
@@ -25,7 +25,7 @@ void endStage() {
   scoreStage = static_cast<int32_t>(stageRecords.size());
   if (tourMode == 1) {
     appendStageRecord();
-    if (!saveTour(tourFileName)) currentScreen = SCREEN_SAVE_FAILED;
+    if (!writeTourFile()) currentScreen = SCREEN_SAVE_FAILED;
   }
   requestRedraw();
 }
@@ -98,7 +98,7 @@ void disqualifyRider(int rider) {
 
 void retrySavingTour() {
   if (currentScreen != SCREEN_SAVE_FAILED) return;
-  if (saveTour(tourFileName)) showStageStandings();
+  if (writeTourFile()) showStageStandings();
   requestRedraw();
 }
 

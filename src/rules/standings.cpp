@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "files/tour_file.h"
 #include "model/screens.h"
+#include "rules/tour_state.h"
 #include "texts/language_texts.h"
 
 void scoreStageResults(const int32_t* results, int completed, StageScore& score) {

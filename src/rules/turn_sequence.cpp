@@ -276,6 +276,8 @@ void nextTurn() {
     currentScreen = SCREEN_COMPUTER_TURN;
     int total = 0, bestRow = -1, bestLane = -1;
     MovePath path = {};
+    // The game's own turn loop, kept on purpose: the computer's turn starts
+    // the move animation, whose end (or a turn sat out) calls nextTurn again.
     playComputerTurn(&rider, &total, &bestRow, &bestLane, path);
   } else {
     currentScreen = SCREEN_PLAY_CARDS;

@@ -17,7 +17,6 @@
 #include "rules/race_state.h"
 #include "rules/throw_rules.h"
 #include "texts/language_texts.h"
-#include "ui/race_panel.h"
 
 int (*keyModifiersHook)() = glutGetModifiers;
 

@@ -40,9 +40,6 @@ float areaY(int y) { return static_cast<float>(y - drawAreaY); }
 // The current screen's own controls. True when the event hit one of them
 // (whether or not it acted): the shared parts of the race panel then leave
 // it alone. The full screens own every event.
-// The current screen's own controls. True when the event hit one of them
-// (whether or not it acted): the shared parts of the race panel then leave
-// it alone. The full screens own every event.
 bool screenMouse(int screen, int button, int state, float x, float y) {
   switch (screen) {
     case SCREEN_MAIN_MENU: mainMenuMouse(button, state, x, y); return true;

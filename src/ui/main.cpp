@@ -22,7 +22,6 @@
 #include "model/track_geometry.h"
 #include "render/frame.h"
 #include "render/textures.h"
-#include "render/views.h"
 #include "rules/move_animation.h"
 #include "texts/language_texts.h"
 #include "texts/text_layout.h"
@@ -94,7 +93,7 @@ int main(int argc, char** argv) {
   setLanguageTexts();
   for (int i = 0; i < RIDER_COUNT; ++i) {
     BoardPoint point = positionToBoard(static_cast<float>(riders[i].row),
-                                       static_cast<float>(riders[i].lane), i);
+                                       static_cast<float>(riders[i].lane), i, false);
     riders[i].boardX = point.x;
     riders[i].boardY = point.y;
   }

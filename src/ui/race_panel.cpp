@@ -18,8 +18,6 @@
 #include "ui/footer.h"
 #include "ui/start_screens.h"
 
-const float backgroundColour[3] = {0, 0, 0.2f};
-
 namespace {
 
 const char* const VERSION_LINE = "Corvalis 1.5.2 for Windows XP";
@@ -205,8 +203,6 @@ void drawThrowButtons() {
 }
 
 }  // namespace
-
-float racePanelCounterTop() { return extraThrowButtonY + 1.3f * throwButtonHeight; }
 
 bool dopingButtonEnabled() {
   return currentScreen == SCREEN_PLAY_CARDS && isRiderIndex(activeRider) &&

@@ -4,16 +4,9 @@
 // of the drawing area. It only draws, from the race state as it stands.
 #pragma once
 
-// The dark blue of the band and of the read-out boxes.
-extern const float backgroundColour[3];
-
 // The first overlay block of every frame: the shared frame, then on a board
 // screen the race panel.
 void drawRacePanel();
-
-// The top of the counter boxes (Moves, Lap, Moves left, Round) and of the
-// start-order list.
-float racePanelCounterTop();
 
 // Whether the Doping button can be pressed: on the card screen for a rider
 // without a doping number and with a die left to replace by the doping card.

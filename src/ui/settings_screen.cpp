@@ -12,7 +12,6 @@
 #include "render/layout.h"
 #include "render/scene_lists.h"
 #include "render/text.h"
-#include "render/views.h"
 #include "render/widgets.h"
 #include "texts/language_texts.h"
 #include "texts/text_editing.h"

@@ -14,7 +14,6 @@
 #include "rules/race_start.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
-#include "ui/race_panel.h"
 
 namespace {
 

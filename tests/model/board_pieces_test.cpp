@@ -242,7 +242,7 @@ TEST_F(BoardPiecesTest, LanesCanBeTravelledWithoutGapsJumpsOrSuddenTurns) {
           float at = row + k / 50.0f;
           riders[0].boardX = -5000;  // a position without a piece keeps this point
           riders[0].boardY = -5000;
-          BoardPoint p = positionToBoard(at, static_cast<float>(lane), 0);
+          BoardPoint p = positionToBoard(at, static_cast<float>(lane), 0, false);
           ASSERT_NE(p.x, -5000) << "row " << at << " lane " << lane;
           ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(riders[0].heading));
           if (k > 0) {

@@ -52,29 +52,27 @@ TEST_F(TrackGeometryTest, StartSquareInsideTheFirstStraight) {
 
 TEST_F(TrackGeometryTest, BoundaryBetweenPiecesUsesTheFirstPiece) {
   // Row 3.5 ends quad 0 (x 724) and starts quad 1 (x 723): quad 0 wins.
-  BoardPoint p = positionToBoard(3.5f, 2, 5);
+  BoardPoint p = positionToBoard(3.5f, 2, 5, false);
   EXPECT_NEAR(p.x, 724, 1e-3);
 }
 
-TEST_F(TrackGeometryTest, AnimationStepFollowsThePieceForTheActiveRiderOnly) {
-  activeRider = 4;
+TEST_F(TrackGeometryTest, AnimationStepFollowsThePieceForTheMovingRiderOnly) {
   animRowStep = -1;
-  positionToBoard(1.0f, 2, 5);  // not the active rider
+  positionToBoard(1.0f, 2, 5, false);  // not the rider being moved
   EXPECT_EQ(animRowStep, -1);
-  positionToBoard(1.0f, 2, 4);
+  positionToBoard(1.0f, 2, 4, true);
   // Quad 0: 4 rows over 393 board units along every lane.
   EXPECT_NEAR(animRowStep, 4 * 10 / 393.0, 1e-5);
   smoothComputerMovement = 0;
   smoothMoveDistance = 500;
-  positionToBoard(1.0f, 2, 4);
+  positionToBoard(1.0f, 2, 4, true);
   EXPECT_FLOAT_EQ(animRowStep, 4);
   // On a curve: section 1 arc 0, rows 2.5..7.5 (track 8.5..13.5), radius at lane 2.
   smoothComputerMovement = 1;
   smoothMoveDistance = 10;
-  positionToBoard(10.0f, 2, 4);
+  positionToBoard(10.0f, 2, 4, true);
   double r = 118 + (276 - 118) * (2 + 0.5) / 5;
   EXPECT_NEAR(animRowStep, 5 * 10 / (fabs(3.141593 - 4.712389) * r), 1e-4);
-  activeRider = -1;
 }
 
 TEST_F(TrackGeometryTest, SquaresOfACurveAreSpreadEvenlyOverIt) {
@@ -132,7 +130,7 @@ TEST_F(TrackGeometryTest, ThinCurveHoldsItsSquareInTheMiddle) {
 TEST_F(TrackGeometryTest, PositionOffTheRoadKeepsThePreviousPoint) {
   riders[6].boardX = 12;
   riders[6].boardY = 34;
-  BoardPoint p = positionToBoard(3.0f, 20.0f, 6);
+  BoardPoint p = positionToBoard(3.0f, 20.0f, 6, false);
   EXPECT_EQ(p.x, 12);
   EXPECT_EQ(p.y, 34);
   BoardPoint q = squareToBoard(540, 0, 6);
@@ -167,19 +165,17 @@ TEST_F(TrackGeometryTest, DegeneratePiecesGiveFiniteResults) {
   BoardArc narrow(0, 2, 1, 1, 100, 100, 50, 80, 50, 80, 0, 1.0f, 0);
   EXPECT_TRUE(finite(arcPositionToBoard(narrow, 1, 1, 3), 3));
 
-  // Laid on the track, the active rider's animation step stays a usable
+  // Laid on the track, the moving rider's animation step stays a usable
   // positive number on each of them.
   trackQuadCount = trackArcCount = 0;
   trackQuads[trackQuadCount++] = BoardQuad(0.5f, 0.5f, 0, 3, 10, 10, 10, 10, 40, 10, 40, 10, 1);
   trackArcs[trackArcCount++] = BoardArc(1, 3, 0, 3, 100, 100, 50, 80, 50, 80, 1.0f, 1.0f, 0);
-  activeRider = 5;
   for (float row : {0.5f, 2.0f}) {
     animRowStep = -1;
-    EXPECT_TRUE(finite(positionToBoard(row, 1, 5), 5)) << row;
+    EXPECT_TRUE(finite(positionToBoard(row, 1, 5, true), 5)) << row;
     EXPECT_TRUE(std::isfinite(animRowStep)) << row;
     EXPECT_GT(animRowStep, 0) << row;
   }
-  activeRider = -1;
 }
 
 TEST_F(TrackGeometryTest, ALaneWithoutRealSquaresOnACurveKeepsItsRow) {

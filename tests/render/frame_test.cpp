@@ -295,7 +295,7 @@ TEST_F(Frame, ActiveComputerRiderFollowsTheMoveAnimation) {
   animRow = 22.5f;
   animLane = 1;
   drawFrame();
-  BoardPoint between = positionToBoard(22.5f, 1, 3);
+  BoardPoint between = positionToBoard(22.5f, 1, 3, true);
   EXPECT_FLOAT_EQ(riders[3].boardX, between.x);
   EXPECT_FLOAT_EQ(riders[3].boardY, between.y);
 

@@ -12,7 +12,7 @@
 #include "model/settings.h"
 #include "model/view_state.h"
 #include "render/layout.h"
-#include "render/views.h"
+#include "render/frame.h"
 #include "rules/course_design.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"

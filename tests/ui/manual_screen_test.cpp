@@ -7,7 +7,7 @@
 #include "model/screens.h"
 #include "model/settings.h"
 #include "render/layout.h"
-#include "render/views.h"
+#include "render/frame.h"
 #include "texts/language_texts.h"
 #include "texts/manual.h"
 #include "ui/main_menu.h"

@@ -7,7 +7,7 @@
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "render/layout.h"
-#include "render/views.h"
+#include "render/frame.h"
 #include "rules/doping.h"
 #include "rules/race_state.h"
 #include "support/test_track.h"

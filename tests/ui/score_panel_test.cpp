@@ -11,7 +11,7 @@
 #include "model/screens.h"
 #include "model/view_state.h"
 #include "render/layout.h"
-#include "render/views.h"
+#include "render/frame.h"
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
 #include "texts/language_texts.h"
