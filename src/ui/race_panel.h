@@ -11,6 +11,13 @@ extern const float backgroundColour[3];
 // screen the race panel.
 void drawRacePanel();
 
+// Widens the race panel's buttons for their labels in the current language:
+// the footer column as one (left edge kept), the Throw button (which reads
+// Next on the start screens) with the Breakaway box moving right beside it,
+// and the extra die's Throw moved clear of the Breakaway label. Part of
+// every reshape, after the shared layout.
+void computeRacePanelLayout();
+
 // The top of the counter boxes (Moves, Lap, Moves left, Round) and of the
 // start-order list.
 float racePanelCounterTop();
