@@ -1,5 +1,7 @@
 #include "render/layout.h"
 
+#include <algorithm>
+
 #include "model/settings.h"
 
 int32_t windowWidth = 0;
@@ -218,7 +220,12 @@ void computeLayout() {
   dopingButtonY = diceY + 3.6f * buttonHeight;
   settingsButtonY = diceY + 4.8f * buttonHeight;
 
-  scorecardWidth = 0.4f * W;
+  // The scorecard sheet is 0.4 W wide unless the score panel (the sheet,
+  // the row of buttons under it and the title strip above) would then be
+  // taller than the drawing area, as on a wide window laid out 5:4; then
+  // it takes the largest width that fits.
+  const float sheetHeightRoom = H - SCORE_PANEL_BUTTON_ROW * H - panelTitleHeight;
+  scorecardWidth = std::min(0.4f * W, std::max(0.0f, sheetHeightRoom) * 1072 / 1419);
   scorecardHeight = scorecardWidth * 1419 / 1072;
 
   courseTileWidth = 0.38f * W;

@@ -79,7 +79,11 @@ extern float settingsButtonX, settingsButtonY;
 
 // The scorecard picture and the course selection's preview tiles, baked into
 // their display lists.
+// The sheet is 0.4 W wide, narrower where the score panel would not fit the
+// drawing area's height; the panel's body is the sheet and a row of buttons
+// SCORE_PANEL_BUTTON_ROW x H high under it.
 extern float scorecardWidth, scorecardHeight;
+const float SCORE_PANEL_BUTTON_ROW = 1.5f * 0.03f;
 extern float courseTileWidth, courseTileHeight;
 
 // The board viewport (x, y from the bottom of the window, width, height),

@@ -168,6 +168,17 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity) {
   glPopMatrix();
 }
 
+float fittedButtonWidth(float width, const char* label) {
+  const float needed = static_cast<float>(measureTextWidth(label, FONT_SMALL)) + 2 * BUTTON_LABEL_PADDING;
+  return needed > width ? needed : width;
+}
+
+float anchoredButtonX(float x, float width, float fittedWidth, int anchor) {
+  if (anchor == ANCHOR_RIGHT) return x + width - fittedWidth;
+  if (anchor == ANCHOR_CENTRE) return x + 0.5f * (width - fittedWidth);
+  return x;
+}
+
 void drawButton(float x, float y, float w, float h, int enabled, const char* label,
                 int hotKeyIndex) {
   glColor3f(0.7f, 0.7f, 0.7f);

@@ -33,6 +33,22 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity);
 // and grey when not, the letter at hotKeyIndex underlined (-1: none).
 void drawButton(float x, float y, float w, float h, int enabled, const char* label, int hotKeyIndex);
 
+// Room kept on each side of a button's label.
+const float BUTTON_LABEL_PADDING = 4;
+
+// The width a button of the given width needs for its label: the width
+// itself, or more when the label with its padding on both sides would not
+// fit. Every screen lays its buttons out with it, so that no label runs out
+// of its button in any language or at any window size.
+float fittedButtonWidth(float width, const char* label);
+
+// The x of a button widened to fittedWidth from its laid-out place (x,
+// width) so that the edge or centre it is anchored by stays put.
+const int ANCHOR_LEFT = 0;
+const int ANCHOR_CENTRE = 1;
+const int ANCHOR_RIGHT = 2;
+float anchoredButtonX(float x, float width, float fittedWidth, int anchor);
+
 // Check box of height size with its label to the right; checked shows a
 // black cross.
 void drawCheckButton(int x, int y, int size, const char* label, int hotKeyIndex, int enabled,

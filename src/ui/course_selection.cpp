@@ -65,10 +65,13 @@ void computeCourseSelectionLayout() {
   courseTilesY = 0.17f * H;
   courseTileGapX = W - 2 * courseTileWidth - 2 * courseTilesX;
   courseTileGapY = 0.08f * H;
-  useSavedCourseButtonX = 0.25f * W;
+  // The two choices share one width, wide enough for both labels; widened,
+  // they grow apart from the gap between them.
+  courseChoiceButtonWidth =
+      fittedButtonWidth(fittedButtonWidth(0.2f * W, textUseSavedCourse), textCreateNewCourse);
+  useSavedCourseButtonX = anchoredButtonX(0.25f * W, 0.2f * W, courseChoiceButtonWidth, ANCHOR_RIGHT);
   createCourseButtonX = 0.55f * W;
   useSavedCourseButtonY = createCourseButtonY = 0.93f * H;
-  courseChoiceButtonWidth = 0.2f * W;
 }
 
 int courseTileAt(float x, float y) {

@@ -6,6 +6,7 @@
 #include "model/view_state.h"
 #include "render/frame.h"
 #include "render/layout.h"
+#include "render/text.h"
 #include "render/widgets.h"
 
 float dialogPanelX = 0, dialogPanelY = 0, dialogPanelWidth = 0, dialogPanelHeight = 0;
@@ -91,6 +92,63 @@ void dragDialogPanel(float x, float y) {
   onDisplay();
 }
 
+void dialogButtonRect(int which, const char* label, float rect[4]) {
+  float x = dialogOkButtonX, y = dialogOkButtonY;
+  int anchor = ANCHOR_CENTRE;
+  if (which == DIALOG_BUTTON_LEFT) {
+    x = dialogYesButtonX;
+    y = dialogYesButtonY;
+    anchor = ANCHOR_RIGHT;
+  } else if (which == DIALOG_BUTTON_RIGHT) {
+    x = dialogNoButtonX;
+    y = dialogNoButtonY;
+    anchor = ANCHOR_LEFT;
+  }
+  const float width = fittedButtonWidth(buttonWidth, label);
+  rect[0] = anchoredButtonX(x, buttonWidth, width, anchor);
+  rect[1] = y;
+  rect[2] = width;
+  rect[3] = buttonHeight;
+}
+
+std::vector<std::string> dialogTextLines(const char* text, float width) {
+  std::vector<std::string> lines;
+  std::string line;
+  const std::string all = text != nullptr ? text : "";
+  size_t start = 0;
+  while (start < all.size()) {
+    size_t end = all.find(' ', start);
+    if (end == std::string::npos) end = all.size();
+    const std::string word = all.substr(start, end - start);
+    const std::string longer = line.empty() ? word : line + " " + word;
+    if (!line.empty() && static_cast<float>(measureTextWidth(longer.c_str(), FONT_SMALL)) > width) {
+      lines.push_back(line);
+      line = word;
+    } else {
+      line = longer;
+    }
+    start = end + 1;
+  }
+  if (!line.empty() || lines.empty()) lines.push_back(line);
+  return lines;
+}
+
+namespace {
+
+void drawDialogButton(int which, const char* label, int hotKey) {
+  float rect[4];
+  dialogButtonRect(which, label, rect);
+  drawButton(rect[0], rect[1], rect[2], rect[3], 1, label, hotKey);
+}
+
+bool dialogButtonHit(int which, const char* label, float x, float y) {
+  float rect[4];
+  dialogButtonRect(which, label, rect);
+  return pointInRect(x, y, rect[0], rect[1], rect[2], rect[3]);
+}
+
+}  // namespace
+
 void drawDialog(void (*content)(), const char* leftLabel, int leftHotKey, const char* rightLabel,
                 int rightHotKey) {
   glPushMatrix();
@@ -100,21 +158,19 @@ void drawDialog(void (*content)(), const char* leftLabel, int leftHotKey, const 
   glPopMatrix();
   if (leftLabel == nullptr) return;
   if (rightLabel == nullptr) {
-    drawButton(dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight, 1, leftLabel, leftHotKey);
+    drawDialogButton(DIALOG_BUTTON_OK, leftLabel, leftHotKey);
     return;
   }
-  drawButton(dialogYesButtonX, dialogYesButtonY, buttonWidth, buttonHeight, 1, leftLabel, leftHotKey);
-  drawButton(dialogNoButtonX, dialogNoButtonY, buttonWidth, buttonHeight, 1, rightLabel, rightHotKey);
+  drawDialogButton(DIALOG_BUTTON_LEFT, leftLabel, leftHotKey);
+  drawDialogButton(DIALOG_BUTTON_RIGHT, rightLabel, rightHotKey);
 }
 
-bool dialogOkButtonHit(float x, float y) {
-  return pointInRect(x, y, dialogOkButtonX, dialogOkButtonY, buttonWidth, buttonHeight);
+bool dialogOkButtonHit(float x, float y) { return dialogButtonHit(DIALOG_BUTTON_OK, "OK", x, y); }
+
+bool dialogLeftButtonHit(float x, float y, const char* label) {
+  return dialogButtonHit(DIALOG_BUTTON_LEFT, label, x, y);
 }
 
-bool dialogLeftButtonHit(float x, float y) {
-  return pointInRect(x, y, dialogYesButtonX, dialogYesButtonY, buttonWidth, buttonHeight);
-}
-
-bool dialogRightButtonHit(float x, float y) {
-  return pointInRect(x, y, dialogNoButtonX, dialogNoButtonY, buttonWidth, buttonHeight);
+bool dialogRightButtonHit(float x, float y, const char* label) {
+  return dialogButtonHit(DIALOG_BUTTON_RIGHT, label, x, y);
 }

@@ -4,6 +4,8 @@
 // drag it by its title strip; where it was put is kept for the following
 // dialogs until the window is reshaped, which centres it again.
 #pragma once
+#include <string>
+#include <vector>
 
 // Body of the panel (the title strip lies panelTitleHeight above
 // dialogPanelY), in drawing-area pixels.
@@ -56,7 +58,23 @@ void dragDialogPanel(float x, float y);
 void drawDialog(void (*content)(), const char* leftLabel, int leftHotKey, const char* rightLabel,
                 int rightHotKey);
 
-// Hits of the dialog buttons (edges included).
+// A dialog button as it is drawn and hit: its laid-out place, widened when
+// its label would not fit; the left button keeps its right edge, the right
+// button its left edge and the single OK its centre, so the two of a
+// question grow apart.
+const int DIALOG_BUTTON_OK = 0;
+const int DIALOG_BUTTON_LEFT = 1;
+const int DIALOG_BUTTON_RIGHT = 2;
+void dialogButtonRect(int which, const char* label, float rect[4]);
+
+// Room kept between a dialog's text and the sides of its panel.
+const float DIALOG_TEXT_MARGIN = 8;
+
+// A line of a dialog's text broken at blanks into lines no wider than
+// width in the small font; a single word wider than that stands alone.
+std::vector<std::string> dialogTextLines(const char* text, float width);
+
+// Hits of the dialog buttons with their labels (edges included).
 bool dialogOkButtonHit(float x, float y);
-bool dialogLeftButtonHit(float x, float y);
-bool dialogRightButtonHit(float x, float y);
+bool dialogLeftButtonHit(float x, float y, const char* label);
+bool dialogRightButtonHit(float x, float y, const char* label);

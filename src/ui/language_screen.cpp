@@ -200,5 +200,6 @@ void languageScreenMouse(int button, int state, float x, float y) {
   writeSettingsFile();
   currentScreen = SCREEN_MAIN_MENU;
   setLanguageTexts();
+  computeLayout();  // buttons are as wide as their labels in the new language
   onDisplay();
 }

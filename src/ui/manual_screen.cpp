@@ -58,16 +58,18 @@ void openManual() {
 }
 
 void manualPreviousButtonRect(float* x, float* y, float* w, float* h) {
-  *x = 0.325f * static_cast<float>(drawAreaWidth);
+  // Widened for its label, the button keeps its right edge by the counter.
+  const float laidWidth = 0.1f * static_cast<float>(drawAreaWidth);
+  *w = fittedButtonWidth(laidWidth, textPreviousPage);
+  *x = anchoredButtonX(0.325f * static_cast<float>(drawAreaWidth), laidWidth, *w, ANCHOR_RIGHT);
   *y = manualOkButtonY;
-  *w = 0.1f * static_cast<float>(drawAreaWidth);
   *h = buttonHeight;
 }
 
 void manualNextButtonRect(float* x, float* y, float* w, float* h) {
   *x = 0.575f * static_cast<float>(drawAreaWidth);
   *y = manualOkButtonY;
-  *w = 0.1f * static_cast<float>(drawAreaWidth);
+  *w = fittedButtonWidth(0.1f * static_cast<float>(drawAreaWidth), textNextPage);
   *h = buttonHeight;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/race_panel.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <GL/freeglut.h>
@@ -203,6 +204,20 @@ void drawThrowButtons() {
 }
 
 }  // namespace
+
+void computeRacePanelLayout() {
+  for (const char* label : {textScorecard, textPositions, textDoping, textSettings, textQuit})
+    footerButtonWidth = fittedButtonWidth(footerButtonWidth, label);
+  throwButtonWidth = fittedButtonWidth(fittedButtonWidth(throwButtonWidth, textThrow), textNextTeam);
+  breakawayBoxX = std::max(breakawayBoxX, throwButtonX + throwButtonWidth + dieGap);
+  // The check box is drawn at whole pixels, its box as wide as a 5:4 area
+  // shows it, its label 0.15 box widths to the right.
+  const float box = static_cast<float>(static_cast<int>(breakawayBoxSize));
+  const float boxWidth = box * (static_cast<float>(drawAreaWidth) / 5) / (static_cast<float>(drawAreaHeight) / 4);
+  const float labelEnd = static_cast<float>(static_cast<int>(breakawayBoxX)) + 1.15f * boxWidth +
+                         static_cast<float>(measureTextWidth(textBreakaway, FONT_SMALL));
+  extraThrowButtonX = std::max(extraThrowButtonX, labelEnd + BUTTON_LABEL_PADDING);
+}
 
 bool dopingButtonEnabled() {
   return currentScreen == SCREEN_PLAY_CARDS && isRiderIndex(activeRider) &&

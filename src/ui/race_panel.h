@@ -8,6 +8,13 @@
 // screen the race panel.
 void drawRacePanel();
 
+// Widens the race panel's buttons for their labels in the current language:
+// the footer column as one (left edge kept), the Throw button (which reads
+// Next on the start screens) with the Breakaway box moving right beside it,
+// and the extra die's Throw moved clear of the Breakaway label. Part of
+// every reshape, after the shared layout.
+void computeRacePanelLayout();
+
 // Whether the Doping button can be pressed: on the card screen for a rider
 // without a doping number and with a die left to replace by the doping card.
 bool dopingButtonEnabled();

@@ -24,8 +24,6 @@ float savedCourseButtonX = 0, savedCourseButtonY = 0;
 
 namespace {
 
-float smallButtonWidth() { return 0.06f * static_cast<float>(drawAreaWidth); }
-
 void showRecord(int index) {
   savedCourseIndex = index;
   loadSavedCourse(index);
@@ -34,10 +32,19 @@ void showRecord(int index) {
 
 }  // namespace
 
+// Previous, Next and Back share one width, wide enough for each label.
+float smallCourseButtonWidth() {
+  float width = 0.06f * static_cast<float>(drawAreaWidth);
+  for (const char* label : {textPreviousCourse, textNextCourse, textBackSavedCourses})
+    width = fittedButtonWidth(width, label);
+  return width;
+}
+
 void computeSavedCoursesLayout() {
   const float W = static_cast<float>(drawAreaWidth);
   const float H = static_cast<float>(drawAreaHeight);
-  prevCourseButtonX = 0.24f * W;
+  // Widened, Previous keeps its right edge and Next its left edge.
+  prevCourseButtonX = anchoredButtonX(0.24f * W, 0.06f * W, smallCourseButtonWidth(), ANCHOR_RIGHT);
   nextCourseButtonX = 0.3f * W + 180;
   savedCourseButtonX = nextCourseButtonX + 1.5f * 0.06f * W;
   prevCourseButtonY = nextCourseButtonY = savedCourseButtonY = 0.92f * H;
@@ -57,7 +64,7 @@ void drawSavedCourses() {
   const float pictureHeight = boardPictureHeight(pictureWidth);
   drawBoardPicture(0.1f * W, 0.46f * H - 0.5f * pictureHeight, pictureWidth, pictureHeight);
 
-  const float bw = smallButtonWidth();
+  const float bw = smallCourseButtonWidth();
   drawButton(prevCourseButtonX, prevCourseButtonY, bw, buttonHeight, 1, textPreviousCourse, -1);
   drawButton(nextCourseButtonX, nextCourseButtonY, bw, buttonHeight, 1, textNextCourse, -1);
   drawButton(savedCourseButtonX, savedCourseButtonY, buttonWidth, buttonHeight,
@@ -70,7 +77,7 @@ void drawSavedCourses() {
 
 bool savedCoursesMouse(int button, int state, float x, float y) {
   if (button != GLUT_LEFT_BUTTON || state != GLUT_UP) return true;
-  const float bw = smallButtonWidth();
+  const float bw = smallCourseButtonWidth();
   if (pointInRect(x, y, prevCourseButtonX, prevCourseButtonY, bw, buttonHeight)) {
     if (savedCourseIndex > 0) showRecord(savedCourseIndex - 1);
   } else if (pointInRect(x, y, savedCoursesBackButtonX, savedCoursesBackButtonY, bw,

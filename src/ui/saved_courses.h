@@ -12,6 +12,10 @@ extern float savedCourseButtonX, savedCourseButtonY;
 
 void computeSavedCoursesLayout();
 
+// The width of Previous, Next and Back: 0.06 W, or wider where one of their
+// labels needs it.
+float smallCourseButtonWidth();
+
 // Whether the shown course can be raced: completed with its run-out it is a
 // course the builder lays. The OK button is drawn enabled exactly then.
 bool savedCourseStartable();

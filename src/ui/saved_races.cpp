@@ -25,7 +25,7 @@ float savedRaceGridX = 0, savedRaceGridY = 0;
 float savedRacesPrevButtonX = 0, savedRacesPrevButtonY = 0;
 float savedRacesNextButtonX = 0, savedRacesNextButtonY = 0;
 float savedRacesOkButtonX = 0, savedRacesOkButtonY = 0;
-float savedRacesScorecardButtonX = 0, savedRacesScorecardButtonY = 0;
+float savedRacesScorecardButtonX = 0, savedRacesScorecardButtonY = 0, savedRacesScorecardButtonWidth = 0;
 
 namespace {
 
@@ -135,7 +135,9 @@ void computeSavedRacesLayout() {
   savedRacesPrevButtonY = savedRacesNextButtonY =
       savedRaceGridY + GRID_HEIGHT * 0.5f - 0.5f * buttonHeight;
   savedRacesOkButtonX = 0.5f * W + 0.6f * buttonWidth;
-  savedRacesScorecardButtonX = 0.5f * W - 0.5f * buttonWidth;
+  // Scorecard stays centred, widened when its label needs it.
+  savedRacesScorecardButtonWidth = fittedButtonWidth(buttonWidth, textScorecard);
+  savedRacesScorecardButtonX = 0.5f * W - 0.5f * savedRacesScorecardButtonWidth;
   savedRacesOkButtonY = savedRacesScorecardButtonY = 0.8f * H;
 }
 
@@ -202,7 +204,7 @@ void drawSavedRaces() {
              active && savedRacesNextEnabled() ? 1 : 0, ">", -1);
   drawButton(savedRacesOkButtonX, savedRacesOkButtonY, buttonWidth, buttonHeight, active && chosen ? 1 : 0,
              okLabel, 0);
-  drawButton(savedRacesScorecardButtonX, savedRacesScorecardButtonY, buttonWidth, buttonHeight,
+  drawButton(savedRacesScorecardButtonX, savedRacesScorecardButtonY, savedRacesScorecardButtonWidth, buttonHeight,
              active && chosen ? 1 : 0, textScorecard, hotKeyOf(HOTKEY_SAVED_RACES_SCORECARD));
   drawButton(savedRacesBackButtonX, savedRacesBackButtonY, buttonWidth, buttonHeight, active ? 1 : 0, textBack,
              hotKeyOf(HOTKEY_SAVED_RACES_BACK));
@@ -223,7 +225,8 @@ void savedRacesMouse(int button, int state, float x, float y) {
     goBack();
   } else if (buttonHit(x, y, savedRacesOkButtonX, savedRacesOkButtonY)) {
     continueRace();
-  } else if (buttonHit(x, y, savedRacesScorecardButtonX, savedRacesScorecardButtonY)) {
+  } else if (pointInRect(x, y, savedRacesScorecardButtonX, savedRacesScorecardButtonY,
+                         savedRacesScorecardButtonWidth, buttonHeight)) {
     showRaceScorecard();
   }
 }

@@ -22,7 +22,7 @@ extern float savedRaceGridX, savedRaceGridY;
 extern float savedRacesPrevButtonX, savedRacesPrevButtonY;
 extern float savedRacesNextButtonX, savedRacesNextButtonY;
 extern float savedRacesOkButtonX, savedRacesOkButtonY;
-extern float savedRacesScorecardButtonX, savedRacesScorecardButtonY;
+extern float savedRacesScorecardButtonX, savedRacesScorecardButtonY, savedRacesScorecardButtonWidth;
 
 // Part of every reshape.
 void computeSavedRacesLayout();

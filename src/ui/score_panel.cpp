@@ -1,5 +1,6 @@
 #include "ui/score_panel.h"
 
+#include <algorithm>
 #include <string>
 
 #include <GL/freeglut.h>
@@ -169,9 +170,11 @@ void computeScorePanelLayout() {
   const float W = static_cast<float>(drawAreaWidth);
   const float H = static_cast<float>(drawAreaHeight);
   scorePanelWidth = scorecardWidth;
-  scorePanelHeight = scorecardHeight + 1.5f * 0.03f * H;
+  scorePanelHeight = scorecardHeight + SCORE_PANEL_BUTTON_ROW * H;
   scorePanelX = 0.5f * W - 0.5f * scorecardWidth;
-  scorePanelY = 0.75f * H - scorecardHeight;
+  // The sheet's foot stands at 0.75 H, unless the title strip or the
+  // buttons would then leave the drawing area.
+  scorePanelY = std::min(std::max(0.75f * H - scorecardHeight, panelTitleHeight), H - scorePanelHeight);
   placeScorePanelButtons();
 }
 

@@ -23,6 +23,7 @@
 int mainWindow = 0;
 
 void computeScreenLayouts() {
+  computeRacePanelLayout();
   computeDialogPanelLayout();
   computeCourseSelectionLayout();
   computeCourseDesignerLayout();

@@ -174,14 +174,10 @@ bool handleClick(float x, float y) {
   return false;
 }
 
-// Room left between a label and the field after it, and on each side of a
-// button's label.
+// Room left between a label and the field after it.
 const float LABEL_GAP = 5;
-const float BUTTON_PADDING = 4;
 
 float labelWidth(const char* text) { return static_cast<float>(drawnTextWidth(text, FONT_SMALL)); }
-
-float buttonWidthFor(const char* text) { return labelWidth(text) + 2 * BUTTON_PADDING; }
 
 void labelColour(bool bright) {
   if (bright)
@@ -224,9 +220,9 @@ SettingsLayout settingsLayout() {
   // A button is widened when its label would not fit; OK and Cancel keep
   // their right edges, Cancel's 0.1 button widths inside the ratio frame.
   setRect(layout.defaultButton, 0.4f * w - 0.5f * s, 0.37f * h,
-          std::max(0.15f * w, buttonWidthFor(textDefault)), buttonHeight);
-  const float cancelWidth = std::max(buttonWidth, buttonWidthFor(textCancel));
-  const float okWidth = std::max(buttonWidth, buttonWidthFor("OK"));
+          fittedButtonWidth(0.15f * w, textDefault), buttonHeight);
+  const float cancelWidth = fittedButtonWidth(buttonWidth, textCancel);
+  const float okWidth = fittedButtonWidth(buttonWidth, "OK");
   const float cancelX = layout.ratioFrame[0] + layout.ratioFrame[2] - 0.1f * buttonWidth - cancelWidth;
   const float okX = cancelX - 0.1f * buttonWidth - okWidth;
   setRect(layout.okButton, okX, 0.62f * h, okWidth, buttonHeight);

@@ -1,5 +1,6 @@
 #include "ui/turn_dialogs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -39,7 +40,16 @@ void blackText(float x, float y, int align, const char* text) {
   drawText(x, y, align, text, FONT_SMALL, -1, 0, 0);
 }
 
-void centredLine(float y, const char* text) { blackText(0.5f * pw(), y, ALIGN_CENTRE, text); }
+// A line of the dialog's text centred across the panel; a text too wide for
+// the panel is broken into lines 12 pixels apart, centred on y together.
+void centredLine(float y, const char* text) {
+  const std::vector<std::string> lines = dialogTextLines(text, pw() - 2 * DIALOG_TEXT_MARGIN);
+  float lineY = y - 6.0f * static_cast<float>(lines.size() - 1);
+  for (const std::string& line : lines) {
+    blackText(0.5f * pw(), lineY, ALIGN_CENTRE, line.c_str());
+    lineY += 12;
+  }
+}
 
 void riderFigureAt(int rider, float x, float y) {
   if (!isRiderIndex(rider)) return;
@@ -74,7 +84,7 @@ void eventCardContent() {
   int effects = 0;
   while (effects < EVENT_EFFECT_LINES && eventCardEffect[card][effects][0] != 0) ++effects;
   const int slots = titles + effects + 1;
-  auto slotY = [slots](int k) { return 0.5f * ph() + static_cast<float>((k - slots / 2) * 12); };
+  auto slotY = [slots](int k) { return eventCardLineY(k, slots); };
   for (int i = 0; i < titles; ++i) centredLine(slotY(i), eventCardTitle[card][i]);
   for (int j = 0; j < effects; ++j) centredLine(slotY(titles + 1 + j), eventCardEffect[card][j]);
 }
@@ -224,6 +234,22 @@ bool extraThrowKey(char letter) {
 
 }  // namespace
 
+float eventCardLineY(int k, int slots) {
+  // A line of the small font reaches about 10 pixels above the y it is
+  // drawn at (its baseline lies 3 below) and 6 below.
+  const float ascent = 10, descent = 6, room = 2;
+  const float top = ascent + room;
+  const float bottom = ph() - 1.2f * buttonHeight - descent - room;
+  float pitch = 12;
+  float first = 0.5f * ph() + static_cast<float>((0 - slots / 2) * 12);
+  const float span = static_cast<float>(slots - 1);
+  if (first + span * pitch > bottom) {
+    if (span > 0 && bottom - top < span * pitch) pitch = std::max(0.0f, bottom - top) / span;
+    first = std::max(top, bottom - span * pitch);
+  }
+  return first + static_cast<float>(k) * pitch;
+}
+
 void listCaughtRiders(char* out, int size) {
   if (out == nullptr || size <= 0) return;
   out[0] = 0;
@@ -256,9 +282,9 @@ bool turnDialogMouse(int button, int state, float x, float y) {
   void (*answer)() = nullptr;
   if (dialog->right == nullptr) {
     if (dialogOkButtonHit(x, y)) answer = dialog->left;
-  } else if (dialogLeftButtonHit(x, y)) {
+  } else if (dialogLeftButtonHit(x, y, dialog->leftLabel())) {
     answer = dialog->left;
-  } else if (dialogRightButtonHit(x, y)) {
+  } else if (dialogRightButtonHit(x, y, dialog->rightLabel())) {
     answer = dialog->right;
   }
   if (answer == nullptr) return false;

@@ -23,3 +23,9 @@ bool turnDialogKey(unsigned char key);
 // The caught riders' printed numbers, in rider order, joined by ",";
 // empty when nobody was caught. Reads the doping control's verdict only.
 void listCaughtRiders(char* out, int size);
+
+// The y (in the panel body, as drawText takes it) of slot k of an event
+// card's slots lines: 12 pixels apart around the middle of the body, moved
+// up and, where even that is not enough, drawn closer so that the last line
+// ends above the buttons and the first stays inside the body.
+float eventCardLineY(int k, int slots);
