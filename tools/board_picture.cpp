@@ -178,6 +178,89 @@ double scatterUnit(unsigned n) { return (scatter(n) & 0xffff) / 65535.0; }
 
 // ---- The country around the roads -------------------------------------------
 
+const Point LAKE_CENTRE = {1380, 650};
+const double LAKE_RADIUS_X = 150, LAKE_RADIUS_Y = 85;
+const double TREE_SHADOW = 5;  // how far a tree's shadow reaches past its crown
+const double HOUSE_RADIUS = 24;  // a house with its roof lies within this of its centre
+// Room kept between an object and a road's edge: the dark shoulder drawn
+// along the edge reaches 6 units out.
+const double ROAD_MARGIN = 10;
+
+double distanceToSegment(Point p, Point a, Point b) {
+  double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+  double t = length2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0) : 0;
+  return std::hypot(p.x - a.x - t * dx, p.y - a.y - t * dy);
+}
+
+bool insidePolygon(const std::vector<Point>& polygon, Point p) {
+  bool inside = false;
+  for (size_t i = 0, j = polygon.size() - 1; i < polygon.size(); j = i++) {
+    const Point &a = polygon[i], &b = polygon[j];
+    if ((a.y > p.y) != (b.y > p.y) && p.x < a.x + (p.y - a.y) * (b.x - a.x) / (b.y - a.y)) inside = !inside;
+  }
+  return inside;
+}
+
+// Whether a circle lies wholly inside the board and off every road.
+bool onFreeGround(const std::vector<std::vector<Point>>& roads, Point centre, double radius) {
+  if (centre.x - radius < 0 || centre.y - radius < 0 || centre.x + radius > BOARD_WIDTH ||
+      centre.y + radius > BOARD_HEIGHT)
+    return false;
+  for (const std::vector<Point>& road : roads) {
+    if (insidePolygon(road, centre)) return false;
+    for (size_t i = 0, j = road.size() - 1; i < road.size(); j = i++)
+      if (distanceToSegment(centre, road[j], road[i]) < radius + ROAD_MARGIN) return false;
+  }
+  return true;
+}
+
+bool overlapsAny(const std::vector<SceneryObject>& placed, Point centre, double radius) {
+  for (const SceneryObject& other : placed)
+    if (std::hypot(centre.x - other.centre.x, centre.y - other.centre.y) < radius + other.radius) return true;
+  return false;
+}
+
+}  // namespace
+
+std::vector<SceneryObject> boardScenery() {
+  std::vector<std::vector<Point>> roads;
+  for (int s = 0; s < SECTION_COUNT; s++)
+    forEachPiece(s, [&](const PieceRef& p) { roads.push_back(pieceArea(s, p)); });
+  std::vector<SceneryObject> placed;
+  // The two villages: below the start straight at the top, between the
+  // summit and the lake road, and on the meadow left of the lake. A house
+  // that would touch a road or a neighbour is left out.
+  for (int i = 0; i < 24; i++) {
+    bool north = i < 12;
+    double x = north ? 900 + (i % 6) * 62 + scatterUnit(i + 3000) * 10 : 1040 + (i % 4) * 58 + scatterUnit(i + 3000) * 8;
+    double y = north ? 262 + (i % 12 / 6) * 54 + scatterUnit(i + 3100) * 4
+                     : 590 + (i % 12 / 4) * 54 + scatterUnit(i + 3200) * 4;
+    Point centre{x, y};
+    if (onFreeGround(roads, centre, HOUSE_RADIUS) && !overlapsAny(placed, centre, HOUSE_RADIUS))
+      placed.push_back(SceneryObject{SCENERY_HOUSE, centre, HOUSE_RADIUS});
+  }
+  // The wood: trees scattered over the country, off the lake, the roads and
+  // the houses.
+  for (int i = 0; i < 1600; i++) {
+    double x = scatterUnit(i * 3 + 1000) * BOARD_WIDTH, y = scatterUnit(i * 3 + 1001) * BOARD_HEIGHT;
+    double radius = 9 + scatterUnit(i * 3 + 1002) * 9 + TREE_SHADOW;
+    Point centre{x, y};
+    if (std::hypot((x - LAKE_CENTRE.x) / (LAKE_RADIUS_X + radius), (y - LAKE_CENTRE.y) / (LAKE_RADIUS_Y + radius)) < 1)
+      continue;
+    if (!onFreeGround(roads, centre, radius)) continue;
+    bool nearHouse = false;
+    for (const SceneryObject& house : placed)
+      if (house.kind == SCENERY_HOUSE &&
+          std::hypot(x - house.centre.x, y - house.centre.y) < radius + house.radius)
+        nearHouse = true;
+    if (!nearHouse) placed.push_back(SceneryObject{SCENERY_TREE, centre, radius});
+  }
+  return placed;
+}
+
+namespace {
+
+
 void paintCountry(Canvas& c) {
   // Fields in soft tones.
   for (int i = 0; i < 60; i++) {
@@ -200,25 +283,25 @@ void paintCountry(Canvas& c) {
     double size = 1.0 - k * 0.15;
     fillEllipse(c, Point{SUMMIT_POINT[0] - 10, SUMMIT_POINT[1] + 20}, 400 * size, 290 * size, rock[k]);
   }
-  // A lake and a small wood.
-  fillEllipse(c, Point{1380, 650}, 150, 85, Colour{70, 120, 180});
-  fillEllipse(c, Point{1370, 640}, 120, 60, Colour{90, 140, 200});
-  for (int i = 0; i < 420; i++) {
-    double x = scatterUnit(i * 3 + 1000) * BOARD_WIDTH, y = scatterUnit(i * 3 + 1001) * BOARD_HEIGHT;
-    double r = 9 + scatterUnit(i * 3 + 1002) * 9;
-    if (std::hypot((x - 1380) / 160, (y - 650) / 95) < 1) continue;
-    fillEllipse(c, Point{x + 3, y + 4}, r, r, Colour{58, 92, 50});
-    fillEllipse(c, Point{x, y}, r, r, Colour{64, 118, 58});
-    fillEllipse(c, Point{x - r * 0.3, y - r * 0.3}, r * 0.45, r * 0.45, Colour{92, 150, 76});
+  // The lake, then the wood and the houses of the two villages.
+  fillEllipse(c, LAKE_CENTRE, LAKE_RADIUS_X, LAKE_RADIUS_Y, Colour{70, 120, 180});
+  fillEllipse(c, Point{LAKE_CENTRE.x - 10, LAKE_CENTRE.y - 10}, 120, 60, Colour{90, 140, 200});
+  const std::vector<SceneryObject> scenery = boardScenery();
+  for (const SceneryObject& tree : scenery) {
+    if (tree.kind != SCENERY_TREE) continue;
+    // The crown's shadow falls down and right, inside the object's circle.
+    double r = tree.radius - TREE_SHADOW;
+    Point at{tree.centre.x - TREE_SHADOW / 2, tree.centre.y - TREE_SHADOW / 2};
+    fillEllipse(c, Point{at.x + 3, at.y + 4}, r, r, Colour{58, 92, 50});
+    fillEllipse(c, at, r, r, Colour{64, 118, 58});
+    fillEllipse(c, Point{at.x - r * 0.3, at.y - r * 0.3}, r * 0.45, r * 0.45, Colour{92, 150, 76});
   }
-  // Houses of the two start villages: below the start straight at the top,
-  // between the summit and the lake road, and along the foot of Start 2.
-  for (int i = 0; i < 24; i++) {
-    bool north = i < 12;
-    double x = north ? 880 + (i % 6) * 62 + scatterUnit(i + 3000) * 14 : 560 + (i % 12) * 52;
-    double y = north ? 262 + (i % 12 / 6) * 46 + scatterUnit(i + 3100) * 16 : 1128 + scatterUnit(i + 3200) * 8;
-    if (!north && y + 22 > BOARD_HEIGHT) y = BOARD_HEIGHT - 24;
-    Colour roof = i % 3 ? Colour{170, 70, 50} : Colour{140, 80, 60};
+  int houseIndex = 0;
+  for (const SceneryObject& house : scenery) {
+    if (house.kind != SCENERY_HOUSE) continue;
+    // A 30 x 20 wall under a roof that rises 10 above it, centred.
+    double x = house.centre.x - 15, y = house.centre.y - 5;
+    Colour roof = houseIndex++ % 3 ? Colour{170, 70, 50} : Colour{140, 80, 60};
     fillPolygon(c, {{x, y}, {x + 30, y}, {x + 30, y + 20}, {x, y + 20}}, Colour{226, 214, 190});
     fillPolygon(c, {{x - 2, y}, {x + 15, y - 10}, {x + 32, y}, {x + 32, y + 7}, {x - 2, y + 7}}, roof);
   }
