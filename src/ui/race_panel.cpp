@@ -64,13 +64,26 @@ void drawCounter(float x, float y, const char* label, bool withNumber, int numbe
   drawWhite(x, y, line);
 }
 
+// The dark-blue band over the drawing area's rows top to bottom (excluded),
+// as a clear limited to those rows: the pixels a filled rectangle would give,
+// at a fraction of its cost on a software renderer.
+void clearBand(int top, int bottom) {
+  if (bottom <= top || drawAreaWidth <= 0) return;
+  GLfloat clearColour[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+  glClearColor(backgroundColour[0], backgroundColour[1], backgroundColour[2], 1);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(drawAreaX, windowHeight - drawAreaY - bottom, drawAreaWidth, bottom - top);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glDisable(GL_SCISSOR_TEST);
+  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
+}
+
 void drawPrelude() {
   const int W = drawAreaWidth;
   const float H = static_cast<float>(drawAreaHeight);
   if (clearsAgain(currentScreen)) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const float top = isBoardScreen() ? static_cast<float>(static_cast<int>(cardPanelY)) : 15.0f;
-  glColor3fv(backgroundColour);
-  filledRect(0, top, static_cast<float>(W), H - 15);
+  clearBand(isBoardScreen() ? static_cast<int>(cardPanelY) : 15, drawAreaHeight - 15);
   glColor3f(1, 1, 1);
   drawText(static_cast<float>(W / 2), 8, ALIGN_CENTRE, VERSION_LINE, FONT_SMALL, -1, 0, 0);
   drawText(static_cast<float>(W / 2), H - 5, ALIGN_CENTRE, CREDIT_LINE, FONT_SMALL, -1, 0, 0);
