@@ -13,6 +13,7 @@
 #include "render/layout.h"
 #include "render/scene_lists.h"
 #include "render/views.h"
+#include "render/shapes.h"
 #include "render/widgets.h"
 #include "rules/move_animation.h"
 #include "rules/race_start.h"

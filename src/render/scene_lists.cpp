@@ -5,7 +5,7 @@
 #include "model/track_geometry.h"
 #include "render/layout.h"
 #include "render/textures.h"
-#include "render/widgets.h"
+#include "render/shapes.h"
 
 GLuint tokenDiscList = 0;
 GLuint tokenCylinderList = 0;

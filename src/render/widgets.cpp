@@ -10,20 +10,12 @@
 #include "model/track_geometry.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
+#include "render/shapes.h"
 #include "render/text.h"
 #include "rules/race_state.h"
 
 const float teamColour[4][3] = {{0, 0.6f, 0}, {0.6f, 0, 0}, {0, 0, 0}, {0, 0, 0.6f}};
 const float teamColourDim[4][3] = {{0, 0.3f, 0}, {0.3f, 0, 0}, {0.5f, 0.5f, 0.5f}, {0, 0, 0.3f}};
-
-void filledRect(float x0, float y0, float x1, float y1) {
-  glBegin(GL_QUADS);
-  glVertex2f(x0, y0);
-  glVertex2f(x1, y0);
-  glVertex2f(x1, y1);
-  glVertex2f(x0, y1);
-  glEnd();
-}
 
 namespace {
 
@@ -102,22 +94,6 @@ void drawPanel(float x, float y, float w, float h) {
   filledRect(x, y - panelTitleHeight, x + w, y);
   glColor3f(1, 1, 1);
   filledRect(x, y, x + w, y + h);
-}
-
-void drawRoundedRect(float x, float y, float w, float h, float r) {
-  filledRect(x + r, y, x + w - r, y + h);
-  filledRect(x, y + r, x + w, y + h - r);
-  const float centres[4][2] = {
-      {x + w - r, y + h - r}, {x + r, y + h - r}, {x + r, y + r}, {x + w - r, y + r}};
-  for (int c = 0; c < 4; ++c) {
-    glBegin(GL_TRIANGLE_FAN);
-    glVertex2f(centres[c][0], centres[c][1]);
-    for (int k = 4 * c; k <= 4 * c + 4; ++k) {
-      int degree = k * 360 / 16;
-      glVertex2f(centres[c][0] + r * cosTable[degree], centres[c][1] + r * sinTable[degree]);
-    }
-    glEnd();
-  }
 }
 
 void drawStrengthCard(float x, float y, int team, int slot, float intensity) {

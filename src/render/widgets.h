@@ -13,15 +13,9 @@ extern const float teamColourDim[4][3];
 const int POSE_FLAT = 0;   // 2D token with its ring
 const int POSE_UPRIGHT = 1; // 3D token with the rider picture
 
-// Filled axis-aligned rectangle from (x0, y0) to (x1, y1), current colour.
-void filledRect(float x0, float y0, float x1, float y1);
-
 // Dark-blue title strip of height panelTitleHeight above y, white body from
 // (x, y) to (x + w, y + h). Leaves the colour white.
 void drawPanel(float x, float y, float w, float h);
-
-// Filled rectangle with rounded corners of radius r, in the current colour.
-void drawRoundedRect(float x, float y, float w, float h, float r);
 
 // One strength card face at (x, y): slot 0 to 13 a card of the hand (10 to
 // 13 the team cards, "P"), 14 to 17 an extra card, 98 the event card's bonus

@@ -11,7 +11,7 @@
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/text.h"
-#include "render/widgets.h"
+#include "render/shapes.h"
 #include "texts/language_texts.h"
 
 const char languageNames[4][11] = {"Deutsch", "English", "Fran\xe7" "ais", "Nederlands"};

@@ -11,6 +11,7 @@
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/text.h"
+#include "render/shapes.h"
 #include "render/widgets.h"
 #include "rules/doping.h"
 #include "rules/race_state.h"

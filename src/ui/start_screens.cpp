@@ -10,7 +10,7 @@
 #include "model/screens.h"
 #include "render/layout.h"
 #include "render/text.h"
-#include "render/widgets.h"
+#include "render/shapes.h"
 #include "rules/race_start.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"

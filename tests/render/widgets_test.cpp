@@ -7,6 +7,7 @@
 #include "model/track.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
+#include "render/shapes.h"
 #include "render/widgets.h"
 #include "render/window_harness.h"
 #include "rules/race_state.h"
