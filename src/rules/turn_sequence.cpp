@@ -277,7 +277,9 @@ void nextTurn() {
     int total = 0, bestRow = -1, bestLane = -1;
     MovePath path = {};
     // The game's own turn loop, kept on purpose: the computer's turn starts
-    // the move animation, whose end (or a turn sat out) calls nextTurn again.
+    // the move animation, whose end runs on through the drafting offer and
+    // the line points (or a turn sat out) and calls nextTurn again; these
+    // units call each other only along this loop.
     playComputerTurn(&rider, &total, &bestRow, &bestLane, path);
   } else {
     currentScreen = SCREEN_PLAY_CARDS;
