@@ -41,21 +41,27 @@ class SmallWindowTextsTest : public ScreenTest {
  protected:
   void SetUp() override {
     ScreenTest::SetUp();
-    std::memcpy(savedNames, teamNames, sizeof savedNames);
-    std::memcpy(savedRiders, riders, sizeof savedRiders);
-    std::memcpy(savedDoping, dopingNumber, sizeof savedDoping);
-    std::memcpy(savedLaps, riderLap, sizeof savedLaps);
-    std::memcpy(savedRaceName, raceName, sizeof savedRaceName);
-    savedTourMode = tourMode;
+    keepRaceState(false);
   }
   void TearDown() override {
-    std::memcpy(teamNames, savedNames, sizeof savedNames);
-    std::memcpy(riders, savedRiders, sizeof savedRiders);
-    std::memcpy(dopingNumber, savedDoping, sizeof savedDoping);
-    std::memcpy(riderLap, savedLaps, sizeof savedLaps);
-    std::memcpy(raceName, savedRaceName, sizeof savedRaceName);
-    tourMode = savedTourMode;
+    keepRaceState(true);
     ScreenTest::TearDown();
+  }
+  // The names, riders, race name and mode these tests change: copied aside
+  // before a test and put back after it.
+  void keepRaceState(bool putBack) {
+    auto keep = [putBack](void* live, void* kept, size_t size) {
+      if (putBack)
+        std::memcpy(live, kept, size);
+      else
+        std::memcpy(kept, live, size);
+    };
+    keep(teamNames, savedNames, sizeof savedNames);
+    keep(riders, savedRiders, sizeof savedRiders);
+    keep(dopingNumber, savedDoping, sizeof savedDoping);
+    keep(riderLap, savedLaps, sizeof savedLaps);
+    keep(raceName, savedRaceName, sizeof savedRaceName);
+    keep(&tourMode, &savedTourMode, sizeof savedTourMode);
   }
   static void layOutWindow(const WindowCase& w) {
     windowWidth = w.width;
