@@ -197,12 +197,14 @@ void drawRiderNumberLabel(int rider) {
   else
     glColor3f(1, 1, 1);
   const Rider& r = riders[rider];
+  void* font;
+  float lead;
+  riderNumberPlacement(number, &font, &lead);
   if (cameraIndex == PROJECTION_BOARD_TURNED)
-    glRasterPos2f(r.boardX + 12, r.boardY - 8);
+    glRasterPos2f(r.boardX + lead, r.boardY - 8);
   else
-    glRasterPos2f(r.boardX - 12, r.boardY + 8);
-  for (const char* c = number; *c != 0; ++c)
-    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, static_cast<unsigned char>(*c));
+    glRasterPos2f(r.boardX - lead, r.boardY + 8);
+  for (const char* c = number; *c != 0; ++c) glutBitmapCharacter(font, static_cast<unsigned char>(*c));
 }
 
 void drawFrame() {

@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include <GL/freeglut.h>
+
 #include "model/track_geometry.h"
 #include "render/layout.h"
+#include "render/text.h"
 #include "render/textures.h"
 #include "render/shapes.h"
 
@@ -203,6 +206,21 @@ void compileScorecard() {
 float tokenAspect() {
   if (drawAreaWidth <= 0 || drawAreaHeight <= 0) return 1;
   return (static_cast<float>(drawAreaWidth) / 5) / (static_cast<float>(drawAreaHeight) / 4);
+}
+
+float boardTokenPixelWidth() {
+  if (boardViewport[2] <= 0) return 0;
+  return 2 * TOKEN_RADIUS * tokenAspect() * static_cast<float>(boardViewport[2]) / 1954;
+}
+
+void riderNumberPlacement(const char* number, void** font, float* lead) {
+  *font = GLUT_BITMAP_HELVETICA_12;
+  *lead = 12;
+  const float token = boardTokenPixelWidth();
+  if (token <= 0 || token >= static_cast<float>(drawnTextWidth(number, FONT_SMALL))) return;
+  *font = GLUT_BITMAP_HELVETICA_10;
+  const int width = glutBitmapLength(GLUT_BITMAP_HELVETICA_10, reinterpret_cast<const unsigned char*>(number));
+  *lead = 0.5f * static_cast<float>(width) * 1954 / static_cast<float>(boardViewport[2]);
 }
 
 void releaseSceneLists() {

@@ -53,6 +53,16 @@ extern void (*sceneListsRebuiltHook)();
 // and on an empty one.
 float tokenAspect();
 
+// The width in window pixels of a rider's token in the 2D board view.
+float boardTokenPixelWidth();
+
+// How a rider's number is set beside his figure in the 2D board view: in
+// Helvetica 12, starting 12 board units left of the figure's centre; where
+// the token is narrower than the number in Helvetica 12, in Helvetica 10
+// centred on the figure, so that it stays on the token. Gives the GLUT font
+// and how far left of the centre the number starts, in board units.
+void riderNumberPlacement(const char* number, void** font, float* lead);
+
 // Releases every list of the previous build, clears the buffers, sets the
 // texture filters, compiles all lists for the current drawing area and
 // reserves the map and preview names. The reshape callback then draws the

@@ -106,6 +106,7 @@ std::string textRaceNameExists;
 std::string textRetry;
 std::string textAbort;
 std::string textCouldNotSaveRace;
+std::string textCreditLine;
 
 char teamNames[4][TEAM_NAME_SIZE];
 char raceName[RACE_NAME_SIZE];
@@ -638,6 +639,11 @@ const StringLabel stringLabels[] = {
       "Could not save the race in ",
       "Le tour ne peut pas \xeatre enregistr\xe9 dans ",
       "Kan de ronde niet opslaan in "}},
+    {&textCreditLine,
+     {"Ein Brettspiel vom Stra\xdf" "enradsport, f\xfcr den PC 2004-2026",
+      "A board game of road racing, for the PC 2004-2026",
+      "Un jeu de plateau de course cycliste sur route, pour le PC 2004-2026",
+      "Een bordspel over het wegwielrennen, voor de pc 2004-2026"}},
 };
 
 // A team name equals a text when its bytes up to the terminating zero, or

@@ -113,6 +113,8 @@ extern std::string textRaceNameExists;
 extern std::string textRetry;
 extern std::string textAbort;
 extern std::string textCouldNotSaveRace;
+// The credit line at the foot of every screen.
+extern std::string textCreditLine;
 
 // Team names: 12 characters and a terminating zero. Names read from files
 // may lack the zero, so they are always handled with these bounds.

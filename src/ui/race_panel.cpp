@@ -23,7 +23,6 @@
 namespace {
 
 const char* const VERSION_LINE = "Corvalis 1.5.2 for Windows XP";
-const char* const CREDIT_LINE = "A board game of road racing, for the PC 2004-2026";
 
 // Full screens draw over a cleared window, not over the board.
 bool clearsAgain(int screen) {
@@ -87,7 +86,7 @@ void drawPrelude() {
   clearBand(isBoardScreen() ? static_cast<int>(cardPanelY) : 15, drawAreaHeight - 15);
   glColor3f(1, 1, 1);
   drawText(static_cast<float>(W / 2), 8, ALIGN_CENTRE, VERSION_LINE, FONT_SMALL, -1, 0, 0);
-  drawText(static_cast<float>(W / 2), H - 5, ALIGN_CENTRE, CREDIT_LINE, FONT_SMALL, -1, 0, 0);
+  drawText(static_cast<float>(W / 2), H - 5, ALIGN_CENTRE, textCreditLine.c_str(), FONT_SMALL, -1, 0, 0);
 }
 
 void drawViewButtons() {

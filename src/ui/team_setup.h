@@ -16,10 +16,11 @@ extern float raceNameFieldX, raceNameFieldY;
 extern float eventCardsBoxX, eventCardsBoxY;
 extern float teamSetupNextButtonX, teamSetupNextButtonY;
 // The name fields keep their pixel widths at every window size: 8 pixels a
-// character of the fixed font.
+// character of the fixed font, after a one-pixel inset, so that each holds
+// its 12 characters.
 const float TEAM_NAME_FIELD_WIDTH = 97;
 const float TEAM_NAME_FIELD_HEIGHT = 15;
-const float RACE_NAME_FIELD_WIDTH = 96;
+const float RACE_NAME_FIELD_WIDTH = 97;
 
 // The field the keys type into: 0 to 3 the team names, 4 the race name; and
 // the caret in it.

@@ -462,4 +462,23 @@ TEST_F(LanguageTextsTest, CreditsNameTheBoardGameAndThePcVersion) {
   }
 }
 
+
+// The credit line at the foot of every screen follows the language, keeps
+// the years, and every letter of it has a glyph width, so that it is drawn
+// whole and centred within the narrowest drawing area (800 pixels).
+TEST_F(LanguageTextsTest, CreditLineInEachLanguage) {
+  const char* const expected[LANGUAGE_COUNT] = {
+      "Ein Brettspiel vom Stra\xdf" "enradsport, f\xfcr den PC 2004-2026",
+      "A board game of road racing, for the PC 2004-2026",
+      "Un jeu de plateau de course cycliste sur route, pour le PC 2004-2026",
+      "Een bordspel over het wegwielrennen, voor de pc 2004-2026"};
+  for (int l = 0; l < LANGUAGE_COUNT; ++l) {
+    choose(l);
+    EXPECT_EQ(textCreditLine, expected[l]) << "language " << l;
+    for (unsigned char c : textCreditLine)
+      EXPECT_GT(charWidthsSmall[c], 0) << "language " << l << ", byte " << int(c);
+    EXPECT_LT(measureTextWidth(textCreditLine.c_str(), FONT_SMALL), 800) << "language " << l;
+  }
+}
+
 }  // namespace
