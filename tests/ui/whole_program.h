@@ -173,6 +173,21 @@ class WholeProgram : public ::testing::Test {
     XFlush(display);
   }
   void click(float x, float y) { pressAndRelease(true, Button1, 0, x, y); }
+  // The pointer moved to a drawing-area point with no button held.
+  void moveTo(float x, float y) {
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    XMotionEvent& e = event.xmotion;
+    e.type = MotionNotify;
+    e.display = display;
+    e.window = window;
+    e.root = DefaultRootWindow(display);
+    e.x = e.x_root = drawAreaX + static_cast<int>(x);
+    e.y = e.y_root = drawAreaY + static_cast<int>(y);
+    e.same_screen = True;
+    XSendEvent(display, window, True, PointerMotionMask, &event);
+    XFlush(display);
+  }
   void key(KeySym symbol) {
     const bool shift = symbol >= 'A' && symbol <= 'Z';
     pressAndRelease(false, XKeysymToKeycode(display, shift ? symbol - 'A' + 'a' : symbol),
