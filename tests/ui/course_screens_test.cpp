@@ -146,12 +146,9 @@ TEST_F(CourseScreensTest, OnlyTheCourseSelectionsBackIsUnderlined) {
       drawNow();
       const float x = designer ? designBackButtonX : courseSelectBackButtonX;
       const float y = designer ? designBackButtonY : courseSelectBackButtonY;
-      int labelWidth = 0;
-      for (const char* c = textBackCourses; *c != 0; ++c)
-        labelWidth += charWidthsSmall[static_cast<unsigned char>(*c)];
       // Under the first letter, the two rows of the underline.
-      const int left =
-          drawAreaX + static_cast<int>(x + buttonWidth / 2 + 1 - static_cast<float>(labelWidth) / 2);
+      const float labelWidth = static_cast<float>(measureTextWidth(textBackCourses, FONT_SMALL));
+      const int left = drawAreaX + static_cast<int>(x + buttonWidth / 2 + 1 - labelWidth / 2);
       const int row = drawAreaY + static_cast<int>(y + buttonHeight / 2 + 5);
       const int underline =
           countColourInBox(left, row - 1, left + charWidthsSmall[first] - 1, row, 0, 0, 0);
