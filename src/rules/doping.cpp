@@ -32,11 +32,17 @@ void acceptDoping() {
 }
 
 void takeDopingCard() {
-  int slot = freeDopingSlot();
-  if (slot == -1) return;
+  if (!isRiderIndex(activeRider)) return;
   requestRedraw();
-  chosenCards[slot] = CARD_DOPING;
-  dopingCardValue = activeRiderTerrain() == TERRAIN_CLIMB ? 5 : 6;
+  const int slot = freeDopingSlot();
+  if (slot != -1) {
+    chosenCards[slot] = CARD_DOPING;
+    dopingCardValue = activeRiderTerrain() == TERRAIN_CLIMB ? 5 : 6;
+  } else {
+    // No square for the card: the doping is not taken, so the control can
+    // never catch him for it, and the panel still leads back to his cards.
+    dopingNumber[activeRider] = -1;
+  }
   currentScreen = SCREEN_PLAY_CARDS;
   requestRedraw();
 }

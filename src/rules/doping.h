@@ -15,5 +15,7 @@ void acceptDoping();
 
 // OK on the doping-number panel: the doping card goes into the free slot of
 // chosenCards, worth 5 on a climb square and 6 anywhere else, and the card
-// screen returns. With no free slot (or no active rider) nothing happens.
+// screen returns. With no free slot the card screen returns all the same,
+// with no card placed and the doping not taken (his doping number -1).
+// Without an active rider nothing happens.
 void takeDopingCard();

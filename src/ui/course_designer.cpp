@@ -118,8 +118,9 @@ void drawCourseDesigner() {
              complete ? "OK" : textAdd, hotKeyOf(HOTKEY_ADD_SECTION));
   drawButton(saveCourseButtonX, saveCourseButtonY, designButtonWidth, buttonHeight, complete ? 1 : 0,
              textSaveCourse, -1);
+  // No key answers the designer's Back, so it underlines nothing.
   drawButton(designBackButtonX, designBackButtonY, buttonWidth, buttonHeight, 1, textBackCourses,
-             hotKeyOf(HOTKEY_BACK_COURSES));
+             -1);
 
   int offered[2];
   const int count = offeredSections(courseSpec, offered);

@@ -136,11 +136,12 @@ void drawCourseSelection() {
 
 bool courseSelectionMouse(int button, int state, float x, float y) {
   if (button != GLUT_LEFT_BUTTON || state != GLUT_UP) return true;
-  // The highlight is taken from this click, never from a pointer position
-  // seen before a key changed the screen.
-  hoverCourseTile = courseTileAt(x, y);
-  if (hoverCourseTile != -1) {
-    startRaceOnCourse(predefinedCourses[hoverCourseTile]);
+  // A tile is chosen only when the pointer has moved onto it on this screen
+  // and the click lies in it too: the second click of a double click on the
+  // previous screen's button lands here with no motion and starts nothing.
+  const int tile = courseTileAt(x, y);
+  if (tile != -1 && tile == hoverCourseTile) {
+    startRaceOnCourse(predefinedCourses[tile]);
   } else if (pointInRect(x, y, createCourseButtonX, createCourseButtonY, courseChoiceButtonWidth,
                          buttonHeight)) {
     createNewCourse();

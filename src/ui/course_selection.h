@@ -3,8 +3,8 @@
 // courses and to the course designer.
 #pragma once
 
-// The tile under the pointer: 0 top left, 1 top right, 2 bottom left, 3
-// bottom right; -1 none.
+// The tile the pointer last moved over on this screen: 0 top left, 1 top
+// right, 2 bottom left, 3 bottom right; -1 none (and on entering).
 extern int hoverCourseTile;
 
 // The tile grid and its gaps, and the two buttons under it.

@@ -6,6 +6,8 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <X11/Xlib.h>
+#include <unistd.h>
 
 #include "model/hooks.h"
 #include "model/screens.h"
@@ -25,15 +27,37 @@ namespace {
 
 int testWindow = 0;
 
+const int DISPLAY_TRIES = 10;
+const useconds_t DISPLAY_RETRY_PAUSE = 200000;  // microseconds
+
+// A connection to the display, tried a few times with a short pause: an X
+// server that resets when its last client leaves refuses the connections
+// being set up at that moment, and another test process may just have left.
+Display* connectToDisplay(const char* name) {
+  for (int attempt = 0; attempt < DISPLAY_TRIES; ++attempt) {
+    if (attempt > 0) usleep(DISPLAY_RETRY_PAUSE);
+    if (Display* display = XOpenDisplay(name)) return display;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void openTestWindow() {
   if (testWindow != 0) return;
-  ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "the window tests need an X display (xvfb-run)";
+  const char* display = std::getenv("DISPLAY");
+  ASSERT_NE(display, nullptr) << "the window tests need an X display (xvfb-run)";
+  // This connection stays open while GLUT opens its own, which would end
+  // the process on a refusal: with a client still connected the server
+  // does not reset meanwhile.
+  Display* held = connectToDisplay(display);
+  ASSERT_NE(held, nullptr) << "cannot open the X display \"" << display << "\" ("
+                           << DISPLAY_TRIES << " tries)";
   int argc = 1;
   char name[] = "corvalis_gfx_tests";
   char* argv[] = {name, nullptr};
   testWindow = openDrawingWindow(&argc, argv, TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
+  XCloseDisplay(held);
 }
 
 void resetDrawingState() {

@@ -336,7 +336,8 @@ TEST_F(DopingCardTest, YesDrawsTheDopingNumberOfTheActiveRiderOnly) {
 }
 
 // The card takes the first free slot; on cobbles only one card at most; worth
-// six on the flat and cobbles, five on a climb. Without a slot nothing happens.
+// six on the flat and cobbles, five on a climb. Without a slot the panel
+// still leads back to the cards, with no card and the doping not taken.
 TEST_F(DopingCardTest, TheCardTakesAFreeSlotWorthItsTerrain) {
   const int none = -1;
   struct Case {
@@ -355,12 +356,14 @@ TEST_F(DopingCardTest, TheCardTakesAFreeSlotWorthItsTerrain) {
     chosenCards[0] = c.first;
     chosenCards[1] = c.second;
     dopingCardValue = -1;
+    dopingNumber[5] = 4;
     EXPECT_EQ(freeDopingSlot(), c.slot);
     takeDopingCard();
     EXPECT_EQ(chosenCards[0], c.wantFirst);
     EXPECT_EQ(chosenCards[1], c.wantSecond);
     EXPECT_EQ(dopingCardValue, c.value);
-    EXPECT_EQ(currentScreen, c.slot == none ? SCREEN_DOPING_NUMBER : SCREEN_PLAY_CARDS);
+    EXPECT_EQ(dopingNumber[5], c.slot == none ? -1 : 4);
+    EXPECT_EQ(currentScreen, SCREEN_PLAY_CARDS);
   }
 }
 

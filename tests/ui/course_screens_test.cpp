@@ -1,6 +1,6 @@
 // The course selection and the course designer, played through the input
-// callbacks: the hover zones, the stale-hover case, the keys, and a design
-// made section by section that is saved and raced.
+// callbacks: the hover zones, a click with no motion, the keys, the Back
+// underlines, and a design made section by section that is saved and raced.
 #include <GL/freeglut.h>
 
 #include <cstring>
@@ -81,9 +81,26 @@ TEST_F(CourseScreensTest, ATileStartsTheRaceAndAStaleHoverNever) {
   clickCentreOf(courseSelectBackButtonX, courseSelectBackButtonY, buttonWidth, buttonHeight);
   EXPECT_EQ(currentScreen, SCREEN_TEAM_SETUP);
 
-  openCourseSelection();
-  clickAt(x, y);
-  EXPECT_EQ(currentScreen, SCREEN_START_THROW);
+  // A click starts a race only on the tile the pointer moved onto since the
+  // screen was entered, and only when the click lies in that tile too.
+  struct Case {
+    int hovered, clicked, screen;
+  } cases[] = {
+      {-1, 2, SCREEN_COURSE_SELECTION},  // no motion: a double click's second half
+      {1, 2, SCREEN_COURSE_SELECTION},   // moved over another tile
+      {2, 2, SCREEN_START_THROW},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.hovered);
+    openCourseSelection();
+    if (c.hovered != -1) {
+      tileCentre(c.hovered, &x, &y);
+      hoverAt(x, y);
+    }
+    tileCentre(c.clicked, &x, &y);
+    pressAndReleaseAt(x, y);
+    EXPECT_EQ(currentScreen, c.screen);
+  }
   EXPECT_STREQ(courseSpec, predefinedCourses[2]);
   EXPECT_EQ(activeRider, 0);
 }
@@ -108,6 +125,38 @@ TEST_F(CourseScreensTest, KeysOfEveryLanguage) {
     openCourseSelection();
     typeKey(c.key);
     EXPECT_EQ(currentScreen, c.screen) << c.language << " " << c.key;
+  }
+}
+
+// The course selection's Back underlines its first letter, the key that
+// answers it there; the designer's Back, which no key answers, underlines
+// nothing. In every language.
+TEST_F(CourseScreensTest, OnlyTheCourseSelectionsBackIsUnderlined) {
+  for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
+    language = static_cast<uint8_t>(lang);
+    setLanguageTexts();
+    const unsigned char first = static_cast<unsigned char>(textBackCourses[0]);
+    for (bool designer : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "language " << lang << (designer ? " designer" : ""));
+      openCourseSelection();
+      if (designer)
+        typeKey(static_cast<unsigned char>(
+            hotKeyLetter(textCreateNewCourse, HOTKEY_CREATE_NEW_COURSE)));
+      ASSERT_EQ(currentScreen, designer ? SCREEN_COURSE_DESIGN : SCREEN_COURSE_SELECTION);
+      drawNow();
+      const float x = designer ? designBackButtonX : courseSelectBackButtonX;
+      const float y = designer ? designBackButtonY : courseSelectBackButtonY;
+      // Under the first letter, the two rows of the underline.
+      const float labelWidth = static_cast<float>(measureTextWidth(textBackCourses, FONT_SMALL));
+      const int left = drawAreaX + static_cast<int>(x + buttonWidth / 2 + 1 - labelWidth / 2);
+      const int row = drawAreaY + static_cast<int>(y + buttonHeight / 2 + 5);
+      const int underline =
+          countColourInBox(left, row - 1, left + charWidthsSmall[first] - 1, row, 0, 0, 0);
+      if (designer)
+        EXPECT_EQ(underline, 0);
+      else
+        EXPECT_GE(underline, charWidthsSmall[first] - 2);
+    }
   }
 }
 

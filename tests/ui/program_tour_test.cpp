@@ -159,8 +159,12 @@ TEST_F(ProgramTour, PlaysAStageOfATourAndContinuesItToTheSecondStage) {
   })) << "one team of a person, three of the computer";
   click(teamSetupNextButtonX + 0.5f * buttonWidth, teamSetupNextButtonY + 0.5f * buttonHeight);
   ASSERT_TRUE(press(0, [&] { return courseSelectionShown(); })) << "course selection";
-  click(courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + 0.5f * courseTileWidth,
-        courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + 0.5f * courseTileHeight);
+  const float tileX =
+      courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + 0.5f * courseTileWidth;
+  const float tileY =
+      courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + 0.5f * courseTileHeight;
+  moveTo(tileX, tileY);
+  click(tileX, tileY);
   ASSERT_TRUE(press(0, [&] { return buttonAt(scorecardButtonX, scorecardButtonY) && throwEnabled(); }))
       << "start-order throw";
 
@@ -245,7 +249,14 @@ TEST_F(ProgramTour, PlaysAStageOfATourAndContinuesItToTheSecondStage) {
     return scorePanelShown();
   })) << "the saved race's scorecard";
   ASSERT_TRUE(press(XK_Return, [&] { return !scorePanelShown() && savedRaceChosen(); })) << "scorecard OK";
-  ASSERT_TRUE(press('o', [&] { return courseSelectionShown(); })) << "the second stage's courses";
+  // A double click on OK: its second click lands on the course selection,
+  // where the pointer has moved over no tile, and starts no race.
+  const float okX = savedRacesOkButtonX + 0.5f * buttonWidth;
+  const float okY = savedRacesOkButtonY + 0.5f * buttonHeight;
+  click(okX, okY);
+  click(okX, okY);
+  ASSERT_TRUE(press(0, [&] { return courseSelectionShown(); })) << "the second stage's courses";
+  EXPECT_FALSE(waitUntil([&] { return !courseSelectionShown(); }, 1)) << "a race started";
   ASSERT_TRUE(press(hotKeyLetter(textBackCourses, HOTKEY_BACK_COURSES), [&] { return savedRacesShown(); }))
       << "back to the saved races";
   ASSERT_TRUE(press(hotKeyLetter(textBack, HOTKEY_SAVED_RACES_BACK), [&] { return mainMenuShown(); }))

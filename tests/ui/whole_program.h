@@ -150,6 +150,17 @@ class WholeProgram : public ::testing::Test {
     return waitUntil([&] { return !running(); }, seconds) ? status : -1;
   }
 
+  // The fields that place a pointer or key event at a drawing-area point
+  // of the window (key and button events share them).
+  template <typename Event>
+  void aimAt(Event& e, float x, float y) {
+    e.display = display;
+    e.window = window;
+    e.root = DefaultRootWindow(display);
+    e.x = e.x_root = drawAreaX + static_cast<int>(x);
+    e.y = e.y_root = drawAreaY + static_cast<int>(y);
+    e.same_screen = True;
+  }
   // A press and a release sent to the window: of the left button at a
   // drawing-area point, or of a key (a capital letter with Shift held); the
   // program acts on the release. Key and button events share their fields.
@@ -157,14 +168,9 @@ class WholeProgram : public ::testing::Test {
     XEvent event;
     std::memset(&event, 0, sizeof event);
     XButtonEvent& e = event.xbutton;
-    e.display = display;
-    e.window = window;
-    e.root = DefaultRootWindow(display);
-    e.x = e.x_root = drawAreaX + static_cast<int>(x);
-    e.y = e.y_root = drawAreaY + static_cast<int>(y);
+    aimAt(e, x, y);
     e.button = code;
     e.state = state;
-    e.same_screen = True;
     e.type = button ? ButtonPress : KeyPress;
     XSendEvent(display, window, True, button ? ButtonPressMask : KeyPressMask, &event);
     e.type = button ? ButtonRelease : KeyRelease;
@@ -173,6 +179,16 @@ class WholeProgram : public ::testing::Test {
     XFlush(display);
   }
   void click(float x, float y) { pressAndRelease(true, Button1, 0, x, y); }
+  // The pointer moved to a drawing-area point with no button held.
+  void moveTo(float x, float y) {
+    XEvent event;
+    std::memset(&event, 0, sizeof event);
+    XMotionEvent& e = event.xmotion;
+    e.type = MotionNotify;
+    aimAt(e, x, y);
+    XSendEvent(display, window, True, PointerMotionMask, &event);
+    XFlush(display);
+  }
   void key(KeySym symbol) {
     const bool shift = symbol >= 'A' && symbol <= 'Z';
     pressAndRelease(false, XKeysymToKeycode(display, shift ? symbol - 'A' + 'a' : symbol),

@@ -291,8 +291,12 @@ class WholeStageTest : public ScreenTest {
     eventCardIndex = 0;
     tourMode = 0;
     openCourseSelection();
-    clickAt(courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + courseTileWidth / 2,
-            courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + courseTileHeight / 2);
+    const float tileX =
+        courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + courseTileWidth / 2;
+    const float tileY =
+        courseTilesY + (tile / 2) * (courseTileHeight + courseTileGapY) + courseTileHeight / 2;
+    hoverAt(tileX, tileY);
+    clickAt(tileX, tileY);
     ASSERT_EQ(currentScreen, SCREEN_START_THROW);
     beginRaceChecks();
     bool dopingControl = false;
