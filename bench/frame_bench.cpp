@@ -11,10 +11,13 @@
 // falls on all three alike; the ratio to the bare board is the figure to
 // compare between runs.
 //
-//   frame_bench [--frames N] [--dump FOLDER]
+//   frame_bench [--frames N] [--dump FOLDER] [--size WxH] [--ratio A:B]
+//               [--language N]
 //
 // --dump writes the last frame of every screen as FOLDER/<screen>.ppm, for
 // comparing what the player sees before and after a change of drawing code.
+// --size, --ratio (5:4, 4:3, 16:10) and --language (0 German, 1 English,
+// 2 French, 3 Dutch) set up the window the player would have.
 #include <GL/freeglut.h>
 #include <limits.h>
 #include <stdlib.h>
@@ -40,6 +43,7 @@
 #include "rules/race_state.h"
 #include "rules/stage_end.h"
 #include "support/race_driver.h"
+#include "texts/language_texts.h"
 #include "ui/course_selection.h"
 #include "ui/language_screen.h"
 #include "ui/loading_screen.h"
@@ -51,8 +55,8 @@
 
 namespace {
 
-const int WINDOW_WIDTH = 1280;
-const int WINDOW_HEIGHT = 1024;
+int WINDOW_WIDTH = 1280;
+int WINDOW_HEIGHT = 1024;
 const int WARM_UP_FRAMES = 5;
 
 int measuredFrames = 40;
@@ -278,7 +282,19 @@ void printSummary() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  int ratio[2] = {5, 4};
+  int chosenLanguage = LANGUAGE_ENGLISH;
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--size") == 0)
+      std::sscanf(argv[i + 1], "%dx%d", &WINDOW_WIDTH, &WINDOW_HEIGHT);
+    else if (std::strcmp(argv[i], "--ratio") == 0)
+      std::sscanf(argv[i + 1], "%d:%d", &ratio[0], &ratio[1]);
+    else if (std::strcmp(argv[i], "--language") == 0)
+      chosenLanguage = std::atoi(argv[i + 1]);
+  }
   openDrawingWindow(&argc, argv, WINDOW_WIDTH, WINDOW_HEIGHT);
+  language = chosenLanguage;
+  setLanguageTexts();
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
       measuredFrames = std::max(1, std::atoi(argv[++i]));
@@ -289,8 +305,13 @@ int main(int argc, char** argv) {
         return 2;
       }
       dumpFolder = folder;
+    } else if ((std::strcmp(argv[i], "--size") == 0 || std::strcmp(argv[i], "--ratio") == 0 ||
+                std::strcmp(argv[i], "--language") == 0) &&
+               i + 1 < argc) {
+      ++i;  // taken before the window opened
     } else {
-      std::fprintf(stderr, "usage: frame_bench [--frames N] [--dump FOLDER]\n");
+      std::fprintf(stderr, "usage: frame_bench [--frames N] [--dump FOLDER] [--size WxH] [--ratio A:B] "
+                   "[--language N]\n");
       return 2;
     }
   }
@@ -304,8 +325,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "no scratch folder\n");
     return 1;
   }
-  screenRatio[0] = 5;
-  screenRatio[1] = 4;
+  screenRatio[0] = ratio[0];
+  screenRatio[1] = ratio[1];
   installScreens();
   onReshape(WINDOW_WIDTH, WINDOW_HEIGHT);
   const char* threads = std::getenv("LP_NUM_THREADS");

@@ -1,5 +1,6 @@
 #include "ui/saved_races.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -108,15 +109,23 @@ void drawPreview() {
   const float pitch = 0.03f * H;
   const int side = static_cast<int>(0.02f * H);
   drawWhite(savedRaceGridX, y0, selectedRaceName);
+  // The computer-player boxes stand in one column, moved right where a wide
+  // team name would run into them.
+  std::string names[TEAM_COUNT];
+  float checkX = savedRaceGridX + 0.14f * W;
+  for (int t = 0; t < TEAM_COUNT; t++) {
+    names[t].assign(previewTeamNames[t], strnlen(previewTeamNames[t], TEAM_NAME_SIZE - 1));
+    const float nameWidth = static_cast<float>(measureTextWidth(names[t].c_str(), FONT_SMALL));
+    checkX = std::max(checkX, savedRaceGridX + pitch + nameWidth + 6);
+  }
   for (int t = 0; t < TEAM_COUNT; t++) {
     const float y = y0 + static_cast<float>(t + 1) * pitch;
-    drawWhite(savedRaceGridX + pitch, y,
-              std::string(previewTeamNames[t], strnlen(previewTeamNames[t], TEAM_NAME_SIZE - 1)));
+    drawWhite(savedRaceGridX + pitch, y, names[t]);
     glPushMatrix();
     glTranslatef(savedRaceGridX + 0.01f * W, y, 0);
     drawRiderFigure(t * TEAM_SIZE, POSE_FLAT, 1, 0.7f, 1);
     glPopMatrix();
-    drawCheckButton(static_cast<int>(savedRaceGridX + 0.14f * W), static_cast<int>(y - 0.5f * side), side,
+    drawCheckButton(static_cast<int>(checkX), static_cast<int>(y - 0.5f * side), side,
                     textComputerPlayer, -1, 0, previewHumanControlled[t] == 0 ? 1 : 0);
   }
   drawCheckButton(static_cast<int>(savedRaceGridX), static_cast<int>(y0 + 5 * pitch), side, textEnableEventCards,
