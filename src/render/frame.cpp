@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include <GL/freeglut.h>
 
@@ -10,6 +11,7 @@
 #include "model/track.h"
 #include "model/track_geometry.h"
 #include "model/view_state.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
 #include "render/views.h"
@@ -200,8 +202,7 @@ void drawRiderNumberLabel(int rider) {
     glRasterPos2f(r.boardX + 12, r.boardY - 8);
   else
     glRasterPos2f(r.boardX - 12, r.boardY + 8);
-  for (const char* c = number; *c != 0; ++c)
-    glutBitmapCharacter(GLUT_BITMAP_HELVETICA_12, static_cast<unsigned char>(*c));
+  drawGlyphRun(GLUT_BITMAP_HELVETICA_12, -1, number, static_cast<int>(std::strlen(number)));
 }
 
 void drawFrame() {
