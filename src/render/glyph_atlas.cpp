@@ -236,28 +236,29 @@ bool quadsDrawLikeBitmaps() {
          !glIsEnabled(GL_ALPHA_TEST);
 }
 
-// Puts one glyph's quad into the batch, its lower left corner at (x, y).
-void addGlyphQuad(const AtlasGlyph& glyph, float x, float y) {
-  const float scale = 1.0f / PICTURE_SIZE;
-  const float s0 = glyph.x * scale, s1 = (glyph.x + glyph.width) * scale;
-  const float t0 = glyph.y * scale, t1 = (glyph.y + glyph.height) * scale;
-  const float x1 = x + glyph.width, y1 = y + glyph.height;
-  glTexCoord2f(s0, t0);
-  glVertex2f(x, y);
-  glTexCoord2f(s1, t0);
-  glVertex2f(x1, y);
-  glTexCoord2f(s1, t1);
-  glVertex2f(x1, y1);
-  glTexCoord2f(s0, t1);
-  glVertex2f(x, y1);
-}
+// A glyph's quad waiting to be drawn: its lower left corner in window
+// pixels, its box in the picture and the colour of its run.
+struct QueuedGlyph {
+  float x, y;
+  const AtlasGlyph* glyph;
+  GLfloat colour[4];
+};
 
-// Draws the run's glyphs as one batch of quads in window pixels from the
-// raster position raster, in colour; returns the raster position's move.
-float drawQuads(const GlyphAtlas& atlas, int font, const char* bytes, int length,
-                const GLfloat raster[4], const GLfloat colour[4]) {
-  GLint viewport[4] = {0, 0, 1, 1};
-  glGetIntegerv(GL_VIEWPORT, viewport);
+// The glyphs of the runs drawn since the batch began, all from one picture
+// and for one viewport; without an open batch, those of the current run.
+struct GlyphBatch {
+  bool open;
+  const GlyphAtlas* atlas;
+  GLint viewport[4];
+  std::vector<QueuedGlyph> glyphs;
+};
+GlyphBatch batch;
+
+// Draws the queued glyphs as one batch of quads in window pixels, the
+// picture's alpha (tested) keeping only the inked pixels, and puts back
+// every state it touches.
+void flushBatch() {
+  if (batch.glyphs.empty()) return;
   GLint matrixMode = GL_MODELVIEW, boundTexture = 0, envMode = GL_MODULATE, alphaFunc = GL_ALWAYS;
   GLfloat alphaRef = 0, currentColour[4], currentTexCoord[4];
   glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
@@ -268,6 +269,7 @@ float drawQuads(const GlyphAtlas& atlas, int font, const char* bytes, int length
   glGetFloatv(GL_CURRENT_COLOR, currentColour);
   glGetFloatv(GL_CURRENT_TEXTURE_COORDS, currentTexCoord);
 
+  const GLint* viewport = batch.viewport;
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
@@ -276,30 +278,31 @@ float drawQuads(const GlyphAtlas& atlas, int font, const char* bytes, int length
   glPushMatrix();
   glLoadIdentity();
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, atlas.texture);
+  glBindTexture(GL_TEXTURE_2D, batch.atlas->texture);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   glAlphaFunc(GL_GREATER, 0);
   glEnable(GL_ALPHA_TEST);
-  glColor4fv(colour);
 
-  float penX = raster[0];
-  const float y = std::floor(raster[1] + RASTER_EPSILON);
+  const float scale = 1.0f / PICTURE_SIZE;
   glBegin(GL_QUADS);
-  for (int i = 0; i < length; ++i) {
-    const unsigned char code = static_cast<unsigned char>(bytes[i]);
-    if (code == 0) continue;
-    float advance = atlas.glyphs[code].advance;
-    if (isOwnCode(font, code)) {
-      const OwnGlyph* own = ownGlyph(font, code);
-      if (own == nullptr) continue;
-      advance = static_cast<float>(own->advance);
-    }
-    const AtlasGlyph& glyph = atlas.glyphs[code];
-    if (glyph.width > 0)
-      addGlyphQuad(glyph, std::floor(penX + RASTER_EPSILON) + glyph.offsetX, y + glyph.offsetY);
-    penX += advance;
+  for (const QueuedGlyph& queued : batch.glyphs) {
+    const AtlasGlyph& glyph = *queued.glyph;
+    const float s0 = glyph.x * scale, s1 = (glyph.x + glyph.width) * scale;
+    const float t0 = glyph.y * scale, t1 = (glyph.y + glyph.height) * scale;
+    const float x0 = queued.x, y0 = queued.y;
+    const float x1 = x0 + glyph.width, y1 = y0 + glyph.height;
+    glColor4fv(queued.colour);
+    glTexCoord2f(s0, t0);
+    glVertex2f(x0, y0);
+    glTexCoord2f(s1, t0);
+    glVertex2f(x1, y0);
+    glTexCoord2f(s1, t1);
+    glVertex2f(x1, y1);
+    glTexCoord2f(s0, t1);
+    glVertex2f(x0, y1);
   }
   glEnd();
+  batch.glyphs.clear();
 
   glDisable(GL_ALPHA_TEST);
   glAlphaFunc(static_cast<GLenum>(alphaFunc), alphaRef);
@@ -312,6 +315,39 @@ float drawQuads(const GlyphAtlas& atlas, int font, const char* bytes, int length
   glMatrixMode(static_cast<GLenum>(matrixMode));
   glColor4fv(currentColour);
   glTexCoord4fv(currentTexCoord);
+}
+
+// Queues the run's glyphs from the raster position raster in colour, after
+// drawing what was queued for another picture or viewport; returns the
+// raster position's move.
+float queueRun(const GlyphAtlas& atlas, int font, const char* bytes, int length,
+               const GLfloat raster[4], const GLfloat colour[4]) {
+  GLint viewport[4] = {0, 0, 1, 1};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  if (batch.atlas != &atlas || !std::equal(viewport, viewport + 4, batch.viewport)) {
+    flushBatch();
+    batch.atlas = &atlas;
+    std::copy(viewport, viewport + 4, batch.viewport);
+  }
+  float penX = raster[0];
+  const float y = std::floor(raster[1] + RASTER_EPSILON);
+  for (int i = 0; i < length; ++i) {
+    const unsigned char code = static_cast<unsigned char>(bytes[i]);
+    if (code == 0) continue;
+    float advance = atlas.glyphs[code].advance;
+    if (isOwnCode(font, code)) {
+      const OwnGlyph* own = ownGlyph(font, code);
+      if (own == nullptr) continue;
+      advance = static_cast<float>(own->advance);
+    }
+    const AtlasGlyph& glyph = atlas.glyphs[code];
+    if (glyph.width > 0) {
+      QueuedGlyph queued = {std::floor(penX + RASTER_EPSILON) + glyph.offsetX, y + glyph.offsetY,
+                            &glyph, {colour[0], colour[1], colour[2], colour[3]}};
+      batch.glyphs.push_back(queued);
+    }
+    penX += advance;
+  }
   return penX - raster[0];
 }
 
@@ -327,6 +363,7 @@ void drawGlyphRun(void* glutFont, int font, const char* bytes, int length) {
   glGetFloatv(GL_CURRENT_RASTER_COLOR, colour);
   // Quads of no alpha would fail the alpha test that keeps the glyphs' shape.
   if (atlas == nullptr || colour[3] <= 0) {
+    flushBatch();
     drawGlyphRunOneByOne(glutFont, font, bytes, length);
     return;
   }
@@ -335,6 +372,14 @@ void drawGlyphRun(void* glutFont, int font, const char* bytes, int length) {
   if (!valid) return;
   GLfloat raster[4] = {0, 0, 0, 0};
   glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
-  const float move = drawQuads(*atlas, font, bytes, length, raster, colour);
+  const float move = queueRun(*atlas, font, bytes, length, raster, colour);
+  if (!batch.open) flushBatch();
   glBitmap(0, 0, 0, 0, move, 0, nullptr);
+}
+
+void beginGlyphBatch() { batch.open = true; }
+
+void endGlyphBatch() {
+  flushBatch();
+  batch.open = false;
 }

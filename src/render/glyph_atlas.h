@@ -18,3 +18,9 @@ void drawGlyphRun(void* glutFont, int font, const char* bytes, int length);
 
 // The same drawing glyph by glyph with glBitmap, as GLUT does it.
 void drawGlyphRunOneByOne(void* glutFont, int font, const char* bytes, int length);
+
+// Runs drawn between these two are queued and drawn together at the end
+// (or when a run needs another font's picture or viewport), for drawing
+// that does nothing but text in between: one batch instead of one a run.
+void beginGlyphBatch();
+void endGlyphBatch();

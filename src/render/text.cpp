@@ -73,7 +73,9 @@ void drawText(float x, float y, int align, const char* text, int font, int wrapW
   if (text == nullptr || font < FONT_SMALL || font > FONT_LARGE) return;
   if (wrapWidth != -1 && font == FONT_LARGE) {
     WrapDrawing wrap = {x, y, lineHeight};
+    beginGlyphBatch();  // the laid text sets colours and draws words, nothing else
     layoutWrappedText(text, wrapWidth, lineBudget, drawLaidItem, &wrap);
+    endGlyphBatch();
     return;
   }
   drawRun(text, static_cast<int>(std::strlen(text)), alignedTextX(x, align, text, font), y, font);

@@ -1,6 +1,7 @@
-// Text drawn from the glyph pictures against the same text drawn glyph by
-// glyph with glBitmap: every code of every font, from pens on and between
-// whole pixels, must set the same pixels and move the raster position alike.
+// Text drawn from the glyph pictures, run by run and in one batch, against
+// the same text drawn glyph by glyph with glBitmap: every code of every
+// font, from pens on and between whole pixels, must set the same pixels and
+// move the raster position alike.
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@ struct Drawn {
 };
 
 // Every code 1..255 in runs of 32, one run a line, drawn from (x, y) in
-// overlay pixels with a colour that is not a plain white.
-Drawn drawEveryCode(RunDrawer draw, void* glutFont, int font, float x, float y) {
+// overlay pixels with a colour that is not a plain white; batched: all runs
+// queued and drawn together.
+Drawn drawEveryCode(RunDrawer draw, void* glutFont, int font, float x, float y, bool batched = false) {
   startOverlay();
+  if (batched) beginGlyphBatch();
   std::string codes;
   for (int code = 1; code < 256; ++code) codes += static_cast<char>(code);
   Drawn drawn = {{}, 0};
@@ -35,6 +38,7 @@ Drawn drawEveryCode(RunDrawer draw, void* glutFont, int font, float x, float y) 
     glGetFloatv(GL_CURRENT_RASTER_POSITION, raster);
     drawn.rasterX += raster[0];
   }
+  if (batched) endGlyphBatch();
   glColor3f(1, 1, 1);
   drawn.pixels.resize(static_cast<size_t>(TEST_WINDOW_WIDTH) * TEST_WINDOW_HEIGHT * 3);
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -72,6 +76,8 @@ TEST_F(GlyphAtlas, EveryCodeOfEveryFontSetsTheSamePixelsAsGlyphByGlyph) {
       EXPECT_GT(inkedBytes(byGlyph.pixels), 300);
       EXPECT_TRUE(byGlyph.pixels == fromPicture.pixels);
       EXPECT_EQ(byGlyph.rasterX, fromPicture.rasterX);
+      const Drawn batched = drawEveryCode(drawGlyphRun, font.glut, font.font, pen[0], pen[1], true);
+      EXPECT_TRUE(byGlyph.pixels == batched.pixels);
     }
   }
 }
