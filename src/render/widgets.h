@@ -19,6 +19,10 @@ void filledRect(float x0, float y0, float x1, float y1);
 // Dark-blue title strip of height panelTitleHeight above y, white body from
 // (x, y) to (x + w, y + h). Leaves the colour white.
 void drawPanel(float x, float y, float w, float h);
+// The same for a panel whose body an opaque picture as wide as the panel
+// covers from its top down to pictureHeight: only the white below it is
+// filled, which leaves the same pixels once the picture is drawn.
+void drawPanelUnderPicture(float x, float y, float w, float h, float pictureHeight);
 
 // Filled rectangle with rounded corners of radius r, in the current colour.
 void drawRoundedRect(float x, float y, float w, float h, float r);
