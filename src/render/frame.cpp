@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include <GL/freeglut.h>
 
@@ -10,10 +11,11 @@
 #include "model/track.h"
 #include "model/track_geometry.h"
 #include "model/view_state.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
-#include "render/views.h"
 #include "render/shapes.h"
+#include "render/views.h"
 #include "render/widgets.h"
 #include "rules/move_animation.h"
 #include "rules/race_start.h"
@@ -204,7 +206,7 @@ void drawRiderNumberLabel(int rider) {
     glRasterPos2f(r.boardX + lead, r.boardY - 8);
   else
     glRasterPos2f(r.boardX - lead, r.boardY + 8);
-  for (const char* c = number; *c != 0; ++c) glutBitmapCharacter(font, static_cast<unsigned char>(*c));
+  drawGlyphRun(font, -1, number, static_cast<int>(std::strlen(number)));
 }
 
 void drawFrame() {

@@ -4,37 +4,17 @@
 
 #include <GL/freeglut.h>
 
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/text_glyphs.h"
 
 namespace {
 
-// Draws one of the program's own glyphs at the raster position and moves it
-// on by the glyph's advance; the bitmap rows are byte-aligned.
-void drawOwnGlyph(const OwnGlyph& glyph) {
-  GLint alignment = 4;
-  glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glBitmap(glyph.width, glyph.height, glyph.originX, glyph.originY,
-           static_cast<GLfloat>(glyph.advance), 0, glyph.bits);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
-}
-
 // Draws length bytes from (px, py) in font: GLUT's glyphs with their own
 // advance, the accented letters with the program's bitmaps.
 void drawRun(const char* bytes, int length, float px, float py, int font) {
-  void* glutFont = glutFontOf(font);
   glRasterPos2f(px, py + 3);
-  for (int i = 0; i < length; ++i) {
-    unsigned char code = static_cast<unsigned char>(bytes[i]);
-    if (code == 0) continue;
-    if (code < 0x80) {
-      glutBitmapCharacter(glutFont, code);
-      continue;
-    }
-    const OwnGlyph* glyph = ownGlyph(font, code);
-    if (glyph != nullptr) drawOwnGlyph(*glyph);
-  }
+  drawGlyphRun(glutFontOf(font), font, bytes, length);
 }
 
 struct WrapDrawing {
@@ -93,7 +73,9 @@ void drawText(float x, float y, int align, const char* text, int font, int wrapW
   if (text == nullptr || font < FONT_SMALL || font > FONT_LARGE) return;
   if (wrapWidth != -1 && font == FONT_LARGE) {
     WrapDrawing wrap = {x, y, lineHeight};
+    beginGlyphBatch();  // the laid text sets colours and draws words, nothing else
     layoutWrappedText(text, wrapWidth, lineBudget, drawLaidItem, &wrap);
+    endGlyphBatch();
     return;
   }
   drawRun(text, static_cast<int>(std::strlen(text)), alignedTextX(x, align, text, font), y, font);

@@ -89,11 +89,13 @@ void drawPips(int v, float s) {
 
 }  // namespace
 
-void drawPanel(float x, float y, float w, float h) {
+void drawPanel(float x, float y, float w, float h) { drawPanelUnderPicture(x, y, w, h, 0); }
+
+void drawPanelUnderPicture(float x, float y, float w, float h, float pictureHeight) {
   glColor3f(0, 0, 0.5f);
   filledRect(x, y - panelTitleHeight, x + w, y);
   glColor3f(1, 1, 1);
-  filledRect(x, y, x + w, y + h);
+  filledRect(x, y + pictureHeight, x + w, y + h);
 }
 
 void drawStrengthCard(float x, float y, int team, int slot, float intensity) {

@@ -16,6 +16,10 @@ const int POSE_UPRIGHT = 1; // 3D token with the rider picture
 // Dark-blue title strip of height panelTitleHeight above y, white body from
 // (x, y) to (x + w, y + h). Leaves the colour white.
 void drawPanel(float x, float y, float w, float h);
+// The same for a panel whose body an opaque picture as wide as the panel
+// covers from its top down to pictureHeight: only the white below it is
+// filled, which leaves the same pixels once the picture is drawn.
+void drawPanelUnderPicture(float x, float y, float w, float h, float pictureHeight);
 
 // One strength card face at (x, y): slot 0 to 13 a card of the hand (10 to
 // 13 the team cards, "P"), 14 to 17 an extra card, 98 the event card's bonus

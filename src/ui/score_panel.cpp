@@ -233,7 +233,8 @@ void drawScorePanel() {
   const ScoreView view = scoreView(screen);
   glPushMatrix();
   glTranslatef(scorePanelX, scorePanelY, 0);
-  drawPanel(0, 0, scorePanelWidth, scorePanelHeight);
+  // The stage sheet's picture covers the body down to the button row.
+  drawPanelUnderPicture(0, 0, scorePanelWidth, scorePanelHeight, view.general ? 0 : scorecardHeight);
   if (view.general)
     drawGeneralClassification();
   else
