@@ -671,9 +671,7 @@ TEST_F(MoveSearchTest, PrunedSearchesAgreeWithEveryPathEnumerated) {
 
 bool layCourse(const char* course) {
   initBoardSections();
-  memset(courseSpec, 0, sizeof courseSpec);
-  strcpy(courseSpec, course);
-  return buildCourse();
+  return buildTestCourse(course);
 }
 
 TEST(ReachTablesTest, LaidCoursesHoldConsistentReach) {

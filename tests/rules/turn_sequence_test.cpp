@@ -180,8 +180,7 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
   riders[1].movedThisRound = riders[2].movedThisRound = 1;
   nextTurn();
   EXPECT_EQ(riders[0].parked, 0);
-  EXPECT_EQ(riders[0].row, 20);
-  EXPECT_EQ(riders[0].lane, 1);
+  EXPECT_EQ(squareOf(0), std::make_pair(20, 1));
   EXPECT_EQ(trackOccupant[20][1], 0);
   EXPECT_EQ(roundNumber, 3);
   EXPECT_EQ(activeRider, 1);
@@ -203,8 +202,7 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
   riders[5].movedThisRound = 1;
   lineRows[3] = 150;
   nextTurn();
-  EXPECT_EQ(riders[0].row, 19);
-  EXPECT_EQ(riders[0].lane, 3);
+  EXPECT_EQ(squareOf(0), std::make_pair(19, 3));
 }
 
 TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
@@ -221,10 +219,8 @@ TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
   nextTurn();
   // Rider 1 finds his row full below lane 1 and takes row 20, lane 4;
   // rider 0 then still finds his own square.
-  EXPECT_EQ(riders[1].row, 20);
-  EXPECT_EQ(riders[1].lane, 4);
-  EXPECT_EQ(riders[0].row, 20);
-  EXPECT_EQ(riders[0].lane, 1);
+  EXPECT_EQ(squareOf(1), std::make_pair(20, 4));
+  EXPECT_EQ(squareOf(0), std::make_pair(20, 1));
 }
 
 TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {
