@@ -100,14 +100,8 @@ TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
   activeRider = 0;
   riders[0].movedThisRound = 1;
   nextTurn();
-  EXPECT_EQ(riders[0].finished, 1);
-  EXPECT_EQ(riders[1].finished, 1);
-  EXPECT_EQ(riders[2].finished, 1);
-  EXPECT_EQ(riders[3].finished, 0);
-  EXPECT_EQ(riders[4].finished, 0);
-  EXPECT_EQ(trackOccupant[58][2], -1);
-  EXPECT_EQ(trackOccupant[57][2], -1);
-  EXPECT_EQ(trackOccupant[55][2], -1);
+  for (int r = 0; r < 5; r++) EXPECT_EQ(riders[r].finished, r < 3 ? 1 : 0) << r;
+  for (int row : {58, 57, 55}) EXPECT_EQ(trackOccupant[row][2], -1) << row;
   EXPECT_EQ(trackOccupant[53][2], 3);
   EXPECT_EQ(activeRider, 5);
 }
