@@ -246,14 +246,9 @@ TEST_F(ComputerTurnTest, ThePathPointsFollowASlideOverAPassThroughSquare) {
   putRider(0, 10, 2);
   playTurn(0, 2, 1);
   ASSERT_EQ(pathLength, 3);
-  EXPECT_EQ(pathPoints[0][0], 10);
-  EXPECT_EQ(pathPoints[0][1], 2);
-  EXPECT_EQ(pathPoints[1][0], 11);
-  EXPECT_EQ(pathPoints[1][1], 2);
-  EXPECT_EQ(pathPoints[2][0], 13);
-  EXPECT_EQ(pathPoints[2][1], 3);
-  EXPECT_EQ(pathPoints[3][0], 14);
-  EXPECT_EQ(pathPoints[3][1], 3);
+  const int points[4][2] = {{10, 2}, {11, 2}, {13, 3}, {14, 3}};  // the slide's square left out
+  for (int p = 0; p < 4; p++)
+    for (int c = 0; c < 2; c++) EXPECT_EQ(pathPoints[p][c], points[p][c]) << "point " << p;
   EXPECT_EQ(currentScreen, SCREEN_MOVING);
 }
 
