@@ -14,6 +14,7 @@
 #include "model/track_geometry.h"
 #include "rules/course_builder.h"
 #include "rules/race_state.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -83,15 +84,9 @@ class BoardPiecesTest : public ::testing::Test {
     activeRider = -1;
   }
   void TearDown() override {
-    memset(courseSpec, 0, sizeof courseSpec);
-    strcpy(courseSpec, "012S37812F34");
-    buildCourse();
+    buildTestCourse("012S37812F34");
   }
-  static void lay(const char* course) {
-    memset(courseSpec, 0, sizeof courseSpec);
-    strcpy(courseSpec, course);
-    ASSERT_TRUE(buildCourse()) << course;
-  }
+  static void lay(const char* course) { ASSERT_TRUE(buildTestCourse(course)) << course; }
 };
 
 // Courses that between them lay every section after each section that may

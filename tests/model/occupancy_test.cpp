@@ -8,6 +8,7 @@
 #include "model/track.h"
 #include "rules/course_builder.h"
 #include "rules/race_state.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -18,9 +19,7 @@ class OccupancyTest : public ::testing::Test {
  protected:
   void SetUp() override {
     initBoardSections();
-    memset(courseSpec, 0, sizeof courseSpec);
-    strcpy(courseSpec, "01S23S4S5123451234512345F12");
-    ASSERT_TRUE(buildCourse());
+    ASSERT_TRUE(buildTestCourse("01S23S4S5123451234512345F12"));
   }
 };
 

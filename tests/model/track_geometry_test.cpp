@@ -9,6 +9,7 @@
 #include "model/track_geometry.h"
 #include "rules/course_builder.h"
 #include "rules/race_state.h"
+#include "support/test_track.h"
 
 namespace {
 
@@ -17,9 +18,7 @@ class TrackGeometryTest : public ::testing::Test {
   void SetUp() override {
     initBoardSections();
     fillSineTables();
-    memset(courseSpec, 0, sizeof courseSpec);
-    strcpy(courseSpec, "012S37812F34");
-    ASSERT_TRUE(buildCourse());
+    ASSERT_TRUE(buildTestCourse("012S37812F34"));
     smoothComputerMovement = 1;
     smoothMoveDistance = 10;
   }

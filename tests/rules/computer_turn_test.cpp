@@ -47,8 +47,7 @@ TEST_F(ComputerTurnTest, NoCardInTheFirstRoundAndASevenIsPlayedAsAMove) {
   sprintWithin(20, 8);
   unsigned char deckPosition = eventCardIndex;
   playTurn(0, 3, 4);
-  EXPECT_EQ(chosenCards[0], CARD_DIE);
-  EXPECT_EQ(chosenCards[1], CARD_DIE);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(CARD_DIE, CARD_DIE));
   EXPECT_EQ(movementTotal, 7);
   EXPECT_EQ(currentScreen, SCREEN_MOVING);
   EXPECT_EQ(eventCardIndex, deckPosition);
@@ -70,8 +69,7 @@ TEST_F(ComputerTurnTest, OnCobblesOnlyOneCardTheBlueOne) {
   putRider(1, 30, 2);  // member 1: own cards slot 4 (6) and slot 5 (5)
   sprintWithin(30, 8);
   playTurn(1, 2, 2);
-  EXPECT_EQ(chosenCards[0], 4);
-  EXPECT_EQ(chosenCards[1], CARD_DIE);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(4, CARD_DIE));
   EXPECT_EQ(cardUsed[0][4], 1);
   EXPECT_EQ(cardUsed[0][5], 0);
   EXPECT_EQ(movementValues[0], 6);
@@ -83,8 +81,7 @@ TEST_F(ComputerTurnTest, OnAClimbTwoWhiteCardsForEightAndOneForFive) {
   putRider(0, 30, 2);  // member 0: own whites in slots 2 and 3
   sprintWithin(30, 8);
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], 2);
-  EXPECT_EQ(chosenCards[1], 3);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(2, 3));
   EXPECT_EQ(movementTotal, 10);
 
   SetUp();
@@ -92,8 +89,7 @@ TEST_F(ComputerTurnTest, OnAClimbTwoWhiteCardsForEightAndOneForFive) {
   putRider(0, 30, 2);
   sprintWithin(30, 5);
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], 2);
-  EXPECT_EQ(chosenCards[1], CARD_DIE);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(2, CARD_DIE));
 }
 
 TEST_F(ComputerTurnTest, OnAClimbATeamWhiteWhenTheOwnWhitesAreGone) {
@@ -101,8 +97,7 @@ TEST_F(ComputerTurnTest, OnAClimbATeamWhiteWhenTheOwnWhitesAreGone) {
   putRider(2, 30, 2);  // member 2 holds only blue cards
   sprintWithin(30, 8);
   playTurn(2);
-  EXPECT_EQ(chosenCards[0], 12);
-  EXPECT_EQ(chosenCards[1], 13);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(12, 13));
   EXPECT_EQ(cardUsed[0][6], 0);
 }
 
@@ -110,15 +105,13 @@ TEST_F(ComputerTurnTest, ASecondCardOnlyWhenTheFirstPlusOneFallsShort) {
   putRider(0, 30, 2);
   sprintWithin(30, 7);
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], 0);
-  EXPECT_EQ(chosenCards[1], CARD_DIE);  // 6 + 1 is not below 7
+  EXPECT_EQ(cardsPlayed(), std::make_pair(0, CARD_DIE));  // 6 + 1 is not below 7
 
   SetUp();
   putRider(0, 30, 2);
   sprintWithin(30, 8);
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], 0);
-  EXPECT_EQ(chosenCards[1], 1);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(0, 1));
   EXPECT_EQ(movementTotal, 12);
 }
 
@@ -126,15 +119,13 @@ TEST_F(ComputerTurnTest, BlueCardsOfTheTeamAfterTheOwnAndWhitesLast) {
   putRider(3, 30, 2);  // member 3 holds two whites
   sprintWithin(30, 10);
   playTurn(3);
-  EXPECT_EQ(chosenCards[0], 10);
-  EXPECT_EQ(chosenCards[1], 11);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(10, 11));
   SetUp();
   putRider(3, 30, 2);
   cardUsed[0][10] = cardUsed[0][11] = 1;
   sprintWithin(30, 10);
   playTurn(3);
-  EXPECT_EQ(chosenCards[0], 8);
-  EXPECT_EQ(chosenCards[1], 9);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(8, 9));
 }
 
 TEST_F(ComputerTurnTest, NoCardForALineWhosePlacesAreTaken) {
@@ -148,24 +139,21 @@ TEST_F(ComputerTurnTest, NoCardForALineWhosePlacesAreTaken) {
 TEST_F(ComputerTurnTest, WithNoLineInReachNoCard) {
   putRider(0, 30, 2);
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], CARD_DIE);
-  EXPECT_EQ(chosenCards[1], CARD_DIE);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(CARD_DIE, CARD_DIE));
 }
 
 TEST_F(ComputerTurnTest, TheFinishWithinTwoTurnsMeansTwelve) {
   lineRows[3] = 90;
   putRider(0, 75, 2);  // 12 steps reach row 87, seven more pass row 90
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], 0);
-  EXPECT_EQ(chosenCards[1], 1);
+  EXPECT_EQ(cardsPlayed(), std::make_pair(0, 1));
 }
 
 TEST_F(ComputerTurnTest, PastTheLastClimbWithFiveToTen) {
   climbEndRow = 37;
   putRider(0, 30, 2);  // 8 steps reach row 38
   playTurn(0);
-  EXPECT_EQ(chosenCards[0], 0);
-  EXPECT_EQ(chosenCards[1], 1);  // 6 + 1 below 8
+  EXPECT_EQ(cardsPlayed(), std::make_pair(0, 1));  // 6 + 1 below 8
 }
 
 // Riders queued behind the card player in his lane, unmoved this round.
@@ -258,14 +246,9 @@ TEST_F(ComputerTurnTest, ThePathPointsFollowASlideOverAPassThroughSquare) {
   putRider(0, 10, 2);
   playTurn(0, 2, 1);
   ASSERT_EQ(pathLength, 3);
-  EXPECT_EQ(pathPoints[0][0], 10);
-  EXPECT_EQ(pathPoints[0][1], 2);
-  EXPECT_EQ(pathPoints[1][0], 11);
-  EXPECT_EQ(pathPoints[1][1], 2);
-  EXPECT_EQ(pathPoints[2][0], 13);
-  EXPECT_EQ(pathPoints[2][1], 3);
-  EXPECT_EQ(pathPoints[3][0], 14);
-  EXPECT_EQ(pathPoints[3][1], 3);
+  const int points[4][2] = {{10, 2}, {11, 2}, {13, 3}, {14, 3}};  // the slide's square left out
+  for (int p = 0; p < 4; p++)
+    for (int c = 0; c < 2; c++) EXPECT_EQ(pathPoints[p][c], points[p][c]) << "point " << p;
   EXPECT_EQ(currentScreen, SCREEN_MOVING);
 }
 
@@ -288,8 +271,8 @@ TEST_F(ComputerTurnTest, SearchFromTheRidersOwnCellsLeavesTheEndSquareInThem) {
   EXPECT_EQ(total, 4);
   ASSERT_GT(pathLength, 0);
   EXPECT_EQ(pathPoints[0][0], 30);
-  EXPECT_EQ(riders[0].row, static_cast<int>(pathPoints[pathLength][0]));
-  EXPECT_EQ(riders[0].lane, static_cast<int>(pathPoints[pathLength][1]));
+  EXPECT_EQ(squareOf(0),
+            std::make_pair(static_cast<int>(pathPoints[pathLength][0]), static_cast<int>(pathPoints[pathLength][1])));
   EXPECT_EQ(riders[0].row, 34);
 }
 

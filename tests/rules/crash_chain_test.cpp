@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "model/board_sections.h"
 #include "model/hooks.h"
 #include "model/track.h"
@@ -41,6 +43,13 @@ class CrashChainTest : public ::testing::Test {
   static bool untouched(int rider) {
     return riders[rider].skipTurns == 0 && riders[rider].crashInvolved == 0;
   }
+  // Riders 0 to count-1 in order: 'D' down in the crash, '.' untouched, '?'
+  // anything else.
+  static std::string fates(int count) {
+    std::string all;
+    for (int r = 0; r < count; r++) all += down(r) ? 'D' : untouched(r) ? '.' : '?';
+    return all;
+  }
 
   int savedLapRowCount = 0;
   int savedRowCount = 0;
@@ -54,11 +63,7 @@ TEST_F(CrashChainTest, RidersStraightBehindFallUntilAGap) {
   putRider(3, 16, 2);  // row 17 is empty: the chain stops before him
   putRider(4, 21, 2);  // ahead of the causer
   crash(0);
-  EXPECT_TRUE(down(0));
-  EXPECT_TRUE(down(1));
-  EXPECT_TRUE(down(2));
-  EXPECT_TRUE(untouched(3));
-  EXPECT_TRUE(untouched(4));
+  EXPECT_EQ(fates(5), "DDD..");
 }
 
 TEST_F(CrashChainTest, AtTheCrashRowTheLeftFallsAndTheRightDoesNot) {
@@ -68,12 +73,8 @@ TEST_F(CrashChainTest, AtTheCrashRowTheLeftFallsAndTheRightDoesNot) {
   putRider(3, 19, 3);  // right and behind, but the square behind the causer is empty
   putRider(4, 19, 0);  // behind the left rider, two lanes over
   crash(0);
-  EXPECT_TRUE(down(0));
-  EXPECT_TRUE(down(1));
-  EXPECT_TRUE(untouched(2));
-  EXPECT_TRUE(untouched(3));
-  // From the left rider the crash goes on only to the row behind him.
-  EXPECT_TRUE(untouched(4));
+  // From the left rider the crash goes on only to the row behind him (4 stays up).
+  EXPECT_EQ(fates(5), "DD...");
 }
 
 TEST_F(CrashChainTest, BehindTheCrashRowTheRightFallsToo) {
@@ -83,10 +84,7 @@ TEST_F(CrashChainTest, BehindTheCrashRowTheRightFallsToo) {
   putRider(3, 19, 4);  // and on to the next lane
   putRider(4, 18, 5);  // no one at (18, 4): out of reach
   crash(0);
-  EXPECT_TRUE(down(1));
-  EXPECT_TRUE(down(2));
-  EXPECT_TRUE(down(3));
-  EXPECT_TRUE(untouched(4));
+  EXPECT_EQ(fates(5), "DDDD.");
 }
 
 TEST_F(CrashChainTest, PassThroughSquaresBehindAreRiddenOver) {
@@ -98,10 +96,7 @@ TEST_F(CrashChainTest, PassThroughSquaresBehindAreRiddenOver) {
   putRider(3, 16, 2);  // behind the victim: the chain goes on
   putRider(4, 15, 3);  // right of an empty square behind: not reached
   crash(0);
-  EXPECT_TRUE(down(1));
-  EXPECT_TRUE(down(2));
-  EXPECT_TRUE(down(3));
-  EXPECT_TRUE(untouched(4));
+  EXPECT_EQ(fates(5), "DDDD.");
 }
 
 TEST_F(CrashChainTest, APassThroughSquareBesideKeepsTheCrashInItsLane) {
@@ -112,10 +107,8 @@ TEST_F(CrashChainTest, APassThroughSquareBesideKeepsTheCrashInItsLane) {
   putRider(2, 19, 1);  // left of the victim, but the causer's left is pass-through
   putRider(3, 18, 3);  // reached from the victim only through a pass-through square
   crash(0);
-  EXPECT_TRUE(down(1));
   // The victim's own left is a plain square: rider 2 falls by him.
-  EXPECT_TRUE(down(2));
-  EXPECT_TRUE(untouched(3));
+  EXPECT_EQ(fates(4), "DDD.");
 }
 
 TEST_F(CrashChainTest, ADividerBlocksUpToAndIncludingItsLastRow) {
@@ -126,9 +119,7 @@ TEST_F(CrashChainTest, ADividerBlocksUpToAndIncludingItsLastRow) {
   putRider(2, 19, 2);
   putRider(3, 19, 3);
   crash(0);
-  EXPECT_TRUE(down(2));
-  EXPECT_TRUE(untouched(1));
-  EXPECT_TRUE(untouched(3));
+  EXPECT_EQ(fates(4), "D.D.");
 }
 
 TEST_F(CrashChainTest, ADividerEndingBeforeTheRowDoesNotBlock) {
@@ -146,11 +137,9 @@ TEST_F(CrashChainTest, ARiderAlreadySittingOutStopsTheChain) {
   putRider(2, 18, 2);
   putRider(3, 18, 1);  // left of the resting rider
   crash(0);
-  EXPECT_TRUE(down(0));
+  EXPECT_EQ(fates(4), "D?..");
   EXPECT_EQ(2, riders[1].skipTurns);
   EXPECT_EQ(0, riders[1].crashInvolved);
-  EXPECT_TRUE(untouched(2));
-  EXPECT_TRUE(untouched(3));
 }
 
 TEST_F(CrashChainTest, RidersOnOtherLapsAreFoundOnTheirCopies) {
@@ -174,15 +163,13 @@ TEST_F(CrashChainTest, EmptySquaresAndTheTrackEdgesBringNobodyDown) {
   putRider(0, 0, 0);   // first row, first lane: nothing behind or to the left
   putRider(1, 0, 1);
   crash(0);
-  EXPECT_TRUE(down(0));
-  EXPECT_TRUE(untouched(1));
+  EXPECT_EQ(fates(2), "D.");
   trackSquareValue[30][TRACK_LANES - 1] = 0;
   trackSquareValue[30][TRACK_LANES - 2] = 0;
   putRider(2, 30, TRACK_LANES - 1);  // last lane: nothing to the right
   putRider(3, 30, TRACK_LANES - 2);
   crash(2);
-  EXPECT_TRUE(down(2));
-  EXPECT_TRUE(down(3));
+  EXPECT_EQ(fates(4), "D.DD");
 }
 
 }  // namespace

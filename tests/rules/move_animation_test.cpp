@@ -297,8 +297,7 @@ TEST_F(MoveAnimationTest, UndoTakesBackExactlyTheLastStep) {
   pathPointIndex = 2;
   undoMoveStep();
   EXPECT_EQ(pathPointIndex, 1);
-  EXPECT_EQ(riders[15].row, 11);
-  EXPECT_EQ(riders[15].lane, 1);
+  EXPECT_EQ(squareOf(15), std::make_pair(11, 1));
   EXPECT_FLOAT_EQ(riders[15].boardX, 132);
   EXPECT_FLOAT_EQ(riders[15].boardY, 100 + 24 * 11);
   EXPECT_EQ(trackOccupant[11][1], -1);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "model/board_sections.h"
@@ -20,6 +22,16 @@ namespace {
 
 // The grid of the searches run directly through searchMoves below.
 BudgetGrid testGrid;
+
+// A search by rider 0 run directly on testGrid, which the caller clears, the
+// path begun as `building`; its best square comes back as a choice.
+MoveChoice searchDirect(int row, int lane, int steps, char* building, int farthest) {
+  MoveChoice c;
+  const int32_t mover = 0;
+  searchMoves(row, lane, steps, &mover, &c.line, &c.row, &c.lane, &c.mates, &c.ahead, &c.behind, &c.dist,
+              &c.share, &testGrid, building, c.path, -1, -1, 0, farthest);
+  return c;
+}
 
 // Hand-made tracks: every test lays the road it needs on an empty grid.
 class MoveSearchTest : public ::testing::Test {
@@ -64,11 +76,22 @@ class MoveSearchTest : public ::testing::Test {
     riders[rider].movedThisRound = moved ? 1 : 0;
     trackOccupant[row][lane] = rider;
   }
-  static MoveChoice score(int row, int lane, int steps, int mover = 0, int record = 0) {
+  static void lines(int first, int second, int third, int finish) {
+    lineRows[0] = first;
+    lineRows[1] = second;
+    lineRows[2] = third;
+    lineRows[3] = finish;
+  }
+  // A scoring search by rider 0; `best`, when given, is the best square found
+  // before it as {row, lane, line index}.
+  static MoveChoice score(int row, int lane, int steps, int mover = 0, int record = 0,
+                          std::array<int, 3> best = {-1, -1, -1}) {
     MoveChoice choice;
+    if (best[0] != -1) std::tie(choice.row, choice.lane, choice.line) = std::tie(best[0], best[1], best[2]);
     scoreMoves(row, lane, steps, mover, record, &choice);
     return choice;
   }
+  static std::pair<int, int> at(const MoveChoice& choice) { return {choice.row, choice.lane}; }
   static std::string targetPath(int row, int lane, int steps, int targetRow, int targetLane) {
     MovePath path;
     bool found = findMovePath(row, lane, steps, targetRow, targetLane, path);
@@ -82,8 +105,7 @@ TEST_F(MoveSearchTest, BudgetZeroEvaluatesTheStartSquareAlone) {
   road(0, 20, 0, 4);
   reach(0, 20, 0, 4, 30, 29);
   MoveChoice choice = score(5, 2, 0);
-  EXPECT_EQ(choice.row, 5);
-  EXPECT_EQ(choice.lane, 2);
+  EXPECT_EQ(at(choice), std::make_pair(5, 2));
   EXPECT_STREQ(choice.path, "");
   EXPECT_EQ(farthestReachRow(5, 2, 0), 5);
 }
@@ -95,8 +117,7 @@ TEST_F(MoveSearchTest, PassThroughStartMovesOnWithoutAStep) {
   EXPECT_EQ(farthestReachRow(5, 2, 0), 7);
   EXPECT_EQ(farthestReachRow(5, 2, 2), 9);
   MoveChoice choice = score(5, 2, 0);
-  EXPECT_EQ(choice.row, 7);
-  EXPECT_EQ(choice.lane, 2);
+  EXPECT_EQ(at(choice), std::make_pair(7, 2));
   EXPECT_STREQ(choice.path, "");
 }
 
@@ -128,13 +149,11 @@ TEST_F(MoveSearchTest, EqualSquaresGoToTheLargerRowThenLane) {
   road(0, 20, 0, 4);
   reach(0, 20, 0, 4, 30, 29);
   MoveChoice choice = score(0, 2, 2);
-  EXPECT_EQ(choice.row, 2);
-  EXPECT_EQ(choice.lane, 4);
+  EXPECT_EQ(at(choice), std::make_pair(2, 4));
   EXPECT_STREQ(choice.path, "RR");
   movementTotal = 8;
   choice = score(0, 2, 2);
-  EXPECT_EQ(choice.row, 2);
-  EXPECT_EQ(choice.lane, 4);
+  EXPECT_EQ(at(choice), std::make_pair(2, 4));
   EXPECT_DOUBLE_EQ(choice.share, 0.25);  // nobody counted
 }
 
@@ -148,8 +167,7 @@ TEST_F(MoveSearchTest, FarthestModeIgnoresRiders) {
   EXPECT_EQ(farthestReachRow(0, 1, 12), 12);
   // The scoring search cannot get past the wall.
   MoveChoice choice = score(0, 1, 12, 8);
-  EXPECT_EQ(choice.row, 0);
-  EXPECT_EQ(choice.lane, 1);
+  EXPECT_EQ(at(choice), std::make_pair(0, 1));
 }
 
 TEST_F(MoveSearchTest, ScoringSearchFollowsDepthFirstPostOrder) {
@@ -161,13 +179,9 @@ TEST_F(MoveSearchTest, ScoringSearchFollowsDepthFirstPostOrder) {
   road(0, 5, 0, 3);
   reach(0, 1, 0, 3, 40, 39);
   reach(2, 5, 0, 3, 20, 19);
-  lineRows[0] = 1;
-  lineRows[1] = 50;
-  lineRows[2] = 60;
-  lineRows[3] = 100;
+  lines(1, 50, 60, 100);
   MoveChoice choice = score(0, 1, 2);
-  EXPECT_EQ(choice.row, 1);
-  EXPECT_EQ(choice.lane, 2);
+  EXPECT_EQ(at(choice), std::make_pair(1, 2));
   EXPECT_EQ(choice.line, 0);
   EXPECT_STREQ(choice.path, "R");
 }
@@ -181,13 +195,9 @@ TEST_F(MoveSearchTest, SquareReachedAgainWithNoMoreStepsIsNotScoredAgain) {
   road(0, 5, 0, 1);
   reach(0, 1, 0, 1, 40, 39);
   reach(2, 5, 0, 1, 20, 19);
-  lineRows[0] = 1;
-  lineRows[1] = 50;
-  lineRows[2] = 60;
-  lineRows[3] = 100;
+  lines(1, 50, 60, 100);
   MoveChoice choice = score(0, 1, 2);
-  EXPECT_EQ(choice.row, 1);
-  EXPECT_EQ(choice.lane, 1);
+  EXPECT_EQ(at(choice), std::make_pair(1, 1));
   EXPECT_STREQ(choice.path, "M");
 }
 
@@ -195,27 +205,16 @@ TEST_F(MoveSearchTest, FullSprintLeavesTheChoiceToReach) {
   road(0, 20, 2, 2);
   reach(0, 5, 2, 2, 40, 39);
   reach(6, 20, 2, 2, 20, 19);
-  lineRows[0] = 2;
-  lineRows[1] = 5;
-  lineRows[2] = 60;
-  lineRows[3] = 100;
+  lines(2, 5, 60, 100);
   // The best so far lies before the second sprint; two steps cross it.
-  MoveChoice choice;
-  choice.row = 5;
-  choice.lane = 2;
-  choice.line = 1;
-  scoreMoves(5, 2, 2, 0, 0, &choice);
+  MoveChoice choice = score(5, 2, 2, 0, 0, {5, 2, 1});
   EXPECT_EQ(choice.row, 7);  // the sprint still pays
   EXPECT_EQ(choice.line, 2);
 
   raceResults[3] = 4;
   raceResults[4] = 9;
   raceResults[5] = 12;
-  choice = MoveChoice();
-  choice.row = 5;
-  choice.lane = 2;
-  choice.line = 1;
-  scoreMoves(5, 2, 2, 0, 0, &choice);
+  choice = score(5, 2, 2, 0, 0, {5, 2, 1});
   EXPECT_EQ(choice.row, 5);  // all three places taken: the better reach stays
   EXPECT_EQ(choice.line, 1);
 }
@@ -223,19 +222,11 @@ TEST_F(MoveSearchTest, FullSprintLeavesTheChoiceToReach) {
 TEST_F(MoveSearchTest, SquareBeforeEveryLineStillComparesOnReach) {
   road(0, 20, 2, 2);
   reach(0, 20, 2, 2, 20, 19);
-  trackReach12[3][2] = 40;
-  trackReach11[3][2] = 39;
-  lineRows[0] = 3;
-  lineRows[1] = 50;
-  lineRows[2] = 60;
-  lineRows[3] = 100;
+  reach(3, 3, 2, 2, 40, 39);
+  lines(3, 50, 60, 100);
   // The best so far lies beyond a paying line; a square before every line
   // (line index 0) does not lose on the line and wins on its reach.
-  MoveChoice choice;
-  choice.row = 4;
-  choice.lane = 2;
-  choice.line = 1;
-  scoreMoves(2, 2, 1, 0, 0, &choice);
+  MoveChoice choice = score(2, 2, 1, 0, 0, {4, 2, 1});
   EXPECT_EQ(choice.row, 3);
   EXPECT_EQ(choice.line, 0);
 }
@@ -243,27 +234,17 @@ TEST_F(MoveSearchTest, SquareBeforeEveryLineStillComparesOnReach) {
 TEST_F(MoveSearchTest, OneSprintCourseReadsThePlacesOfAMissingSprint) {
   road(0, 20, 2, 2);
   reach(0, 20, 2, 2, 20, 19);
-  trackReach12[2][2] = 40;
-  trackReach11[2][2] = 39;
-  lineRows[0] = 2;
-  lineRows[3] = 100;
+  reach(2, 2, 2, 2, 40, 39);
+  lines(2, -1, -1, 100);
   // Beyond the only sprint the line index is 3: the third place of a third
   // sprint, which is never taken, makes the line pay, so a square beyond the
   // sprint beats the best square before it despite its poorer reach.
-  MoveChoice choice;
-  choice.row = 2;
-  choice.lane = 2;
-  choice.line = 0;
-  scoreMoves(3, 2, 2, 0, 0, &choice);
+  MoveChoice choice = score(3, 2, 2, 0, 0, {2, 2, 0});
   EXPECT_EQ(choice.row, 5);
   EXPECT_EQ(choice.line, 3);
 
   raceResults[8] = 6;  // only that place decides: now reach does
-  choice = MoveChoice();
-  choice.row = 2;
-  choice.lane = 2;
-  choice.line = 0;
-  scoreMoves(3, 2, 2, 0, 0, &choice);
+  choice = score(3, 2, 2, 0, 0, {2, 2, 0});
   EXPECT_EQ(choice.row, 2);
   EXPECT_EQ(choice.line, 0);
 }
@@ -379,8 +360,7 @@ TEST_F(FollowTestTest, FollowersGetTheStepsTheMoverUsed) {
   place(1, 8, 2, false);
   for (int r = 0; r < RIDER_COUNT; r++) bestMoveRiderValues[r] = -1;
   MoveChoice choice = score(10, 2, 7, 0, 1);
-  EXPECT_EQ(choice.row, 17);
-  EXPECT_EQ(choice.lane, 3);
+  EXPECT_EQ(at(choice), std::make_pair(17, 3));
   EXPECT_DOUBLE_EQ(choice.share, 0.5);
   for (int r = 0; r < RIDER_COUNT; r++)
     EXPECT_EQ(bestMoveRiderValues[r], r == 1 || r == 4 ? 50 : -1) << r;
@@ -409,8 +389,7 @@ TEST_F(FollowTermTest, BetterReachWinsWhenTheFollowersDoNotLose) {
   // follow, share 0.5, but its reach is better and rider 1 keeps his reach.
   trackReach12[11][3] = 52;
   MoveChoice choice = score(10, 2, 1, 0, 1);
-  EXPECT_EQ(choice.row, 11);
-  EXPECT_EQ(choice.lane, 3);
+  EXPECT_EQ(at(choice), std::make_pair(11, 3));
   EXPECT_DOUBLE_EQ(choice.share, 0.5);
   EXPECT_EQ(bestMoveRiderValues[1], 50);
   EXPECT_EQ(bestMoveRiderValues[4], 50);
@@ -422,8 +401,7 @@ TEST_F(FollowTermTest, BetterReachLosesWhenItHelpsTheOpponentsMore) {
   trackReach12[11][3] = 52;
   trackReach12[10][3] = 48;
   MoveChoice choice = score(10, 2, 1, 0, 1);
-  EXPECT_EQ(choice.row, 11);
-  EXPECT_EQ(choice.lane, 2);
+  EXPECT_EQ(at(choice), std::make_pair(11, 2));
   EXPECT_DOUBLE_EQ(choice.share, 1.0);
   EXPECT_EQ(bestMoveRiderValues[1], 50);
   EXPECT_EQ(bestMoveRiderValues[4], -1);
@@ -487,25 +465,18 @@ TEST_F(MoveSearchTest, PathsNeverOutgrowTheirBuffers) {
   EXPECT_EQ(strlen(choice.path), static_cast<size_t>(MAX_STEP_BUDGET));
   // A path already begun leaves room only for the rest.
   MovePath building = "MMMMM";
-  MovePath best = {};
-  int32_t mover = 0, line = -1, row = -1, lane = -1, mates = 0, ahead = 0, behind = 0, dist = 99;
-  double share = 0;
   clearBudgetGrid(&testGrid);
-  searchMoves(5, 0, 60, &mover, &line, &row, &lane, &mates, &ahead, &behind, &dist, &share,
-              &testGrid, building, best, -1, -1, 0, 0);
-  EXPECT_EQ(row, MAX_STEP_BUDGET);
-  EXPECT_EQ(strlen(best), static_cast<size_t>(MAX_STEP_BUDGET));
+  choice = searchDirect(5, 0, 60, building, 0);
+  EXPECT_EQ(choice.row, MAX_STEP_BUDGET);
+  EXPECT_EQ(strlen(choice.path), static_cast<size_t>(MAX_STEP_BUDGET));
   EXPECT_STREQ(building, "MMMMM");
 }
 
 TEST_F(MoveSearchTest, ClearedGridForgetsTheLastSearch) {
   road(0, 20, 0, 2);
-  int32_t mover = 0, line = -1, row = -1, lane = -1, mates = 0, ahead = 0, behind = 0, dist = 99;
-  double share = 0;
-  MovePath building = {}, best = {};
+  MovePath building = {};
   clearBudgetGrid(&testGrid);
-  searchMoves(0, 1, 3, &mover, &line, &row, &lane, &mates, &ahead, &behind, &dist, &share,
-              &testGrid, building, best, -1, -1, 0, 1);
+  searchDirect(0, 1, 3, building, 1);
   EXPECT_EQ(budgetGridEntry(&testGrid, 0, 1), 3);
   EXPECT_EQ(budgetGridEntry(&testGrid, 2, 1), 1);
   clearBudgetGrid(&testGrid);
@@ -523,10 +494,7 @@ TEST_F(MoveSearchTest, ClearedGridForgetsTheLastSearch) {
   clearBudgetGrid(&testGrid);
   EXPECT_EQ(budgetGridEntry(&testGrid, 4, 4), -1);
   EXPECT_EQ(budgetGridEntry(&testGrid, 5, 5), -1);
-  row = lane = -1;
-  searchMoves(0, 1, 3, &mover, &line, &row, &lane, &mates, &ahead, &behind, &dist, &share,
-              &testGrid, building, best, -1, -1, 0, 1);
-  EXPECT_EQ(row, 3);
+  EXPECT_EQ(searchDirect(0, 1, 3, building, 1).row, 3);
   EXPECT_EQ(budgetGridEntry(&testGrid, 0, 1), 3);
 }
 
@@ -642,13 +610,9 @@ TEST_F(MoveSearchTest, PrunedSearchesAgreeWithEveryPathEnumerated) {
                    std::to_string(l) + " with " + std::to_string(steps));
 
       // Farthest mode: the farthest square and every grid entry.
-      int32_t mover = 0, line = -1, bestRow = -1, bestLane = -1, mates = 0, ahead = 0, behind = 0;
-      int32_t dist = 99;
-      double share = 0;
-      MovePath building = {}, best = {};
+      MovePath building = {};
       clearBudgetGrid(&testGrid);
-      searchMoves(r, l, steps, &mover, &line, &bestRow, &bestLane, &mates, &ahead, &behind, &dist,
-                  &share, &testGrid, building, best, -1, -1, 0, 1);
+      const MoveChoice farthest = searchDirect(r, l, steps, building, 1);
       enumeration.run(r, l, steps, true);
       int farRow = -1, farLane = -1;
       for (int rr = 0; rr < TRACK_ROWS; rr++)
@@ -660,18 +624,12 @@ TEST_F(MoveSearchTest, PrunedSearchesAgreeWithEveryPathEnumerated) {
             farLane = ll;
           }
         }
-      EXPECT_EQ(bestRow, farRow);
-      EXPECT_EQ(bestLane, farLane);
+      EXPECT_EQ(at(farthest), std::make_pair(farRow, farLane));
 
       // Scoring mode: the best square by the plain order, with the first
       // path that reached it.
-      MoveChoice choice;
-      choice.row = choice.lane = -1;
       clearBudgetGrid(&testGrid);
-      choice.path[0] = '\0';
-      searchMoves(r, l, steps, &mover, &choice.line, &choice.row, &choice.lane, &choice.mates,
-                  &choice.ahead, &choice.behind, &choice.dist, &choice.share, &testGrid, building,
-                  choice.path, -1, -1, 0, 0);
+      const MoveChoice choice = searchDirect(r, l, steps, building, 0);
       enumeration.run(r, l, steps, false);
       int wantRow = -1, wantLane = -1;
       auto lineIndexOf = [](int row) { return row <= 8 ? 1 : row <= 16 ? 2 : 4; };
@@ -687,8 +645,7 @@ TEST_F(MoveSearchTest, PrunedSearchesAgreeWithEveryPathEnumerated) {
             wantLane = ll;
           }
         }
-      EXPECT_EQ(choice.row, wantRow);
-      EXPECT_EQ(choice.lane, wantLane);
+      EXPECT_EQ(at(choice), std::make_pair(wantRow, wantLane));
       if (wantRow != -1) {
         EXPECT_EQ(std::string(choice.path), enumeration.firstPath[wantRow][wantLane]);
         if (choice.path[0] != '\0') withSteps++;
@@ -712,15 +669,17 @@ TEST_F(MoveSearchTest, PrunedSearchesAgreeWithEveryPathEnumerated) {
 
 // ---- The reach tables of laid courses -------------------------------------
 
-TEST(ReachTablesTest, LaidCoursesHoldConsistentReach) {
+bool layCourse(const char* course) {
   initBoardSections();
+  return buildTestCourse(course);
+}
+
+TEST(ReachTablesTest, LaidCoursesHoldConsistentReach) {
   const char* courses[] = {"64S5F12", "01S23S7S8F12", "67S8F12", "01S23S4S5F12", "012S37812F34",
                            "012378123781237812378F1237"};
   for (const char* course : courses) {
     SCOPED_TRACE(course);
-    memset(courseSpec, 0, sizeof courseSpec);
-    strcpy(courseSpec, course);
-    ASSERT_TRUE(buildCourse());
+    ASSERT_TRUE(layCourse(course));
     int searched = 0;
     for (int row = 0; row < TRACK_ROWS; row++)
       for (int lane = 0; lane < TRACK_LANES; lane++) {
@@ -778,10 +737,7 @@ TEST(ReachTablesTest, ReachAtTheEndOfACourseAgreesWithTheStepRules) {
   // The default course closes with section 4 after the finish, whose last
   // rows end in pass-through squares: a slide there reaches the row just
   // past the road.
-  initBoardSections();
-  memset(courseSpec, 0, sizeof courseSpec);
-  strcpy(courseSpec, "012S37812F34");
-  ASSERT_TRUE(buildCourse());
+  ASSERT_TRUE(layCourse("012S37812F34"));
   int compared = 0, pastTheEnd = 0;
   for (int row = trackRowCount - 30; row < trackRowCount; row++)
     for (int lane = 0; lane < TRACK_LANES; lane++) {
@@ -797,10 +753,7 @@ TEST(ReachTablesTest, ReachAtTheEndOfACourseAgreesWithTheStepRules) {
 }
 
 TEST(ReachTablesTest, ReachDoesNotDependOnRidersOnTheRoad) {
-  initBoardSections();
-  memset(courseSpec, 0, sizeof courseSpec);
-  strcpy(courseSpec, "01S23S7S8F12");
-  ASSERT_TRUE(buildCourse());
+  ASSERT_TRUE(layCourse("01S23S7S8F12"));
   static int32_t before[TRACK_ROWS][TRACK_LANES];
   memcpy(before, trackReach12, sizeof before);
   for (int rider = 0; rider < RIDER_COUNT; rider++) {

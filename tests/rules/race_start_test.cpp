@@ -52,8 +52,7 @@ TEST_F(RaceStartTest, ThrowSumsBothDiceOfOneDraw) {
   throwStartOrder();
   EXPECT_EQ(startRolls[2], 8);
   // The first die is the draw / 6, the second the remainder.
-  EXPECT_EQ(movementValues[0], 5);
-  EXPECT_EQ(movementValues[1], 3);
+  EXPECT_EQ(diceThrown(), std::make_pair(5, 3));
   EXPECT_EQ(currentScreen, SCREEN_START_THROW_RESULT);
 }
 
@@ -136,16 +135,12 @@ TEST_F(RaceStartTest, ComputerRidersFillTheGridOfAStartSectionZeroCourse) {
   currentScreen = SCREEN_START_PLACE_COMPUTER;
   placeComputerRider();
   // Rows 2, 3, 1, 0 in turn, lanes from the highest down.
-  EXPECT_EQ(riders[4].row, 2);
-  EXPECT_EQ(riders[4].lane, 4);
-  EXPECT_EQ(riders[8].row, 2);
-  EXPECT_EQ(riders[8].lane, 3);
-  EXPECT_EQ(riders[5].row, 2);
-  EXPECT_EQ(riders[5].lane, 0);  // the last square of row 2
+  EXPECT_EQ(squareOf(4), std::make_pair(2, 4));
+  EXPECT_EQ(squareOf(8), std::make_pair(2, 3));
+  EXPECT_EQ(squareOf(5), std::make_pair(2, 0));  // the last square of row 2
   expectSoundStartGrid(0, 4);
   // The race has begun with the front-most rider: row 3, lane 4.
-  EXPECT_EQ(riders[9].row, 3);
-  EXPECT_EQ(riders[9].lane, 4);
+  EXPECT_EQ(squareOf(9), std::make_pair(3, 4));
   EXPECT_EQ(roundNumber, 1);
   EXPECT_EQ(activeRider, 9);
   EXPECT_EQ(startCursorRow, -1);
@@ -156,8 +151,7 @@ TEST_F(RaceStartTest, ComputerRidersFillTheGridOfAStartSectionSixCourse) {
   layCourse("67S8F12");
   activeRider = firstPlacingRider = 0;
   placeComputerRider();
-  EXPECT_EQ(riders[0].row, 2);
-  EXPECT_EQ(riders[0].lane, 7);
+  EXPECT_EQ(squareOf(0), std::make_pair(2, 7));
   expectSoundStartGrid(4, 7);
 }
 
@@ -171,8 +165,7 @@ TEST_F(RaceStartTest, ComputerRiderSkipsLanesOfTeamMates) {
   activeRider = 2;
   firstPlacingRider = 0;
   placeComputerRider();
-  EXPECT_EQ(riders[2].row, 2);
-  EXPECT_EQ(riders[2].lane, 1);
+  EXPECT_EQ(squareOf(2), std::make_pair(2, 1));
   EXPECT_EQ(startCursorRow, 0);
   EXPECT_EQ(startCursorLane, 0);
 }

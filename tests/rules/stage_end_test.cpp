@@ -359,8 +359,7 @@ TEST_F(DopingCardTest, TheCardTakesAFreeSlotWorthItsTerrain) {
     dopingNumber[5] = 4;
     EXPECT_EQ(freeDopingSlot(), c.slot);
     takeDopingCard();
-    EXPECT_EQ(chosenCards[0], c.wantFirst);
-    EXPECT_EQ(chosenCards[1], c.wantSecond);
+    EXPECT_EQ(cardsPlayed(), std::make_pair(c.wantFirst, c.wantSecond));
     EXPECT_EQ(dopingCardValue, c.value);
     EXPECT_EQ(dopingNumber[5], c.slot == none ? -1 : 4);
     EXPECT_EQ(currentScreen, SCREEN_PLAY_CARDS);

@@ -59,19 +59,16 @@ class ThrowRulesTest : public ::testing::Test {
 TEST_F(ThrowRulesTest, OneDrawGivesBothDice) {
   scriptedDraw = 17;  // 17 mod 6 + 1 = 6 and 17 / 6 + 1 = 3
   rollMovementValues();
-  EXPECT_EQ(movementValues[0], 6);
-  EXPECT_EQ(movementValues[1], 3);
+  EXPECT_EQ(diceThrown(), std::make_pair(6, 3));
   EXPECT_EQ(redrawCount, 1);
 
   scriptedDraw = 36 + 35;  // the draw is taken mod 36: 35 gives 6 and 6
   rollMovementValues();
-  EXPECT_EQ(movementValues[0], 6);
-  EXPECT_EQ(movementValues[1], 6);
+  EXPECT_EQ(diceThrown(), std::make_pair(6, 6));
 
   scriptedDraw = 0;
   rollMovementValues();
-  EXPECT_EQ(movementValues[0], 1);
-  EXPECT_EQ(movementValues[1], 1);
+  EXPECT_EQ(diceThrown(), std::make_pair(1, 1));
 }
 
 TEST_F(ThrowRulesTest, CardsStandInForDice) {
@@ -79,14 +76,12 @@ TEST_F(ThrowRulesTest, CardsStandInForDice) {
   chosenCards[0] = CARD_DIE;
   chosenCards[1] = 3;  // white strength card
   rollMovementValues();
-  EXPECT_EQ(movementValues[0], 3);
-  EXPECT_EQ(movementValues[1], 5);
+  EXPECT_EQ(diceThrown(), std::make_pair(3, 5));
 
   chosenCards[0] = 0;  // blue
   chosenCards[1] = CARD_DIE;
   rollMovementValues();
-  EXPECT_EQ(movementValues[0], 6);
-  EXPECT_EQ(movementValues[1], 2);
+  EXPECT_EQ(diceThrown(), std::make_pair(6, 2));
 
   // Extra cards belong to the active rider's team (rider 5: team 1).
   extraCardValue[1][1] = 5;
@@ -95,8 +90,7 @@ TEST_F(ThrowRulesTest, CardsStandInForDice) {
   chosenCards[0] = FIRST_EXTRA_SLOT + 1;
   chosenCards[1] = CARD_DOPING;
   rollMovementValues();
-  EXPECT_EQ(movementValues[0], 5);
-  EXPECT_EQ(movementValues[1], 6);
+  EXPECT_EQ(diceThrown(), std::make_pair(5, 6));
   chosenCards[0] = chosenCards[1] = CARD_DIE;
 }
 

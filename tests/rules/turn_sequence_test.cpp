@@ -100,14 +100,8 @@ TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
   activeRider = 0;
   riders[0].movedThisRound = 1;
   nextTurn();
-  EXPECT_EQ(riders[0].finished, 1);
-  EXPECT_EQ(riders[1].finished, 1);
-  EXPECT_EQ(riders[2].finished, 1);
-  EXPECT_EQ(riders[3].finished, 0);
-  EXPECT_EQ(riders[4].finished, 0);
-  EXPECT_EQ(trackOccupant[58][2], -1);
-  EXPECT_EQ(trackOccupant[57][2], -1);
-  EXPECT_EQ(trackOccupant[55][2], -1);
+  for (int r = 0; r < 5; r++) EXPECT_EQ(riders[r].finished, r < 3 ? 1 : 0) << r;
+  for (int row : {58, 57, 55}) EXPECT_EQ(trackOccupant[row][2], -1) << row;
   EXPECT_EQ(trackOccupant[53][2], 3);
   EXPECT_EQ(activeRider, 5);
 }
@@ -180,8 +174,7 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
   riders[1].movedThisRound = riders[2].movedThisRound = 1;
   nextTurn();
   EXPECT_EQ(riders[0].parked, 0);
-  EXPECT_EQ(riders[0].row, 20);
-  EXPECT_EQ(riders[0].lane, 1);
+  EXPECT_EQ(squareOf(0), std::make_pair(20, 1));
   EXPECT_EQ(trackOccupant[20][1], 0);
   EXPECT_EQ(roundNumber, 3);
   EXPECT_EQ(activeRider, 1);
@@ -203,8 +196,7 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
   riders[5].movedThisRound = 1;
   lineRows[3] = 150;
   nextTurn();
-  EXPECT_EQ(riders[0].row, 19);
-  EXPECT_EQ(riders[0].lane, 3);
+  EXPECT_EQ(squareOf(0), std::make_pair(19, 3));
 }
 
 TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
@@ -221,10 +213,8 @@ TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
   nextTurn();
   // Rider 1 finds his row full below lane 1 and takes row 20, lane 4;
   // rider 0 then still finds his own square.
-  EXPECT_EQ(riders[1].row, 20);
-  EXPECT_EQ(riders[1].lane, 4);
-  EXPECT_EQ(riders[0].row, 20);
-  EXPECT_EQ(riders[0].lane, 1);
+  EXPECT_EQ(squareOf(1), std::make_pair(20, 4));
+  EXPECT_EQ(squareOf(0), std::make_pair(20, 1));
 }
 
 TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {

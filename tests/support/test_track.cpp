@@ -1,6 +1,7 @@
 #include "support/test_track.h"
 
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 #include "model/board_sections.h"
@@ -68,6 +69,12 @@ void clearTestTrack(int rows) {
   timerRequests = 0;
 }
 
+bool buildTestCourse(const char* course) {
+  std::memset(courseSpec, 0, sizeof courseSpec);
+  std::strcpy(courseSpec, course);
+  return buildCourse();
+}
+
 void layRoad(int rowFrom, int rowTo, int laneFrom, int laneTo, int value, int terrain) {
   for (int row = rowFrom; row <= rowTo; row++)
     for (int lane = laneFrom; lane <= laneTo; lane++) setSquare(row, lane, value, terrain);
@@ -99,6 +106,10 @@ void enterRider(int rider, int row, int lane) {
   riders[rider].movedThisRound = 0;
   putRider(rider, row, lane);
 }
+
+std::pair<int, int> squareOf(int rider) { return {riders[rider].row, riders[rider].lane}; }
+std::pair<int, int> cardsPlayed() { return {chosenCards[0], chosenCards[1]}; }
+std::pair<int, int> diceThrown() { return {movementValues[0], movementValues[1]}; }
 
 bool standsOn(int rider, int row, int lane) {
   return riders[rider].row == row && riders[rider].lane == lane && trackOccupant[row][lane] == rider;

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 // No squares, no pieces or dividers, nobody on the road, no scoring lines
@@ -11,6 +12,10 @@
 // nothing to sit out; round 2 (so cards may be played), event cards off;
 // the move-timer hook records the request instead of running it.
 void clearTestTrack(int rows);
+
+// Builds the course from its description as the race start does (the
+// section catalogue already set up); whether it could be built.
+bool buildTestCourse(const char* course);
 
 // Squares of the given value and terrain over a rectangle, ends included.
 void layRoad(int rowFrom, int rowTo, int laneFrom, int laneTo, int value = 0, int terrain = 1);
@@ -26,6 +31,11 @@ void putRider(int rider, int row, int lane);
 void enterRider(int rider, int row, int lane);
 // Whether the rider stands on the square, in the occupancy grid as well.
 bool standsOn(int rider, int row, int lane);
+// The rider's row and lane; the two cards chosen to play; the two dice of
+// the last throw: each as one pair to compare.
+std::pair<int, int> squareOf(int rider);
+std::pair<int, int> cardsPlayed();
+std::pair<int, int> diceThrown();
 // Makes the rider the one whose turn it is: lifted off the grid, his
 // square as the move's start.
 void beginTurnOf(int rider);

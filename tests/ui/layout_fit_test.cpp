@@ -29,16 +29,6 @@
 
 namespace {
 
-struct WindowSize {
-  int width, height;
-  double ratio[2];
-};
-
-const WindowSize windowSizes[] = {
-    {1024, 768, {4, 3}},    {1280, 1024, {5, 4}},  {1920, 1200, {16, 10}},
-    {1920, 1080, {5, 4}},   {1920, 1080, {4, 3}},  {1920, 1080, {16, 10}},
-};
-
 // A button as a screen draws and hit-tests it.
 struct DrawnButton {
   std::string where;
@@ -50,20 +40,12 @@ float width(const std::string& text) { return static_cast<float>(measureTextWidt
 
 class LayoutFit : public ScreenTest {
  protected:
-  void layOut(const WindowSize& size, int lang) {
+  void layOut(const GameWindow& size, int lang) {
     language = static_cast<uint8_t>(lang);
     setLanguageTexts();
-    windowWidth = size.width;
-    windowHeight = size.height;
-    screenRatio[0] = size.ratio[0];
-    screenRatio[1] = size.ratio[1];
-    applyScreenRatio();
-    computeLayout();
+    where = layOutWindow(size) + " language " + std::to_string(lang) + ": ";
     W = static_cast<float>(drawAreaWidth);
     H = static_cast<float>(drawAreaHeight);
-    where = std::to_string(size.width) + "x" + std::to_string(size.height) + " ratio " +
-            std::to_string(static_cast<int>(size.ratio[0])) + ":" +
-            std::to_string(static_cast<int>(size.ratio[1])) + " language " + std::to_string(lang) + ": ";
   }
 
   // Every button of every screen and dialog with the label it shows.
@@ -158,7 +140,7 @@ class LayoutFit : public ScreenTest {
 };
 
 TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
-  for (const WindowSize& size : windowSizes) {
+  for (const GameWindow& size : gameWindows) {
     for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
       layOut(size, lang);
       for (const DrawnButton& b : drawnButtons()) {

@@ -20,21 +20,6 @@
 
 namespace {
 
-struct WindowCase {
-  int width, height;
-  double ratioWidth, ratioHeight;
-  bool smallNumbers;  // the 2D token is narrower than a number in Helvetica 12
-};
-
-// The monitors the game is played on, 1920 x 1080 with each ratio setting;
-// last a 1024 x 768 monitor set to 16:10, whose 800-pixel drawing area only
-// the rider numbers are checked on.
-const WindowCase windows[] = {
-    {1024, 768, 4, 3, true},    {1280, 1024, 5, 4, false}, {1920, 1200, 16, 10, false},
-    {1920, 1080, 5, 4, false},  {1920, 1080, 4, 3, false}, {1920, 1080, 16, 10, false},
-    {1024, 768, 16, 10, true},
-};
-
 class SmallWindowTextsTest : public ScreenTest {
  protected:
   void SetUp() override {
@@ -55,17 +40,6 @@ class SmallWindowTextsTest : public ScreenTest {
     keep(riders, savedRiders, sizeof savedRiders);
     keep(dopingNumber, savedDoping, sizeof savedDoping);
     keep(riderLap, savedLaps, sizeof savedLaps);
-  }
-  static std::string layOutWindow(const WindowCase& w) {
-    windowWidth = w.width;
-    windowHeight = w.height;
-    screenRatio[0] = w.ratioWidth;
-    screenRatio[1] = w.ratioHeight;
-    applyScreenRatio();
-    computeLayout();
-    computeBoardViewport(drawAreaWidth, drawAreaHeight, boardViewport);
-    return std::to_string(w.width) + "x" + std::to_string(w.height) + " ratio " +
-           std::to_string(static_cast<int>(w.ratioWidth));
   }
   char savedNames[4][TEAM_NAME_SIZE];
   Rider savedRiders[RIDER_COUNT];
@@ -89,8 +63,7 @@ TEST_F(SmallWindowTextsTest, PositionsTextsStayInsideAndApart) {
     dopingNumber[r] = 6;
     riderLap[r] = 9;
   }
-  for (const WindowCase& w : windows) {
-    if (w.width == 1024 && w.ratioWidth == 16) continue;
+  for (const GameWindow& w : gameWindows) {
     for (int l = 0; l < LANGUAGE_COUNT; ++l) {
       for (bool defaultNames : {true, false}) {
         language = static_cast<uint8_t>(l);
@@ -146,11 +119,16 @@ TEST_F(SmallWindowTextsTest, PositionsTextsStayInsideAndApart) {
 
 // A rider's number on his 2D token: in Helvetica 12 as before wherever the
 // token is as wide as the number, else in Helvetica 10 centred on the token
-// (and then inside it wherever it can be). The race name field holds the
-// widest name it accepts, as the team name fields do.
+// (and then inside it wherever it can be), as on the 1024 x 768 monitors,
+// also one set to 16:10 with its 800-pixel drawing area. The race name field
+// holds the widest name it accepts, as the team name fields do.
 TEST_F(SmallWindowTextsTest, RiderNumbersOnTheirTokensAndRaceNamesInTheirField) {
-  for (const WindowCase& w : windows) {
+  std::vector<GameWindow> windows(std::begin(gameWindows), std::end(gameWindows));
+  windows.push_back({1024, 768, {16, 10}});
+  for (const GameWindow& w : windows) {
     const std::string where = layOutWindow(w);
+    computeBoardViewport(drawAreaWidth, drawAreaHeight, boardViewport);
+    const bool smallNumbers = w.width == 1024;  // the 2D token is narrower than a number in Helvetica 12
     const float token = boardTokenPixelWidth();
     for (const char* number : {"21", "54"}) {
       void* font = nullptr;
@@ -158,8 +136,8 @@ TEST_F(SmallWindowTextsTest, RiderNumbersOnTheirTokensAndRaceNamesInTheirField) 
       riderNumberPlacement(number, &font, &lead);
       const float width = static_cast<float>(glutBitmapLength(font, reinterpret_cast<const unsigned char*>(number)));
       const float left = -lead * static_cast<float>(boardViewport[2]) / 1954;
-      EXPECT_EQ(font == GLUT_BITMAP_HELVETICA_10, w.smallNumbers) << where << ", token " << token;
-      if (!w.smallNumbers) {
+      EXPECT_EQ(font == GLUT_BITMAP_HELVETICA_10, smallNumbers) << where << ", token " << token;
+      if (!smallNumbers) {
         EXPECT_EQ(lead, 12) << where;
         EXPECT_GE(token, width) << where;
       } else {

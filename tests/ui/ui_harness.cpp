@@ -117,3 +117,19 @@ void ScreenTest::drawNow() {
   drawFrame();
   glFinish();
 }
+
+const GameWindow gameWindows[6] = {
+    {1024, 768, {4, 3}},  {1280, 1024, {5, 4}}, {1920, 1200, {16, 10}},
+    {1920, 1080, {5, 4}}, {1920, 1080, {4, 3}}, {1920, 1080, {16, 10}},
+};
+
+std::string layOutWindow(const GameWindow& w) {
+  windowWidth = w.width;
+  windowHeight = w.height;
+  screenRatio[0] = w.ratio[0];
+  screenRatio[1] = w.ratio[1];
+  applyScreenRatio();
+  computeLayout();
+  return std::to_string(w.width) + "x" + std::to_string(w.height) + " ratio " +
+         std::to_string(static_cast<int>(w.ratio[0])) + ":" + std::to_string(static_cast<int>(w.ratio[1]));
+}

@@ -53,6 +53,18 @@ class ScreenTest : public WindowTest {
   ScratchFolder scratch;
 };
 
+// A monitor the game is played on: the window's size and the ratio setting.
+struct GameWindow {
+  int width, height;
+  double ratio[2];
+};
+// 1024 x 768 at 4:3, 1280 x 1024 at 5:4, 1920 x 1200 at 16:10, and
+// 1920 x 1080 with each ratio setting.
+extern const GameWindow gameWindows[6];
+// Lays the screens out as a resize to the window does; returns the
+// window's name for failure messages ("1920x1080 ratio 16:10").
+std::string layOutWindow(const GameWindow& w);
+
 // The move timer's requests, recorded instead of arming a timer: the delay
 // of each and the value of the last. recordMoveTicks binds the timer hook
 // and clears the record; endPendingTick delivers the pending tick on the
