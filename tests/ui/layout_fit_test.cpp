@@ -5,6 +5,7 @@
 // drawing area. Measured from the layout rectangles the screens draw and
 // hit-test and from the font width tables, so a new text or a layout change
 // that brings an overflow back fails here.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,13 @@ TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
       }
       for (const std::string& line : dialogLines())
         EXPECT_LE(width(line), dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN) << where << "dialog line \"" << line << "\"";
+      // The team setup's errors stand one to a line, unwrapped, with the
+      // widest race name and the highest rider number they can name.
+      char raceExists[160], playerName[160];
+      std::snprintf(raceExists, sizeof raceExists, textRaceNameExists.c_str(), "WWWWWWWWWWWW");
+      std::snprintf(playerName, sizeof playerName, textEnterPlayerName.c_str(), 51);
+      for (const std::string& line : {std::string(raceExists), std::string(playerName), textEnterARaceName})
+        EXPECT_LE(width(line), dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN) << where << "setup error \"" << line << "\"";
 
       // Event cards as the deck words them in this language: every line
       // inside the panel, the last one above the OK button.
