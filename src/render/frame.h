@@ -28,6 +28,12 @@ enum OverlayBlock {
 };
 extern void (*overlayBlocks[OVERLAY_BLOCK_COUNT])();
 
+// Asks the current screen's overlay for the rectangle (drawing-area pixels:
+// left, top, right, bottom) that one of its panels paints over opaquely,
+// with neither blending nor holes; false when there is none. The board
+// picture is not drawn under that rectangle, as none of it would be seen.
+extern bool (*opaqueOverlayHook)(float rect[4]);
+
 // The GLUT display callback and the redraw after every change of state:
 // draws a frame and swaps the buffers. Before the first reshape, or without
 // a window, it does nothing.

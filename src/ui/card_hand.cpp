@@ -10,6 +10,7 @@
 #include "model/screens.h"
 #include "model/track.h"
 #include "render/frame.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/text.h"
 #include "render/shapes.h"
@@ -136,6 +137,21 @@ bool cardBright(int slot) {
   return true;
 }
 
+// The white rim, e wide, around the card grid, and the white under the team
+// tabs below it. The grid's rectangle inside the rim is left out: the grid
+// paints over all of it, and shading those pixels white first would cost a
+// software renderer a fifth of the card hand. The strips share the grid's
+// own corners, so that they and the grid meet without a gap.
+void drawCardHandRim(float e) {
+  const float left = cardPanelX, right = cardPanelX + cardPanelWidth;
+  const float top = cardPanelY, middle = cardPanelY + cardPanelHeight;
+  glColor3f(1, 1, 1);
+  filledRect(left - e, top - e, right + e, top);
+  filledRect(left - e, top, left, middle);
+  filledRect(right, top, right + e, middle);
+  filledRect(left - e, middle, right + e, cardPanelY + cardPanelHeight + teamTabsHeight + e);
+}
+
 void drawTeamTabs() {
   const float tabWidth = 0.25f * teamTabsWidth;
   for (int i = 0; i < TEAM_COUNT; i++) {
@@ -161,9 +177,7 @@ void drawTeamTabs() {
 void drawCardHand() {
   const int team = shownTeam >= 0 && shownTeam < TEAM_COUNT ? shownTeam : 0;
   const float e = 0.001f * static_cast<float>(drawAreaWidth);
-  glColor3f(1, 1, 1);
-  filledRect(cardPanelX - e, cardPanelY - e, cardPanelX + cardPanelWidth + e,
-             cardPanelY + cardPanelHeight + teamTabsHeight + e);
+  drawCardHandRim(e);
   if (team == 2)
     glColor3fv(teamColour[2]);
   else
@@ -171,10 +185,14 @@ void drawCardHand() {
               0.75f * teamColourDim[team][2]);
   filledRect(cardPanelX, cardPanelY, cardPanelX + cardPanelWidth, cardPanelY + cardPanelHeight);
   drawTeamTabs();
+  // The cards lie side by side and each one's figures stay inside it, so
+  // their figures can all be drawn after the last card, in one batch.
+  beginGlyphBatch();
   for (int slot = 0; slot < CARD_SLOTS; slot++) {
     if (cardUsed[team][slot] != 0) continue;
     drawStrengthCard(slotX(slot), slotY(slot), team, slot, cardBright(slot) ? 1.0f : 0.5f);
   }
+  endGlyphBatch();
 }
 
 void drawHandInSlots() {

@@ -61,6 +61,13 @@ bool isDialogScreen(int screen) {
   }
 }
 
+void panelCover(float panelX, float panelY, float panelWidth, float panelHeight, float rect[4]) {
+  rect[0] = panelX;
+  rect[1] = panelY - panelTitleHeight;
+  rect[2] = panelX + panelWidth;
+  rect[3] = panelY + panelHeight;
+}
+
 bool grabPanelStrip(float x, float y, float panelX, float panelY, float panelWidth) {
   if (!pointInRect(x, y, panelX, panelY - panelTitleHeight, panelWidth, panelTitleHeight))
     return false;

@@ -44,6 +44,10 @@ bool grabDialogPanel(float x, float y);
 // on its own and only while the strip stays below the top of the drawing
 // area and the body above its bottom and inside its sides.
 bool grabPanelStrip(float x, float y, float panelX, float panelY, float panelWidth);
+
+// The whole of a panel drawn by drawPanel, its title strip included, as
+// left, top, right, bottom: all of it is painted opaquely.
+void panelCover(float panelX, float panelY, float panelWidth, float panelHeight, float rect[4]);
 void movePanelWithin(float x, float y, float* panelX, float* panelY, float panelWidth,
                      float panelHeight);
 

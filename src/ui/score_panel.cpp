@@ -251,6 +251,12 @@ void drawScorePanel() {
              hotKeyOf(HOTKEY_EXPORT));
 }
 
+bool scorePanelCover(float rect[4]) {
+  if (!isScorePanelScreen(currentScreen)) return false;
+  panelCover(scorePanelX, scorePanelY, scorePanelWidth, scorePanelHeight, rect);
+  return true;
+}
+
 bool scorePanelMouse(int button, int state, float x, float y) {
   const int screen = currentScreen;
   if (!isScorePanelScreen(screen)) return false;

@@ -35,6 +35,10 @@ void drawGeneralClassification();
 // The panel block of the frame: the panel on its three screens.
 void drawScorePanel();
 
+// The panel on its three screens: its title strip, the sheet's picture and
+// the white body are all opaque (see panelCover).
+bool scorePanelCover(float rect[4]);
+
 // Mouse and keys of the panel's screens. Each returns true when the event
 // was the panel's (a press or release on its body, one of its keys).
 bool scorePanelMouse(int button, int state, float x, float y);

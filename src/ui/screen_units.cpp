@@ -33,6 +33,13 @@ void computeScreenLayouts() {
   computeSavedRacesLayout();
 }
 
+namespace {
+
+// The score panel and the turn dialogs never show on the same screen.
+bool opaqueOverlayRect(float rect[4]) { return scorePanelCover(rect) || turnDialogCover(rect); }
+
+}  // namespace
+
 void installScreens() {
   overlayBlocks[OVERLAY_RACE_PANEL] = drawRacePanel;
   overlayBlocks[OVERLAY_MAIN_MENU] = drawMainMenu;
@@ -48,6 +55,7 @@ void installScreens() {
   overlayBlocks[OVERLAY_SCORE_PANEL] = drawScorePanel;
   overlayBlocks[OVERLAY_SAVED_RACES] = drawSavedRaces;
   overlayBlocks[OVERLAY_DIALOGS] = drawTurnDialogs;
+  opaqueOverlayHook = opaqueOverlayRect;
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;

@@ -275,6 +275,12 @@ void drawTurnDialogs() {
   drawDialog(dialog->content, dialog->leftLabel(), leftIndex, right, rightIndex);
 }
 
+bool turnDialogCover(float rect[4]) {
+  if (dialogOf(currentScreen) == nullptr) return false;
+  panelCover(dialogPanelX, dialogPanelY, dialogPanelWidth, dialogPanelHeight, rect);
+  return true;
+}
+
 bool turnDialogMouse(int button, int state, float x, float y) {
   if (currentScreen == SCREEN_EXTRA_THROW) return extraThrowMouse(button, state, x, y);
   const TurnDialog* dialog = dialogOf(currentScreen);

@@ -11,6 +11,10 @@
 // other screens.
 void drawTurnDialogs();
 
+// The current screen's dialog panel (see panelCover); false on screens
+// without a turn dialog.
+bool turnDialogCover(float rect[4]);
+
 // A mouse event on the current turn dialog: a left release on one of its
 // buttons answers it. True when the event hit one of its buttons.
 bool turnDialogMouse(int button, int state, float x, float y);

@@ -314,3 +314,55 @@ TEST_F(RaceFrameTest, DopingButtonLooksEnabledExactlyWhenItCanBePressed) {
 }
 
 }  // namespace
+
+// The board picture is left out under an opaque score panel or dialog: the
+// frame must come out exactly as when the whole picture is drawn, in both
+// views and with a dialog dragged off its home place.
+TEST_F(RaceFrameTest, BoardLeftOutUnderAnOpaquePanelChangesNoPixel) {
+  uploadQuadrantBoard();
+  layTestCourse();
+  for (int rider = 0; rider < 8; ++rider)
+    placeRider(rider, rider / 2, firstLaneOfRow(rider / 2) + rider % 2);
+  auto readWindow = [] {
+    std::vector<unsigned char> pixels(static_cast<size_t>(TEST_WINDOW_WIDTH) * TEST_WINDOW_HEIGHT * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+  };
+  struct Case {
+    int screen, view2D;
+    float dialogX, dialogY;
+  } cases[] = {
+      {SCREEN_SCORECARD, 1, 0, 0},
+      {SCREEN_STAGE_STANDINGS, 0, 0, 0},
+      {SCREEN_QUIT_CONFIRM, 1, 0, 0},
+      {SCREEN_FOLLOW_QUESTION, 0, 0, 0},
+      {SCREEN_QUIT_CONFIRM, 1, 20.3f, 91.7f},  // a dialog dragged to odd places
+      {SCREEN_NO_MOVE, 1, 700.5f, 600.25f},
+  };
+  bool (*installed)(float[4]) = opaqueOverlayHook;
+  ASSERT_NE(installed, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.screen);
+    currentScreen = c.screen;
+    boardView2D = c.view2D;
+    cameraIndex = c.view2D ? 1 : 4;
+    applyBoardViewState();
+    computeDialogPanelLayout();
+    if (c.dialogX != 0) {
+      dialogPanelX = c.dialogX;
+      dialogPanelY = c.dialogY;
+    }
+    float cover[4];
+    ASSERT_TRUE(installed(cover));
+    drawNow();
+    const std::vector<unsigned char> masked = readWindow();
+    opaqueOverlayHook = nullptr;
+    drawNow();
+    const std::vector<unsigned char> whole = readWindow();
+    opaqueOverlayHook = installed;
+    EXPECT_TRUE(masked == whole);
+  }
+  computeDialogPanelLayout();
+}
