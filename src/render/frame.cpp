@@ -99,43 +99,19 @@ void drawStartSquareHighlight() {
   filledRect(x0, y0, x1, y1);
 }
 
+void callBoardList() { glCallList(boardList); }
+
 // The board picture, left out under the overlay's opaque panel: a software
 // renderer pays for every pixel of the picture it shades, and the panel
-// would cover those pixels anyway. The rest of the board's viewport is drawn
-// in up to four scissored strips around the panel. Only pixel rows and
-// columns whose centres lie well inside the panel are left out, so each one
-// is surely painted by the panel afterwards.
+// would cover those pixels anyway.
 void drawBoardPicture() {
   float cover[4];
-  if (opaqueOverlayHook == nullptr || !opaqueOverlayHook(cover)) {
-    glCallList(boardList);
-    return;
-  }
-  // The viewport and the panel in window pixels, rows counted from the top.
   const int left = boardViewport[0] + drawAreaX;
-  const int right = left + boardViewport[2];
   const int top = windowHeight - boardViewport[1] - boardViewport[3];
-  const int bottom = windowHeight - boardViewport[1];
-  const int coverLeft = std::max(left, drawAreaX + static_cast<int>(std::ceil(cover[0])) + 1);
-  const int coverRight = std::min(right, drawAreaX + static_cast<int>(std::floor(cover[2])) - 1);
-  const int coverTop = std::max(top, drawAreaY + static_cast<int>(std::ceil(cover[1])) + 1);
-  const int coverBottom = std::min(bottom, drawAreaY + static_cast<int>(std::floor(cover[3])) - 1);
-  if (coverLeft >= coverRight || coverTop >= coverBottom) {
-    glCallList(boardList);
-    return;
-  }
-  const int strips[4][4] = {
-      {left, top, right, coverTop},                 // above the panel
-      {left, coverBottom, right, bottom},           // below it
-      {left, coverTop, coverLeft, coverBottom},     // beside it on the left
-      {coverRight, coverTop, right, coverBottom}};  // and on the right
-  glEnable(GL_SCISSOR_TEST);
-  for (const auto& strip : strips) {
-    if (strip[0] >= strip[2] || strip[1] >= strip[3]) continue;
-    glScissor(strip[0], windowHeight - strip[3], strip[2] - strip[0], strip[3] - strip[1]);
-    glCallList(boardList);
-  }
-  glDisable(GL_SCISSOR_TEST);
+  const int viewport[4] = {left, top, left + boardViewport[2], top + boardViewport[3]};
+  if (opaqueOverlayHook == nullptr || !opaqueOverlayHook(cover) ||
+      !drawAroundCover(viewport, cover, callBoardList))
+    callBoardList();
 }
 
 void drawBoardScene() {
@@ -209,6 +185,28 @@ void unwindMatrixStacks() {
 }
 
 }  // namespace
+
+bool drawAroundCover(const int area[4], const float cover[4], void (*draw)()) {
+  const int left = area[0], top = area[1], right = area[2], bottom = area[3];
+  const int coverLeft = std::max(left, drawAreaX + static_cast<int>(std::ceil(cover[0])) + 1);
+  const int coverRight = std::min(right, drawAreaX + static_cast<int>(std::floor(cover[2])) - 1);
+  const int coverTop = std::max(top, drawAreaY + static_cast<int>(std::ceil(cover[1])) + 1);
+  const int coverBottom = std::min(bottom, drawAreaY + static_cast<int>(std::floor(cover[3])) - 1);
+  if (coverLeft >= coverRight || coverTop >= coverBottom) return false;
+  const int strips[4][4] = {
+      {left, top, right, coverTop},                 // above the cover
+      {left, coverBottom, right, bottom},           // below it
+      {left, coverTop, coverLeft, coverBottom},     // beside it on the left
+      {coverRight, coverTop, right, coverBottom}};  // and on the right
+  glEnable(GL_SCISSOR_TEST);
+  for (const auto& strip : strips) {
+    if (strip[0] >= strip[2] || strip[1] >= strip[3]) continue;
+    glScissor(strip[0], windowHeight - strip[3], strip[2] - strip[0], strip[3] - strip[1]);
+    draw();
+  }
+  glDisable(GL_SCISSOR_TEST);
+  return true;
+}
 
 int isBoardScreen() {
   switch (currentScreen) {

@@ -34,6 +34,15 @@ extern void (*overlayBlocks[OVERLAY_BLOCK_COUNT])();
 // picture is not drawn under that rectangle, as none of it would be seen.
 extern bool (*opaqueOverlayHook)(float rect[4]);
 
+// Draws what lies under an opaque cover in up to four scissored strips
+// around it, so that no pixel is shaded twice. area is the window rectangle
+// to draw in (window pixels: left, top, right, bottom, rows counted from the
+// top); cover is in drawing-area pixels like opaqueOverlayHook's. Only pixel
+// rows and columns whose centres lie well inside the cover are left out, so
+// each one is surely painted by the cover afterwards. False, drawing
+// nothing, when the cover leaves no pixel of the area out.
+bool drawAroundCover(const int area[4], const float cover[4], void (*draw)());
+
 // The GLUT display callback and the redraw after every change of state:
 // draws a frame and swaps the buffers. Before the first reshape, or without
 // a window, it does nothing.

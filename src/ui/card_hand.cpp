@@ -137,12 +137,15 @@ bool cardBright(int slot) {
   return true;
 }
 
-// The white rim, e wide, around the card grid, and the white under the team
+float rimWidth() { return 0.001f * static_cast<float>(drawAreaWidth); }
+
+// The white rim, rimWidth() wide, around the card grid, and the white under the team
 // tabs below it. The grid's rectangle inside the rim is left out: the grid
 // paints over all of it, and shading those pixels white first would cost a
 // software renderer a fifth of the card hand. The strips share the grid's
 // own corners, so that they and the grid meet without a gap.
-void drawCardHandRim(float e) {
+void drawCardHandRim() {
+  const float e = rimWidth();
   const float left = cardPanelX, right = cardPanelX + cardPanelWidth;
   const float top = cardPanelY, middle = cardPanelY + cardPanelHeight;
   glColor3f(1, 1, 1);
@@ -176,8 +179,7 @@ void drawTeamTabs() {
 
 void drawCardHand() {
   const int team = shownTeam >= 0 && shownTeam < TEAM_COUNT ? shownTeam : 0;
-  const float e = 0.001f * static_cast<float>(drawAreaWidth);
-  drawCardHandRim(e);
+  drawCardHandRim();
   if (team == 2)
     glColor3fv(teamColour[2]);
   else
@@ -193,6 +195,14 @@ void drawCardHand() {
     drawStrengthCard(slotX(slot), slotY(slot), team, slot, cardBright(slot) ? 1.0f : 0.5f);
   }
   endGlyphBatch();
+}
+
+void cardHandCover(float rect[4]) {
+  const float e = rimWidth();
+  rect[0] = cardPanelX - e;
+  rect[1] = cardPanelY - e;
+  rect[2] = cardPanelX + cardPanelWidth + e;
+  rect[3] = cardPanelY + cardPanelHeight + teamTabsHeight + e;
 }
 
 void drawHandInSlots() {

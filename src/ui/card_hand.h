@@ -7,6 +7,10 @@
 // The card panel with the team tabs and the shown team's cards.
 void drawCardHand();
 
+// The rectangle (drawing-area pixels: left, top, right, bottom) that the
+// card hand paints over opaquely, its white rim included.
+void cardHandCover(float rect[4]);
+
 // The two hand-in slots and their OK button (hand-in screens only).
 void drawHandInSlots();
 

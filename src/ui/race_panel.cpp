@@ -64,18 +64,26 @@ void drawCounter(float x, float y, const char* label, bool withNumber, int numbe
   drawWhite(x, y, line);
 }
 
+void clearColourBuffer() { glClear(GL_COLOR_BUFFER_BIT); }
+
 // The dark-blue band over the drawing area's rows top to bottom (excluded),
 // as a clear limited to those rows: the pixels a filled rectangle would give,
-// at a fraction of its cost on a software renderer.
+// at a fraction of its cost on a software renderer. On a board screen the
+// card hand paints over its part of the band, which is left out.
 void clearBand(int top, int bottom) {
   if (bottom <= top || drawAreaWidth <= 0) return;
   GLfloat clearColour[4];
   glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
   glClearColor(backgroundColour[0], backgroundColour[1], backgroundColour[2], 1);
-  glEnable(GL_SCISSOR_TEST);
-  glScissor(drawAreaX, windowHeight - drawAreaY - bottom, drawAreaWidth, bottom - top);
-  glClear(GL_COLOR_BUFFER_BIT);
-  glDisable(GL_SCISSOR_TEST);
+  const int band[4] = {drawAreaX, drawAreaY + top, drawAreaX + drawAreaWidth, drawAreaY + bottom};
+  float cover[4];
+  if (isBoardScreen()) cardHandCover(cover);
+  if (!isBoardScreen() || !drawAroundCover(band, cover, clearColourBuffer)) {
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(band[0], windowHeight - band[3], band[2] - band[0], band[3] - band[1]);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+  }
   glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
 }
 

@@ -366,3 +366,37 @@ TEST_F(RaceFrameTest, BoardLeftOutUnderAnOpaquePanelChangesNoPixel) {
   }
   computeDialogPanelLayout();
 }
+
+// The band's clear leaves out the rectangle the card hand paints over: no
+// pixel of the band's rows may then keep the colour the frame began with,
+// so drawing over a red start must give the same rows as over the usual one.
+TEST_F(RaceFrameTest, BandLeftOutUnderTheCardHandLeavesNoHole) {
+  const int top = static_cast<int>(cardPanelY);
+  const int bottom = drawAreaHeight - 15;
+  ASSERT_LT(top, bottom);
+  auto readBandRows = [&] {
+    std::vector<unsigned char> pixels(static_cast<size_t>(TEST_WINDOW_WIDTH) * (bottom - top) * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, TEST_WINDOW_HEIGHT - bottom, TEST_WINDOW_WIDTH, bottom - top, GL_RGB,
+                 GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+  };
+  GLfloat usual[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, usual);
+  const struct {
+    int screen, team;
+  } cases[] = {{SCREEN_PLAY_CARDS, 0}, {SCREEN_START_THROW_RESULT, 2}, {SCREEN_SCORECARD, 3}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.screen);
+    currentScreen = c.screen;
+    shownTeam = c.team;
+    drawNow();
+    const std::vector<unsigned char> plain = readBandRows();
+    glClearColor(1, 0, 0, 1);
+    drawNow();
+    const std::vector<unsigned char> overRed = readBandRows();
+    glClearColor(usual[0], usual[1], usual[2], usual[3]);
+    EXPECT_TRUE(plain == overRed);
+  }
+}
