@@ -14,8 +14,11 @@ void filledRect(float x0, float y0, float x1, float y1) {
 }
 
 void drawRoundedRect(float x, float y, float w, float h, float r) {
+  // The body as a middle column and two side strips that meet it without
+  // overlapping: the same pixels as two crossed rectangles, each shaded once.
   filledRect(x + r, y, x + w - r, y + h);
-  filledRect(x, y + r, x + w, y + h - r);
+  filledRect(x, y + r, x + r, y + h - r);
+  filledRect(x + w - r, y + r, x + w, y + h - r);
   const float centres[4][2] = {
       {x + w - r, y + h - r}, {x + r, y + h - r}, {x + r, y + r}, {x + w - r, y + r}};
   for (int c = 0; c < 4; ++c) {

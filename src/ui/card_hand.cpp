@@ -175,6 +175,41 @@ void drawTeamTabs() {
   }
 }
 
+// The grid's fill, shown between the cards, at their rounded corners and
+// where a card has been played. Under the rest of a card it is left out: the
+// card paints over it at once, and shading it first would cost a software
+// renderer a third of the grid. The pieces reach a pixel into the cards
+// around them, and the corner squares a pixel past the corner radius, so
+// that each pixel left out lies well inside the card's own rectangles.
+void drawCardGridFill(int team) {
+  const float left = cardPanelX, right = cardPanelX + cardPanelWidth;
+  const float top = cardPanelY, bottom = cardPanelY + cardPanelHeight;
+  const float corner = static_cast<float>(drawAreaWidth) / 112 + 1;
+  // Above, between and below the two rows of cards.
+  filledRect(left, top, right, slotY(0) + 1);
+  filledRect(left, slotY(0) + cardHeight - 1, right, slotY(1) + 1);
+  filledRect(left, slotY(1) + cardHeight - 1, right, bottom);
+  for (int row = 0; row < GRID_ROWS; row++) {
+    const float y0 = slotY(row), y1 = y0 + cardHeight;
+    float gapLeft = left;  // where the gap before the next card begins
+    for (int column = 0; column < GRID_COLUMNS; column++) {
+      const int slot = 2 * column + row;
+      const float x0 = slotX(slot), x1 = x0 + cardWidth;
+      filledRect(gapLeft, y0, x0 + 1, y1);
+      gapLeft = x1 - 1;
+      if (cardUsed[team][slot] != 0) {
+        filledRect(x0, y0, x1, y1);
+        continue;
+      }
+      filledRect(x0, y0, x0 + corner, y0 + corner);
+      filledRect(x1 - corner, y0, x1, y0 + corner);
+      filledRect(x0, y1 - corner, x0 + corner, y1);
+      filledRect(x1 - corner, y1 - corner, x1, y1);
+    }
+    filledRect(gapLeft, y0, right, y1);
+  }
+}
+
 }  // namespace
 
 void drawCardHand() {
@@ -185,7 +220,7 @@ void drawCardHand() {
   else
     glColor3f(0.75f * teamColourDim[team][0], 0.75f * teamColourDim[team][1],
               0.75f * teamColourDim[team][2]);
-  filledRect(cardPanelX, cardPanelY, cardPanelX + cardPanelWidth, cardPanelY + cardPanelHeight);
+  drawCardGridFill(team);
   drawTeamTabs();
   // The cards lie side by side and each one's figures stay inside it, so
   // their figures can all be drawn after the last card, in one batch.

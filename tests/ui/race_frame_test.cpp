@@ -384,19 +384,28 @@ TEST_F(RaceFrameTest, BandLeftOutUnderTheCardHandLeavesNoHole) {
   };
   GLfloat usual[4];
   glGetFloatv(GL_COLOR_CLEAR_VALUE, usual);
+  // The grid's fill is left out under the cards still in the hand, so rows
+  // with played cards (first, middle and last slot) check it where it must show.
   const struct {
-    int screen, team;
-  } cases[] = {{SCREEN_PLAY_CARDS, 0}, {SCREEN_START_THROW_RESULT, 2}, {SCREEN_SCORECARD, 3}};
+    int screen, team, playedSlot;
+  } cases[] = {{SCREEN_PLAY_CARDS, 0, -1},
+               {SCREEN_START_THROW_RESULT, 2, -1},
+               {SCREEN_SCORECARD, 3, -1},
+               {SCREEN_PLAY_CARDS, 1, 0},
+               {SCREEN_START_PLACE_HUMAN, 0, 9},
+               {SCREEN_MOVING, 2, CARD_SLOTS - 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.screen);
     currentScreen = c.screen;
     shownTeam = c.team;
+    if (c.playedSlot != -1) cardUsed[c.team][c.playedSlot] = 1;
     drawNow();
     const std::vector<unsigned char> plain = readBandRows();
     glClearColor(1, 0, 0, 1);
     drawNow();
     const std::vector<unsigned char> overRed = readBandRows();
     glClearColor(usual[0], usual[1], usual[2], usual[3]);
+    if (c.playedSlot != -1) cardUsed[c.team][c.playedSlot] = 0;
     EXPECT_TRUE(plain == overRed);
   }
 }
