@@ -9,6 +9,7 @@
 #include "model/track.h"
 #include "model/track_geometry.h"
 #include "render/frame.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/text.h"
 #include "render/shapes.h"
@@ -88,8 +89,10 @@ void drawPrelude() {
   if (clearsAgain(currentScreen)) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   clearBand(isBoardScreen() ? static_cast<int>(cardPanelY) : 15, drawAreaHeight - 15);
   glColor3f(1, 1, 1);
+  beginGlyphBatch();
   drawText(static_cast<float>(W / 2), 8, ALIGN_CENTRE, VERSION_LINE, FONT_SMALL, -1, 0, 0);
   drawText(static_cast<float>(W / 2), H - 5, ALIGN_CENTRE, textCreditLine.c_str(), FONT_SMALL, -1, 0, 0);
+  endGlyphBatch();
 }
 
 void drawViewButtons() {
@@ -183,6 +186,7 @@ void drawCounters() {
   const bool thrown = pathLength != -1;
 
   const float movesX = extraDieX + 0.02f * leftWidth;
+  beginGlyphBatch();
   if (bonusSquares != 0) drawCounter(movesX, C + 0.02f * H, textBonusMoves, true, bonusSquares);
   drawCounter(movesX, C + 0.06f * H, textMoves, thrown, pathLength);
   drawCounter(movesX, C + 0.10f * H, textMovesLeft, thrown, pathLength - pathPointIndex);
@@ -190,6 +194,7 @@ void drawCounters() {
   const bool lapShown = !standings && isRiderIndex(activeRider);
   drawCounter(rightX + 0.02f * rightWidth, C + 0.06f * H, textLap, lapShown,
               lapShown ? riderLap[activeRider] : 0);
+  endGlyphBatch();
 }
 
 void drawThrowButtons() {

@@ -8,6 +8,7 @@
 #include "model/hooks.h"
 #include "model/occupancy.h"
 #include "model/screens.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/text.h"
 #include "rules/race_start.h"
@@ -40,6 +41,7 @@ int clampInt(int value, int low, int high) { return std::max(low, std::min(high,
 void drawStartOrderList() {
   const float h = 0.04f * static_cast<float>(drawAreaHeight);
   const float top = racePanelCounterTop();
+  beginGlyphBatch();
   for (int team = 0; team < TEAM_COUNT; ++team) {
     const int roll = startRolls[team];
     char line[24];
@@ -55,6 +57,7 @@ void drawStartOrderList() {
     const float y = top + 0.25f * h + static_cast<float>(team % 2) * 0.5f * h;
     drawText(x, y, ALIGN_LEFT, line, FONT_SMALL, -1, 0, 0);
   }
+  endGlyphBatch();
 }
 
 bool startThrowMouse(int button, int state, float x, float y) {
