@@ -9,6 +9,7 @@
 #include "model/track.h"
 #include "model/track_geometry.h"
 #include "render/frame.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/text.h"
 #include "render/shapes.h"
@@ -41,11 +42,6 @@ bool clearsAgain(int screen) {
     default:
       return false;
   }
-}
-
-void fillBackground(float x, float y, float w, float h) {
-  glColor3fv(backgroundColour);
-  filledRect(x, y, x + w, y + h);
 }
 
 void drawWhite(float x, float y, const char* text) {
@@ -93,8 +89,10 @@ void drawPrelude() {
   if (clearsAgain(currentScreen)) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   clearBand(isBoardScreen() ? static_cast<int>(cardPanelY) : 15, drawAreaHeight - 15);
   glColor3f(1, 1, 1);
+  beginGlyphBatch();
   drawText(static_cast<float>(W / 2), 8, ALIGN_CENTRE, VERSION_LINE, FONT_SMALL, -1, 0, 0);
   drawText(static_cast<float>(W / 2), H - 5, ALIGN_CENTRE, textCreditLine.c_str(), FONT_SMALL, -1, 0, 0);
+  endGlyphBatch();
 }
 
 void drawViewButtons() {
@@ -146,12 +144,14 @@ void drawFooterButtons() {
              dopingButtonEnabled() ? 1 : 0, textDoping, hotKeyOf(HOTKEY_DOPING));
 }
 
-// The box with the active rider's figure and his team's name.
+// The box with the active rider's figure and his team's name. Like the
+// counters and the empty bonus card's place, it lies on the band cleared
+// just before, clear of everything drawn earlier in the frame, so its
+// background is the band's own and needs no fill of its own.
 void drawActiveRiderBox() {
   if (!isRiderIndex(activeRider) || currentScreen == SCREEN_STAGE_STANDINGS) return;
   const float x = extraDieX + dieSize;
   const float y = diceY;
-  fillBackground(x, y, 0.14f * static_cast<float>(drawAreaWidth) + 28, 28);
   glPushMatrix();
   glTranslatef(x + 14, y + 14, 0);
   drawRiderFigure(activeRider, POSE_FLAT, 1, 1.0f, 1);
@@ -169,13 +169,11 @@ void drawBreakawayBox() {
                   enabled, breakawayDeclared);
 }
 
-// The bonus strength card an event card gave, or the empty place.
+// The bonus strength card an event card gave; without one its place shows
+// the band.
 void drawEventBonusCard() {
-  if ((eventCardBonusValue == 5 || eventCardBonusValue == 6) && isRiderIndex(activeRider)) {
+  if ((eventCardBonusValue == 5 || eventCardBonusValue == 6) && isRiderIndex(activeRider))
     drawStrengthCard(extraDieX, extraDieY, riderTeam(activeRider), EVENT_BONUS_SLOT, 1);
-    return;
-  }
-  fillBackground(extraDieX, extraDieY, cardWidth, cardHeight);
 }
 
 void drawCounters() {
@@ -184,26 +182,19 @@ void drawCounters() {
   const float leftWidth = 0.15f * H;
   const float rightX = extraDieX + leftWidth;
   const float rightWidth = 0.135f * H;
-  const float lowerTop = C + 0.08f * H;
-  const float lowerHeight = (H - 15) - lowerTop;
   const bool standings = currentScreen == SCREEN_STAGE_STANDINGS;
   const bool thrown = pathLength != -1;
 
-  fillBackground(extraDieX, C, leftWidth, 0.08f * H);
   const float movesX = extraDieX + 0.02f * leftWidth;
+  beginGlyphBatch();
   if (bonusSquares != 0) drawCounter(movesX, C + 0.02f * H, textBonusMoves, true, bonusSquares);
   drawCounter(movesX, C + 0.06f * H, textMoves, thrown, pathLength);
-
-  fillBackground(extraDieX, lowerTop, leftWidth, lowerHeight);
   drawCounter(movesX, C + 0.10f * H, textMovesLeft, thrown, pathLength - pathPointIndex);
-
-  fillBackground(rightX, lowerTop, rightWidth, lowerHeight);
   drawCounter(rightX + 0.02f * rightWidth, C + 0.10f * H, textRound, !standings, roundNumber);
-
-  fillBackground(rightX, C + 0.04f * H, rightWidth, 0.04f * H);
   const bool lapShown = !standings && isRiderIndex(activeRider);
   drawCounter(rightX + 0.02f * rightWidth, C + 0.06f * H, textLap, lapShown,
               lapShown ? riderLap[activeRider] : 0);
+  endGlyphBatch();
 }
 
 void drawThrowButtons() {

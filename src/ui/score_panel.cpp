@@ -11,6 +11,7 @@
 #include "model/screens.h"
 #include "model/view_state.h"
 #include "render/frame.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
 #include "render/text.h"
@@ -185,6 +186,10 @@ void drawScorecard(const int32_t* results) {
   StageSheet sheet;
   buildStageSheet(results, results == nullptr ? SHEET_EMPTY : view.sheet, screen, sheet);
   glColor3f(0, 0, 0);
+  // The figures stand apart from each other and from the sheet's numbers, so
+  // every figure's label and every number can be drawn after the last
+  // figure, in one batch.
+  beginGlyphBatch();
   for (int k = 0; k < SPRINT_PLACES; k++)
     for (int p = 0; p < SPRINT_PLACES; p++)
       if (sheet.podiumShown[3 * k + p]) figureAt(results[3 * k + p], 690.0f + 128 * k, 614.0f + 66 * p);
@@ -202,6 +207,7 @@ void drawScorecard(const int32_t* results) {
   for (int t = 0; t < TEAM_COUNT; t++)
     if (sheet.teamTotalShown[t])
       textAt(513.0f + 141 * t, 1281.5f, ALIGN_CENTRE, std::to_string(sheet.score.teamTotal[t]));
+  endGlyphBatch();
 }
 
 void drawGeneralClassification() {
@@ -212,6 +218,7 @@ void drawGeneralClassification() {
   glColor3f(0, 0, 0);
   GeneralScore score;
   scoreGeneralClassification(score);
+  beginGlyphBatch();
   for (int r = 0; r < RIDER_COUNT; r++)
     textAt(330.0f + 141 * riderTeam(r), 676 + 74.25f * riderMember(r), ALIGN_CENTRE,
            std::to_string(score.riderTotal[r]));
@@ -225,6 +232,7 @@ void drawGeneralClassification() {
     textAt(610, py, ALIGN_LEFT, teamRiderRange(team));
     textAt(810, py, ALIGN_RIGHT, std::to_string(score.teamTotal[team]));
   }
+  endGlyphBatch();
 }
 
 void drawScorePanel() {

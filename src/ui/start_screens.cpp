@@ -8,9 +8,9 @@
 #include "model/hooks.h"
 #include "model/occupancy.h"
 #include "model/screens.h"
+#include "render/glyph_atlas.h"
 #include "render/layout.h"
 #include "render/text.h"
-#include "render/shapes.h"
 #include "rules/race_start.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
@@ -36,11 +36,12 @@ int clampInt(int value, int low, int high) { return std::max(low, std::min(high,
 
 }  // namespace
 
+// The list stands on the band, cleared just before and clear of everything
+// drawn earlier in the frame, so it needs no background of its own.
 void drawStartOrderList() {
   const float h = 0.04f * static_cast<float>(drawAreaHeight);
   const float top = racePanelCounterTop();
-  glColor3fv(backgroundColour);
-  filledRect(diceX, top, diceX + 2.5f * dieSize, top + h);
+  beginGlyphBatch();
   for (int team = 0; team < TEAM_COUNT; ++team) {
     const int roll = startRolls[team];
     char line[24];
@@ -56,6 +57,7 @@ void drawStartOrderList() {
     const float y = top + 0.25f * h + static_cast<float>(team % 2) * 0.5f * h;
     drawText(x, y, ALIGN_LEFT, line, FONT_SMALL, -1, 0, 0);
   }
+  endGlyphBatch();
 }
 
 bool startThrowMouse(int button, int state, float x, float y) {
