@@ -198,14 +198,16 @@ bool drawAroundCover(const int area[4], const float cover[4], void (*draw)()) {
       {left, coverBottom, right, bottom},           // below it
       {left, coverTop, coverLeft, coverBottom},     // beside it on the left
       {coverRight, coverTop, right, coverBottom}};  // and on the right
-  glEnable(GL_SCISSOR_TEST);
-  for (const auto& strip : strips) {
-    if (strip[0] >= strip[2] || strip[1] >= strip[3]) continue;
-    glScissor(strip[0], windowHeight - strip[3], strip[2] - strip[0], strip[3] - strip[1]);
-    draw();
-  }
-  glDisable(GL_SCISSOR_TEST);
+  for (const auto& strip : strips)
+    if (strip[0] < strip[2] && strip[1] < strip[3]) drawInArea(strip, draw);
   return true;
+}
+
+void drawInArea(const int area[4], void (*draw)()) {
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(area[0], windowHeight - area[3], area[2] - area[0], area[3] - area[1]);
+  draw();
+  glDisable(GL_SCISSOR_TEST);
 }
 
 int isBoardScreen() {

@@ -43,6 +43,9 @@ extern bool (*opaqueOverlayHook)(float rect[4]);
 // nothing, when the cover leaves no pixel of the area out.
 bool drawAroundCover(const int area[4], const float cover[4], void (*draw)());
 
+// Draws with the scissor box set to the window rectangle area (as above).
+void drawInArea(const int area[4], void (*draw)());
+
 // The GLUT display callback and the redraw after every change of state:
 // draws a frame and swaps the buffers. Before the first reshape, or without
 // a window, it does nothing.

@@ -74,12 +74,8 @@ void clearBand(int top, int bottom) {
   const int band[4] = {drawAreaX, drawAreaY + top, drawAreaX + drawAreaWidth, drawAreaY + bottom};
   float cover[4];
   if (isBoardScreen()) cardHandCover(cover);
-  if (!isBoardScreen() || !drawAroundCover(band, cover, clearColourBuffer)) {
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(band[0], windowHeight - band[3], band[2] - band[0], band[3] - band[1]);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glDisable(GL_SCISSOR_TEST);
-  }
+  if (!isBoardScreen() || !drawAroundCover(band, cover, clearColourBuffer))
+    drawInArea(band, clearColourBuffer);
   glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
 }
 

@@ -241,7 +241,7 @@ float eventCardLineY(int k, int slots) {
   const float top = ascent + room;
   const float bottom = ph() - 1.2f * buttonHeight - descent - room;
   float pitch = 12;
-  float first = 0.5f * ph() + static_cast<float>((0 - slots / 2) * 12);
+  float first = 0.5f * ph() - static_cast<float>(slots / 2 * 12);
   const float span = static_cast<float>(slots - 1);
   if (first + span * pitch > bottom) {
     if (span > 0 && bottom - top < span * pitch) pitch = std::max(0.0f, bottom - top) / span;
