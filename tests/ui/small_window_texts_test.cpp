@@ -20,31 +20,20 @@
 
 namespace {
 
+// The bytes of a variable, put back when the copy goes.
+struct KeptBytes {
+  template <typename T>
+  explicit KeptBytes(T& live)
+      : live(&live), copy(reinterpret_cast<char*>(&live), reinterpret_cast<char*>(&live) + sizeof live) {}
+  ~KeptBytes() { std::memcpy(live, copy.data(), copy.size()); }
+  void* live;
+  std::vector<char> copy;
+};
+
+// The names and riders these tests change are put back after each test.
 class SmallWindowTextsTest : public ScreenTest {
  protected:
-  void SetUp() override {
-    ScreenTest::SetUp();
-    keepRaceState(false);
-  }
-  void TearDown() override {
-    keepRaceState(true);
-    ScreenTest::TearDown();
-  }
-  // The names and riders these tests change: copied aside before a test
-  // and put back after it.
-  void keepRaceState(bool putBack) {
-    auto keep = [putBack](void* live, void* kept, size_t size) {
-      std::memcpy(putBack ? live : kept, putBack ? kept : live, size);
-    };
-    keep(teamNames, savedNames, sizeof savedNames);
-    keep(riders, savedRiders, sizeof savedRiders);
-    keep(dopingNumber, savedDoping, sizeof savedDoping);
-    keep(riderLap, savedLaps, sizeof savedLaps);
-  }
-  char savedNames[4][TEAM_NAME_SIZE];
-  Rider savedRiders[RIDER_COUNT];
-  int32_t savedDoping[RIDER_COUNT];
-  int32_t savedLaps[RIDER_COUNT];
+  KeptBytes names{teamNames}, keptRiders{riders}, doping{dopingNumber}, laps{riderLap};
 };
 
 bool boxesMeet(const PositionsTextBox& a, const PositionsTextBox& b) {
