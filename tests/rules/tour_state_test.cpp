@@ -75,10 +75,6 @@ TEST_F(TourStateTest, AppendingTakesCourseAndResultsAndLeavesTheDisqualifiedOut)
 
 std::string savedTo;
 int savedResult = 0;
-int recordSave(const std::string& fileName) {
-  savedTo = fileName;
-  return savedResult;
-}
 
 // The end of a stage writes the tour only through the bound saver, to the
 // tour's own file, and passes on its answer; with none bound the save fails.
@@ -88,7 +84,10 @@ TEST_F(TourStateTest, TheTourIsWrittenThroughTheBoundSaver) {
   for (int answer : {1, 0}) {
     savedTo.clear();
     savedResult = answer;
-    tourSaveHook = recordSave;
+    tourSaveHook = [](const std::string& fileName) {
+      savedTo = fileName;
+      return savedResult;
+    };
     EXPECT_EQ(writeTourFile(), answer);
     EXPECT_EQ(savedTo, "race.velq");
   }
