@@ -133,10 +133,9 @@ TEST_F(SmallWindowTextsTest, RiderNumbersOnTheirTokensAndRaceNamesInTheirField) 
       }
     }
   }
-  for (const char* name : {"WWWWWWWWWWWW", "MMMMMMMMMMMM"}) {
-    EXPECT_LE(1 + drawnTextWidth(name, FONT_FIXED), RACE_NAME_FIELD_WIDTH) << name;
-    EXPECT_LE(1 + drawnTextWidth(name, FONT_FIXED), TEAM_NAME_FIELD_WIDTH) << name;
-  }
+  for (const char* name : {"WWWWWWWWWWWW", "MMMMMMMMMMMM"})
+    for (float field : {RACE_NAME_FIELD_WIDTH, TEAM_NAME_FIELD_WIDTH})
+      EXPECT_LE(1 + drawnTextWidth(name, FONT_FIXED), field) << name;
 }
 
 }  // namespace
