@@ -1,10 +1,6 @@
-// Every screen at every window size, ratio setting and language: no button
-// label wider than its button, no dialog line wider than its panel, event
-// card lines above the dialog's buttons, the Breakaway label clear of the
-// extra die's Throw, and the score panel with its title strip inside the
-// drawing area. Measured from the layout rectangles the screens draw and
-// hit-test and from the font width tables, so a new text or a layout change
-// that brings an overflow back fails here.
+// Every screen at every window size, ratio setting and language, measured
+// from the layout rectangles the screens draw and hit-test and the font width
+// tables: no label, dialog line or panel overflows what holds it.
 #include <cstdio>
 #include <string>
 #include <vector>
