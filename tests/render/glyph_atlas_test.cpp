@@ -1,7 +1,5 @@
-// Text drawn from the glyph pictures, run by run and in one batch, against
-// the same text drawn glyph by glyph with glBitmap: every code of every
-// font, from pens on and between whole pixels, must set the same pixels and
-// move the raster position alike.
+// Text drawn from the glyph pictures, run by run and in one batch, sets the
+// same pixels as glyph by glyph with glBitmap.
 #include <algorithm>
 #include <string>
 #include <utility>
