@@ -202,8 +202,6 @@ TEST_F(Pictures, ScoreSheetBoxesSitWhereTheNumbersAreWritten) {
   EXPECT_EQ(loadJpegTexture(p.c_str(), rgb.data(), 0, SCORECARD_PICTURE_SIZE, SCORECARD_PICTURE_SIZE), 1);
 }
 
-// ---- Texts the score panel writes over the sheet ------------------------------
-
 // The sheet as the game's file holds it: drawn at double size and halved.
 Canvas gameScoreSheet() { return halveCanvas(paintScorecardPicture(2 * SCORECARD_PICTURE_SIZE)); }
 
@@ -301,8 +299,6 @@ TEST(ScoreSheetPicture, RulesAndPointsSurviveTheSmallestPanel) {
   // Down the figure column, from the list's upper rule: the seventeen rules between and around the rows.
   EXPECT_EQ(darkRuns(panelY(listTop - 2), panelY(listTop + 16 * 59.6 + 8), false, panelX(190)), 17);
 }
-
-// ---- The country of the board -------------------------------------------------
 
 // Every tree and house lies wholly on the board and off every road, which is
 // sampled here from the pieces of the section catalogue, and no tree stands
