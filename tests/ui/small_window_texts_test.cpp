@@ -1,6 +1,4 @@
-// Texts that must stay readable at every window size and ratio setting: the
-// positions overview's names and rider texts, the rider numbers on the 2D
-// board's tokens and the race name field of the team setup.
+// Texts that must stay readable at every window size and ratio setting.
 #include <GL/freeglut.h>
 
 #include <cstring>
