@@ -15,7 +15,6 @@ class TourStateTest : public ::testing::Test {
  protected:
   void SetUp() override { resetState(); }
   void TearDown() override { resetState(); }
-
   static void resetState() {
     stageRecords.clear();
     memset(courseSpec, 0, sizeof courseSpec);
@@ -24,38 +23,36 @@ class TourStateTest : public ::testing::Test {
   }
 };
 
+using Bytes = std::array<uint8_t, PACKED_COURSE_SIZE>;
+
+Bytes packed(const char* spec) {
+  PackedCourse course;
+  memset(course.bytes, 0xAA, sizeof course.bytes);
+  packCourseSpec(spec, course);
+  Bytes bytes;
+  memcpy(bytes.data(), course.bytes, bytes.size());
+  return bytes;
+}
+
 TEST_F(TourStateTest, PackingFollowsTheNibbleOrder) {
-  using Bytes = std::array<uint8_t, PACKED_COURSE_SIZE>;
-  Bytes filled;
+  Bytes filled, threes;
   filled.fill(0xFF);
   filled[13] = 0x0F;  // 27 characters; the last nibble holds the terminating zero
-  Bytes threes;
   threes.fill(0x33);  // 28 characters without a zero fill all 28 nibbles
   // Anything but a digit, "F" and "S" is code 0, lower case included; so is
   // whatever an older course left behind the terminating zero.
-  std::string leftover = std::string("9fsAF") + std::string(15, '\0') + "7";
   const std::pair<std::string, Bytes> cases[] = {
       {"012S37812F34", Bytes{0x10, 0xF2, 0x73, 0x18, 0xE2, 0x43}},
       {std::string(27, 'S'), filled},
-      {leftover, Bytes{0x09, 0x00, 0x0E}},
+      {std::string("9fsAF") + std::string(15, '\0') + "7", Bytes{0x09, 0x00, 0x0E}},
       {std::string(28, '3'), threes},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.first);
     char spec[COURSE_SPEC_SIZE] = {0};
     memcpy(spec, c.first.data(), c.first.size());
-    PackedCourse packed;
-    memset(packed.bytes, 0xAA, sizeof packed.bytes);
-    packCourseSpec(spec, packed);
-    Bytes got;
-    memcpy(got.data(), packed.bytes, got.size());
-    EXPECT_EQ(got, c.second);
+    EXPECT_EQ(packed(spec), c.second) << c.first;
   }
-  // A short string is read up to its zero only.
-  PackedCourse packed;
-  packCourseSpec("S1", packed);
-  EXPECT_EQ(packed.bytes[0], 0x1F);
-  for (size_t i = 1; i < PACKED_COURSE_SIZE; i++) EXPECT_EQ(packed.bytes[i], 0) << i;
+  EXPECT_EQ(packed("S1"), Bytes{0x1F});  // a short string is read up to its zero only
 }
 
 TEST_F(TourStateTest, AppendingTakesCourseAndResultsAndLeavesTheDisqualifiedOut) {
@@ -65,12 +62,9 @@ TEST_F(TourStateTest, AppendingTakesCourseAndResultsAndLeavesTheDisqualifiedOut)
   appendStageRecord();
   ASSERT_EQ(stageRecords.size(), 1u);
   const StageRecord& record = stageRecords[0];
-  EXPECT_EQ(record.course.bytes[0], 0x10);
-  EXPECT_EQ(record.course.bytes[5], 0x43);
-  for (int e = 0; e < 9; e++) EXPECT_EQ(record.results[e], e % 4 == 2 ? -1 : e % 4) << e;
-  // Finish places: rider 2 held place 3, which stays empty; nobody moves up.
-  for (int q = 0; q < 16; q++) EXPECT_EQ(record.results[9 + q], q == 2 ? -1 : q) << q;
-
+  EXPECT_EQ(0, memcmp(record.course.bytes, packed(courseSpec).data(), PACKED_COURSE_SIZE));
+  // Rider 2 is left out wherever he stood; his finish place stays empty and nobody moves up.
+  for (int e = 0; e < RESULT_PLACES; e++) EXPECT_EQ(record.results[e], raceResults[e] == 2 ? -1 : raceResults[e]) << e;
   raceResults[24] = -1;
   appendStageRecord();
   ASSERT_EQ(stageRecords.size(), 2u);
@@ -80,10 +74,6 @@ TEST_F(TourStateTest, AppendingTakesCourseAndResultsAndLeavesTheDisqualifiedOut)
 
 std::string savedTo;
 int savedResult = 0;
-int recordSave(const std::string& fileName) {
-  savedTo = fileName;
-  return savedResult;
-}
 
 // The end of a stage writes the tour only through the bound saver, to the
 // tour's own file, and passes on its answer; with none bound the save fails.
@@ -93,7 +83,10 @@ TEST_F(TourStateTest, TheTourIsWrittenThroughTheBoundSaver) {
   for (int answer : {1, 0}) {
     savedTo.clear();
     savedResult = answer;
-    tourSaveHook = recordSave;
+    tourSaveHook = [](const std::string& fileName) {
+      savedTo = fileName;
+      return savedResult;
+    };
     EXPECT_EQ(writeTourFile(), answer);
     EXPECT_EQ(savedTo, "race.velq");
   }

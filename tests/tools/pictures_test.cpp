@@ -202,8 +202,6 @@ TEST_F(Pictures, ScoreSheetBoxesSitWhereTheNumbersAreWritten) {
   EXPECT_EQ(loadJpegTexture(p.c_str(), rgb.data(), 0, SCORECARD_PICTURE_SIZE, SCORECARD_PICTURE_SIZE), 1);
 }
 
-// ---- Texts the score panel writes over the sheet ------------------------------
-
 // The sheet as the game's file holds it: drawn at double size and halved.
 Canvas gameScoreSheet() { return halveCanvas(paintScorecardPicture(2 * SCORECARD_PICTURE_SIZE)); }
 
@@ -214,17 +212,15 @@ struct Zone {
 };
 
 // The zones where the panel writes its texts in a drawing area of W x H
-// pixels, in font 0 (Helvetica 12: at most 10 pixels above the baseline and
-// 3 below, kept with a margin of 2); titleWidth is the widest stage title in
-// pixels.
+// pixels, in Helvetica 12 (at most 10 pixels above the baseline and 3 below,
+// kept with a margin of 2); titleWidth is the widest stage title in pixels.
 std::vector<Zone> panelTextZones(double W, double H, double titleWidth) {
-  const double sw = 0.4 * W, sh = sw * 1419 / 1072, ph = sh + 0.045 * H;
+  const double sw = 0.4 * W, sh = sw * 1419 / 1072, ph = sh + 0.045 * H, title = 0.016 * ph + 0.015 * H;
   auto band = [&](const char* what, double left, double right, double firstBaseline, double lastBaseline) {
     return Zone{what, left / sw, right / sw, (firstBaseline - 12) / sh, (lastBaseline + 5) / sh};
   };
-  const double title = 0.016 * ph + 0.5 * 0.03 * H;
-  return {band("stage title", 0.5 * sw - 0.5 * titleWidth - 2, 0.5 * sw + 0.5 * titleWidth + 2, title, title),
-          // The file name has no length limit: the message may run to the panel's edge.
+  // The file name has no length limit: the export messages may run to the panel's edge.
+  return {band("stage title", 0.5 * (sw - titleWidth) - 2, 0.5 * (sw + titleWidth) + 2, title, title),
           band("export written", 0.04 * sw - 2, sw, 0.92 * ph, 0.92 * ph),
           band("export failed", 0.04 * sw - 2, sw, 0.91 * ph, 0.91 * ph + 12)};
 }
@@ -246,9 +242,11 @@ std::vector<Zone> panelTextZones(double W, double H, double titleWidth) {
   return ::testing::AssertionSuccess();
 }
 
+// In every drawing area (1024 x 768, 1280 x 1024 and 1920 x 1200 screens laid
+// out at 5:4, and the whole window when the ratio is not known), with the
+// longest stage title of the four languages at a generous 7 pixels a
+// character and a two-digit stage number.
 TEST(ScoreSheetPicture, PanelTextsFallOnPlainGroundInEveryLanguageAndSize) {
-  // The longest stage title of the four languages, at a generous 7 pixels a
-  // character and two digits of stage number.
   size_t longest = 0;
   for (int l = 0; l < LANGUAGE_COUNT; l++) {
     language = l;
@@ -259,12 +257,9 @@ TEST(ScoreSheetPicture, PanelTextsFallOnPlainGroundInEveryLanguageAndSize) {
   language = LANGUAGE_ENGLISH;
   setLanguageTexts();
   const Canvas sheet = gameScoreSheet();
-  // Drawing areas: 1024 x 768, 1280 x 1024 and 1920 x 1200 screens as laid
-  // out at 5:4, and the whole window when the screen's ratio is not known.
-  const double areas[][2] = {{960, 768}, {1280, 1024}, {1500, 1200}, {1024, 768}, {1920, 1200}};
-  for (const auto& area : areas)
-    for (const Zone& zone : panelTextZones(area[0], area[1], 7.0 * longest))
-      EXPECT_TRUE(plainGround(sheet, zone)) << area[0] << " x " << area[1];
+  for (const auto& area : {std::make_pair(960, 768), {1280, 1024}, {1500, 1200}, {1024, 768}, {1920, 1200}})
+    for (const Zone& zone : panelTextZones(area.first, area.second, 7.0 * longest))
+      EXPECT_TRUE(plainGround(sheet, zone)) << area.first << " x " << area.second;
 }
 
 // At 1024 x 768 the panel shows the 512-pixel sheet 384 pixels wide and about
@@ -281,9 +276,8 @@ TEST(ScoreSheetPicture, RulesAndPointsSurviveTheSmallestPanel) {
   auto panelY = [&](double units) { return static_cast<int>(units * shownHeight / SCORECARD_UNITS_Y); };
   auto darkRuns = [&](int from, int to, bool across, int at) {
     int runs = 0;
-    bool inRun = false;
-    for (int i = from; i <= to; i++) {
-      bool d = dark(across ? shown(i, at) : shown(at, i));
+    for (int i = from, inRun = 0; i <= to; i++) {
+      const int d = dark(across ? shown(i, at) : shown(at, i));
       runs += d && !inRun;
       inRun = d;
     }
@@ -292,67 +286,56 @@ TEST(ScoreSheetPicture, RulesAndPointsSurviveTheSmallestPanel) {
   const double listTop = 395 - 59.6 / 2;
   for (int place = 0; place < 16; place++) {
     SCOPED_TRACE(place);
-    // Just below a row's upper rule: the six column rules and nothing else.
+    // Just below a row's upper rule: the six column rules and nothing else;
+    // the place points in the points column (x 210 to 266) keep strokes of
+    // more than a speck.
     const double rowTop = listTop + 59.6 * place;
     EXPECT_EQ(darkRuns(panelX(30), panelX(432), true, panelY(rowTop + 9)), 6);
-    // The place points written in the points column (x 210 to 266) keep
-    // strokes of more than a speck.
     int ink = 0;
     for (int y = panelY(rowTop + 12); y <= panelY(rowTop + 48); y++)
       for (int x = panelX(214); x <= panelX(262); x++) ink += dark(shown(x, y)) || shown(x, y).r < 160;
     EXPECT_GE(ink, 20);
   }
-  // Down the figure column, from the list's upper rule: the seventeen rules
-  // between and around the rows.
+  // Down the figure column, from the list's upper rule: the seventeen rules between and around the rows.
   EXPECT_EQ(darkRuns(panelY(listTop - 2), panelY(listTop + 16 * 59.6 + 8), false, panelX(190)), 17);
 }
 
-// ---- The country of the board -------------------------------------------------
-
 // Every tree and house lies wholly on the board and off every road, which is
 // sampled here from the pieces of the section catalogue, and no tree stands
-// on a house.
+// on a house; a wood and two villages, not a bare board.
 TEST(BoardScenery, ObjectsLieWhollyOnTheBoardAndOffTheRoads) {
   initBoardSections();
   std::vector<Point> road;
-  auto sample = [&road](int section, float rowFrom, float rowTo, float laneFrom, float laneTo) {
-    for (double row = rowFrom; row <= rowTo; row += 0.1)
-      for (double lane = laneFrom; lane <= laneTo; lane += 0.2) {
-        Point p;
-        if (sectionPosition(section, row, lane, p)) road.push_back(p);
-      }
+  auto sample = [&road](int section, const auto* pieces, int count) {
+    for (int i = 0; i < count; i++)
+      for (double row = pieces[i].rowFrom; row <= pieces[i].rowTo; row += 0.1)
+        for (double lane = pieces[i].laneFrom; lane <= pieces[i].laneTo; lane += 0.2) {
+          Point p;
+          if (sectionPosition(section, row, lane, p)) road.push_back(p);
+        }
   };
   for (int s = 0; s < SECTION_COUNT; s++) {
-    for (int q = 0; q < sectionQuadCount[s]; q++) {
-      const BoardQuad& piece = sectionQuads[s][q];
-      sample(s, piece.rowFrom, piece.rowTo, piece.laneFrom, piece.laneTo);
-    }
-    for (int a = 0; a < sectionArcCount[s]; a++) {
-      const BoardArc& piece = sectionArcs[s][a];
-      sample(s, piece.rowFrom, piece.rowTo, piece.laneFrom, piece.laneTo);
-    }
+    sample(s, sectionQuads[s], sectionQuadCount[s]);
+    sample(s, sectionArcs[s], sectionArcCount[s]);
   }
   ASSERT_GT(road.size(), 5000u);
   const std::vector<SceneryObject> scenery = boardScenery();
   int counts[2] = {0, 0};
   for (const SceneryObject& object : scenery) {
-    SCOPED_TRACE(testing::Message() << "kind " << object.kind << " at " << object.centre.x << ", "
-                                    << object.centre.y);
-    counts[object.kind]++;
     const Point c = object.centre;
     const double r = object.radius;
+    SCOPED_TRACE(testing::Message() << "kind " << object.kind << " at " << c.x << ", " << c.y);
+    counts[object.kind]++;
     EXPECT_TRUE(c.x - r >= 0 && c.y - r >= 0 && c.x + r <= BOARD_UNITS[0] && c.y + r <= BOARD_UNITS[1]);
     double nearest = 1e9;
     for (const Point& p : road) nearest = std::min(nearest, std::hypot(p.x - c.x, p.y - c.y));
     EXPECT_GT(nearest, r);
-    if (object.kind != SCENERY_TREE) continue;
     for (const SceneryObject& house : scenery) {
-      if (house.kind == SCENERY_HOUSE) {
+      if (object.kind == SCENERY_TREE && house.kind == SCENERY_HOUSE) {
         EXPECT_GE(std::hypot(house.centre.x - c.x, house.centre.y - c.y), r + house.radius);
       }
     }
   }
-  // A wood and two villages, not a bare board.
   EXPECT_GE(counts[SCENERY_TREE], 200);
   EXPECT_GE(counts[SCENERY_HOUSE], 20);
 }

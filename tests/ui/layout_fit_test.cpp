@@ -1,10 +1,6 @@
-// Every screen at every window size, ratio setting and language: no button
-// label wider than its button, no dialog line wider than its panel, event
-// card lines above the dialog's buttons, the Breakaway label clear of the
-// extra die's Throw, and the score panel with its title strip inside the
-// drawing area. Measured from the layout rectangles the screens draw and
-// hit-test and from the font width tables, so a new text or a layout change
-// that brings an overflow back fails here.
+// Every screen at every window size, ratio setting and language, measured
+// from the layout rectangles the screens draw and hit-test and the font width
+// tables: no label, dialog line or panel overflows what holds it.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -52,88 +48,70 @@ class LayoutFit : public ScreenTest {
   // Every button of every screen and dialog with the label it shows.
   std::vector<DrawnButton> drawnButtons() {
     std::vector<DrawnButton> buttons;
-    auto add = [&buttons](const char* screen, const std::string& label, float x, float y, float w, float h) {
-      buttons.push_back({screen, label, x, y, w, h});
+    auto add = [&buttons](const char* screen, const std::string& label, const float* r) {
+      buttons.push_back({screen, label, r[0], r[1], r[2], r[3]});
     };
+    float r[4];
+    const char* menu[MENU_BUTTON_COUNT] = {textLanguageSelection, textManual, textSettings,
+                                           textContinueExistingRace.c_str(), textStart, textExit};
     for (int b = 0; b < MENU_BUTTON_COUNT; ++b) {
-      float x, y, w, h;
-      mainMenuButtonRect(b, &x, &y, &w, &h);
-      const char* labels[MENU_BUTTON_COUNT] = {textLanguageSelection, textManual, textSettings,
-                                               textContinueExistingRace.c_str(), textStart, textExit};
-      add("main menu", labels[b], x, y, w, h);
+      mainMenuButtonRect(b, &r[0], &r[1], &r[2], &r[3]);
+      add("main menu", menu[b], r);
     }
-    float x, y, w, h;
-    manualPreviousButtonRect(&x, &y, &w, &h);
-    add("manual", textPreviousPage, x, y, w, h);
-    manualNextButtonRect(&x, &y, &w, &h);
-    add("manual", textNextPage, x, y, w, h);
-    add("manual", "OK", manualOkButtonX, manualOkButtonY, buttonWidth, buttonHeight);
-
+    manualPreviousButtonRect(&r[0], &r[1], &r[2], &r[3]);
+    add("manual", textPreviousPage, r);
+    manualNextButtonRect(&r[0], &r[1], &r[2], &r[3]);
+    add("manual", textNextPage, r);
     const SettingsLayout s = settingsLayout();
-    add("settings", textDefault, s.defaultButton[0], s.defaultButton[1], s.defaultButton[2], s.defaultButton[3]);
-    add("settings", "OK", s.okButton[0], s.okButton[1], s.okButton[2], s.okButton[3]);
-    add("settings", textCancel, s.cancelButton[0], s.cancelButton[1], s.cancelButton[2], s.cancelButton[3]);
-
-    const float footer[5][2] = {{scorecardButtonX, scorecardButtonY}, {positionsButtonX, positionsButtonY},
-                                {dopingButtonX, dopingButtonY},       {settingsButtonX, settingsButtonY},
-                                {quitButtonX, quitButtonY}};
-    const char* footerLabels[5] = {textScorecard, textPositions, textDoping, textSettings, textQuit};
-    for (int b = 0; b < 5; ++b) add("race footer", footerLabels[b], footer[b][0], footer[b][1], footerButtonWidth, buttonHeight);
-    for (const char* label : {textThrow, textNextTeam})
-      add("race panel", label, throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight);
-    add("extra die", textThrow, extraThrowButtonX, extraThrowButtonY, throwButtonWidth, throwButtonHeight);
-    add("hand-in", "OK", handInOkButtonX, handInOkButtonY, throwButtonWidth, throwButtonHeight);
-
+    add("settings", textDefault, s.defaultButton);
+    add("settings", "OK", s.okButton);
+    add("settings", textCancel, s.cancelButton);
+    dialogButtonRect(DIALOG_BUTTON_OK, "OK", r);
+    add("dialog", "OK", r);
     const std::pair<const char*, const char*> questions[] = {
-        {textYes, textNo}, {textBlue, textWhite}, {textImmediately, textLater},
-        {textRetry.c_str(), textAbort.c_str()}};
-    float left[4], right[4], ok[4];
-    dialogButtonRect(DIALOG_BUTTON_OK, "OK", ok);
-    add("dialog", "OK", ok[0], ok[1], ok[2], ok[3]);
+        {textYes, textNo}, {textBlue, textWhite}, {textImmediately, textLater}, {textRetry.c_str(), textAbort.c_str()}};
     for (const auto& q : questions) {
-      dialogButtonRect(DIALOG_BUTTON_LEFT, q.first, left);
+      float right[4];
+      dialogButtonRect(DIALOG_BUTTON_LEFT, q.first, r);
       dialogButtonRect(DIALOG_BUTTON_RIGHT, q.second, right);
-      add("dialog question", q.first, left[0], left[1], left[2], left[3]);
-      add("dialog question", q.second, right[0], right[1], right[2], right[3]);
-      EXPECT_LT(left[0] + left[2], right[0]) << where << q.first << " / " << q.second << " overlap";
+      add("dialog question", q.first, r);
+      add("dialog question", q.second, right);
+      EXPECT_LT(r[0] + r[2], right[0]) << where << q.first << " / " << q.second << " overlap";
     }
-
-    add("course selection", textUseSavedCourse, useSavedCourseButtonX, useSavedCourseButtonY,
-        courseChoiceButtonWidth, buttonHeight);
-    add("course selection", textCreateNewCourse, createCourseButtonX, createCourseButtonY,
-        courseChoiceButtonWidth, buttonHeight);
-    add("course selection", textBackCourses, courseSelectBackButtonX, courseSelectBackButtonY, buttonWidth,
-        buttonHeight);
-    add("course designer", textUndoSection, undoSectionButtonX, undoSectionButtonY, designButtonWidth, buttonHeight);
-    add("course designer", textAdd, addSectionButtonX, addSectionButtonY, designButtonWidth, buttonHeight);
-    add("course designer", textSaveCourse, saveCourseButtonX, saveCourseButtonY, designButtonWidth, buttonHeight);
-    add("course designer", textBackCourses, designBackButtonX, designBackButtonY, buttonWidth, buttonHeight);
-    const float small = smallCourseButtonWidth();
-    add("saved courses", textPreviousCourse, prevCourseButtonX, prevCourseButtonY, small, buttonHeight);
-    add("saved courses", textNextCourse, nextCourseButtonX, nextCourseButtonY, small, buttonHeight);
-    add("saved courses", textBackSavedCourses, savedCoursesBackButtonX, savedCoursesBackButtonY, small,
-        buttonHeight);
-    add("team setup", textBack, teamSetupBackButtonX, teamSetupBackButtonY, buttonWidth, buttonHeight);
-    add("saved races", textScorecard, savedRacesScorecardButtonX, savedRacesScorecardButtonY,
-        savedRacesScorecardButtonWidth, buttonHeight);
-    add("saved races", textBack, savedRacesBackButtonX, savedRacesBackButtonY, buttonWidth, buttonHeight);
-    add("score panel", textQuit, scoreOkButtonX, scoreOkButtonY, buttonWidth, buttonHeight);
-    add("score panel", textExport, exportButtonX, exportButtonY, exportButtonWidth, buttonHeight);
-    add("score panel", textGeneral, generalTabX, generalTabY, generalTabWidth, buttonHeight);
-    add("score panel", textStageTab, stageTabX, stageTabY, stageTabWidth, buttonHeight);
+    const float bh = buttonHeight, bw = buttonWidth, tw = throwButtonWidth, th = throwButtonHeight,
+                fw = footerButtonWidth, cw = courseChoiceButtonWidth, dw = designButtonWidth,
+                sw = smallCourseButtonWidth();
+    const DrawnButton fixed[] = {
+        {"manual", "OK", manualOkButtonX, manualOkButtonY, bw, bh},
+        {"race footer", textScorecard, scorecardButtonX, scorecardButtonY, fw, bh},
+        {"race footer", textPositions, positionsButtonX, positionsButtonY, fw, bh},
+        {"race footer", textDoping, dopingButtonX, dopingButtonY, fw, bh},
+        {"race footer", textSettings, settingsButtonX, settingsButtonY, fw, bh},
+        {"race footer", textQuit, quitButtonX, quitButtonY, fw, bh},
+        {"race panel", textThrow, throwButtonX, throwButtonY, tw, th},
+        {"race panel", textNextTeam, throwButtonX, throwButtonY, tw, th},
+        {"extra die", textThrow, extraThrowButtonX, extraThrowButtonY, tw, th},
+        {"hand-in", "OK", handInOkButtonX, handInOkButtonY, tw, th},
+        {"course selection", textUseSavedCourse, useSavedCourseButtonX, useSavedCourseButtonY, cw, bh},
+        {"course selection", textCreateNewCourse, createCourseButtonX, createCourseButtonY, cw, bh},
+        {"course selection", textBackCourses, courseSelectBackButtonX, courseSelectBackButtonY, bw, bh},
+        {"course designer", textUndoSection, undoSectionButtonX, undoSectionButtonY, dw, bh},
+        {"course designer", textAdd, addSectionButtonX, addSectionButtonY, dw, bh},
+        {"course designer", textSaveCourse, saveCourseButtonX, saveCourseButtonY, dw, bh},
+        {"course designer", textBackCourses, designBackButtonX, designBackButtonY, bw, bh},
+        {"saved courses", textPreviousCourse, prevCourseButtonX, prevCourseButtonY, sw, bh},
+        {"saved courses", textNextCourse, nextCourseButtonX, nextCourseButtonY, sw, bh},
+        {"saved courses", textBackSavedCourses, savedCoursesBackButtonX, savedCoursesBackButtonY, sw, bh},
+        {"team setup", textBack, teamSetupBackButtonX, teamSetupBackButtonY, bw, bh},
+        {"saved races", textScorecard, savedRacesScorecardButtonX, savedRacesScorecardButtonY,
+         savedRacesScorecardButtonWidth, bh},
+        {"saved races", textBack, savedRacesBackButtonX, savedRacesBackButtonY, bw, bh},
+        {"score panel", textQuit, scoreOkButtonX, scoreOkButtonY, bw, bh},
+        {"score panel", textExport, exportButtonX, exportButtonY, exportButtonWidth, bh},
+        {"score panel", textGeneral, generalTabX, generalTabY, generalTabWidth, bh},
+        {"score panel", textStageTab, stageTabX, stageTabY, stageTabWidth, bh}};
+    buttons.insert(buttons.end(), std::begin(fixed), std::end(fixed));
     return buttons;
-  }
-
-  // The lines of every dialog text as the panel shows them.
-  std::vector<std::string> dialogLines() {
-    std::vector<std::string> lines;
-    const char* texts[] = {textWhichCardKind, textWhenUseCard, textNoCardEventCancelled, textConfirmDoping,
-                           textConfirmQuit,   textNoForwardMove, textNoStrengthCard,     textDopingControl,
-                           textCyclistsCaught, textCountercheck};
-    for (const char* text : texts)
-      for (const std::string& line : dialogTextLines(text, dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN))
-        lines.push_back(line);
-    return lines;
   }
 
   float W = 0, H = 0;
@@ -141,6 +119,7 @@ class LayoutFit : public ScreenTest {
 };
 
 TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
+  const float textWidth = dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN;
   for (const GameWindow& size : gameWindows) {
     for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
       layOut(size, lang);
@@ -149,32 +128,31 @@ TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
         EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H)
             << where << b.where << " \"" << b.label << "\" leaves the drawing area";
       }
-      for (const std::string& line : dialogLines())
-        EXPECT_LE(width(line), dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN) << where << "dialog line \"" << line << "\"";
-      // The team setup's errors stand one to a line, unwrapped, with the
-      // widest race name and the highest rider number they can name.
+      // Every dialog text as the panel wraps it, and the team setup's errors
+      // unwrapped with the widest race name and highest rider number.
+      std::vector<std::string> lines;
+      for (const char* text : {textWhichCardKind, textWhenUseCard, textNoCardEventCancelled, textConfirmDoping,
+                               textConfirmQuit, textNoForwardMove, textNoStrengthCard, textDopingControl,
+                               textCyclistsCaught, textCountercheck})
+        for (const std::string& line : dialogTextLines(text, textWidth)) lines.push_back(line);
       char raceExists[160], playerName[160];
       std::snprintf(raceExists, sizeof raceExists, textRaceNameExists.c_str(), "WWWWWWWWWWWW");
       std::snprintf(playerName, sizeof playerName, textEnterPlayerName.c_str(), 51);
-      for (const std::string& line : {std::string(raceExists), std::string(playerName), textEnterARaceName})
-        EXPECT_LE(width(line), dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN) << where << "setup error \"" << line << "\"";
+      lines.insert(lines.end(), {raceExists, playerName, textEnterARaceName});
+      for (const std::string& line : lines) EXPECT_LE(width(line), textWidth) << where << "\"" << line << "\"";
 
-      // Event cards as the deck words them in this language: every line
-      // inside the panel, the last one above the OK button.
+      // Event cards as the deck words them: every line inside the panel, the
+      // last one above the OK button (a small-font line reaches 10 pixels
+      // above and 6 below its y).
       buildEventDeck();
-      const float buttonTop = dialogOkButtonY - dialogPanelY;
       for (int card = 0; card < EVENT_CARD_COUNT; ++card) {
         int slots = 1;
-        for (int i = 0; i < EVENT_TITLE_LINES; ++i) {
-          if (eventCardTitle[card][i][0] != 0) ++slots;
-          EXPECT_LE(width(eventCardTitle[card][i]), dialogPanelWidth) << where << "card " << card;
+        for (int i = 0; i < EVENT_TITLE_LINES + EVENT_EFFECT_LINES; ++i) {
+          const char* line = i < EVENT_TITLE_LINES ? eventCardTitle[card][i] : eventCardEffect[card][i - EVENT_TITLE_LINES];
+          slots += line[0] != 0;
+          EXPECT_LE(width(line), dialogPanelWidth) << where << "card " << card;
         }
-        for (int j = 0; j < EVENT_EFFECT_LINES; ++j) {
-          if (eventCardEffect[card][j][0] != 0) ++slots;
-          EXPECT_LE(width(eventCardEffect[card][j]), dialogPanelWidth) << where << "card " << card;
-        }
-        // A small-font line reaches 10 pixels above and 6 below its y.
-        EXPECT_LE(eventCardLineY(slots - 1, slots) + 6, buttonTop) << where << "card " << card << " last line";
+        EXPECT_LE(eventCardLineY(slots - 1, slots) + 6, dialogOkButtonY - dialogPanelY) << where << "card " << card;
         EXPECT_GE(eventCardLineY(0, slots) - 10, 0) << where << "card " << card << " first line";
       }
 
@@ -186,10 +164,9 @@ TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
           << where << "Breakaway label under the extra Throw";
       EXPECT_LE(throwButtonX + throwButtonWidth, breakawayBoxX) << where << "Throw over the Breakaway box";
 
-      EXPECT_GE(scorePanelY - panelTitleHeight, 0) << where << "score panel title strip above the window";
-      EXPECT_LE(scorePanelY + scorePanelHeight, H) << where << "score panel below the window";
-      EXPECT_GE(scorePanelX, 0) << where;
-      EXPECT_LE(scorePanelX + scorePanelWidth, W) << where;
+      EXPECT_TRUE(scorePanelY - panelTitleHeight >= 0 && scorePanelY + scorePanelHeight <= H && scorePanelX >= 0 &&
+                  scorePanelX + scorePanelWidth <= W)
+          << where << "score panel or its title strip leaves the window";
     }
   }
 }

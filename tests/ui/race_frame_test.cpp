@@ -315,35 +315,33 @@ TEST_F(RaceFrameTest, DopingButtonLooksEnabledExactlyWhenItCanBePressed) {
 
 }  // namespace
 
+// The back buffer's rows [top, bottom), counted from the top.
+static std::vector<unsigned char> readRows(int top, int bottom) {
+  std::vector<unsigned char> pixels(static_cast<size_t>(TEST_WINDOW_WIDTH) * (bottom - top) * 3);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, TEST_WINDOW_HEIGHT - bottom, TEST_WINDOW_WIDTH, bottom - top, GL_RGB, GL_UNSIGNED_BYTE,
+               pixels.data());
+  return pixels;
+}
+
 // The board picture is left out under an opaque score panel or dialog: the
 // frame must come out exactly as when the whole picture is drawn, in both
 // views and with a dialog dragged off its home place.
 TEST_F(RaceFrameTest, BoardLeftOutUnderAnOpaquePanelChangesNoPixel) {
   uploadQuadrantBoard();
   layTestCourse();
-  for (int rider = 0; rider < 8; ++rider)
-    placeRider(rider, rider / 2, firstLaneOfRow(rider / 2) + rider % 2);
-  auto readWindow = [] {
-    std::vector<unsigned char> pixels(static_cast<size_t>(TEST_WINDOW_WIDTH) * TEST_WINDOW_HEIGHT * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-  };
-  struct Case {
+  for (int rider = 0; rider < 8; ++rider) placeRider(rider, rider / 2, firstLaneOfRow(rider / 2) + rider % 2);
+  const struct {
     int screen, view2D;
     float dialogX, dialogY;
-  } cases[] = {
-      {SCREEN_SCORECARD, 1, 0, 0},
-      {SCREEN_STAGE_STANDINGS, 0, 0, 0},
-      {SCREEN_QUIT_CONFIRM, 1, 0, 0},
-      {SCREEN_FOLLOW_QUESTION, 0, 0, 0},
-      {SCREEN_QUIT_CONFIRM, 1, 20.3f, 91.7f},  // a dialog dragged to odd places
-      {SCREEN_NO_MOVE, 1, 700.5f, 600.25f},
-  };
+  } cases[] = {{SCREEN_SCORECARD, 1, 0, 0},        {SCREEN_STAGE_STANDINGS, 0, 0, 0},
+               {SCREEN_QUIT_CONFIRM, 1, 0, 0},     {SCREEN_FOLLOW_QUESTION, 0, 0, 0},
+               {SCREEN_QUIT_CONFIRM, 1, 20.3f, 91.7f},  // a dialog dragged to odd places
+               {SCREEN_NO_MOVE, 1, 700.5f, 600.25f}};
   bool (*installed)(float[4]) = opaqueOverlayHook;
   ASSERT_NE(installed, nullptr);
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.screen);
     currentScreen = c.screen;
     boardView2D = c.view2D;
@@ -357,12 +355,11 @@ TEST_F(RaceFrameTest, BoardLeftOutUnderAnOpaquePanelChangesNoPixel) {
     float cover[4];
     ASSERT_TRUE(installed(cover));
     drawNow();
-    const std::vector<unsigned char> masked = readWindow();
+    const std::vector<unsigned char> masked = readRows(0, TEST_WINDOW_HEIGHT);
     opaqueOverlayHook = nullptr;
     drawNow();
-    const std::vector<unsigned char> whole = readWindow();
+    EXPECT_TRUE(masked == readRows(0, TEST_WINDOW_HEIGHT));
     opaqueOverlayHook = installed;
-    EXPECT_TRUE(masked == whole);
   }
   computeDialogPanelLayout();
 }
@@ -370,42 +367,28 @@ TEST_F(RaceFrameTest, BoardLeftOutUnderAnOpaquePanelChangesNoPixel) {
 // The band's clear leaves out the rectangle the card hand paints over: no
 // pixel of the band's rows may then keep the colour the frame began with,
 // so drawing over a red start must give the same rows as over the usual one.
+// The grid's fill is left out under the cards still in the hand, so rows
+// with played cards (first, middle and last slot) check it where it must show.
 TEST_F(RaceFrameTest, BandLeftOutUnderTheCardHandLeavesNoHole) {
-  const int top = static_cast<int>(cardPanelY);
-  const int bottom = drawAreaHeight - 15;
+  const int top = static_cast<int>(cardPanelY), bottom = drawAreaHeight - 15;
   ASSERT_LT(top, bottom);
-  auto readBandRows = [&] {
-    std::vector<unsigned char> pixels(static_cast<size_t>(TEST_WINDOW_WIDTH) * (bottom - top) * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, TEST_WINDOW_HEIGHT - bottom, TEST_WINDOW_WIDTH, bottom - top, GL_RGB,
-                 GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-  };
   GLfloat usual[4];
   glGetFloatv(GL_COLOR_CLEAR_VALUE, usual);
-  // The grid's fill is left out under the cards still in the hand, so rows
-  // with played cards (first, middle and last slot) check it where it must show.
   const struct {
     int screen, team, playedSlot;
-  } cases[] = {{SCREEN_PLAY_CARDS, 0, -1},
-               {SCREEN_START_THROW_RESULT, 2, -1},
-               {SCREEN_SCORECARD, 3, -1},
-               {SCREEN_PLAY_CARDS, 1, 0},
-               {SCREEN_START_PLACE_HUMAN, 0, 9},
-               {SCREEN_MOVING, 2, CARD_SLOTS - 1}};
+  } cases[] = {{SCREEN_PLAY_CARDS, 0, -1}, {SCREEN_START_THROW_RESULT, 2, -1}, {SCREEN_SCORECARD, 3, -1},
+               {SCREEN_PLAY_CARDS, 1, 0},  {SCREEN_START_PLACE_HUMAN, 0, 9},   {SCREEN_MOVING, 2, CARD_SLOTS - 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.screen);
     currentScreen = c.screen;
     shownTeam = c.team;
     if (c.playedSlot != -1) cardUsed[c.team][c.playedSlot] = 1;
     drawNow();
-    const std::vector<unsigned char> plain = readBandRows();
+    const std::vector<unsigned char> plain = readRows(top, bottom);
     glClearColor(1, 0, 0, 1);
     drawNow();
-    const std::vector<unsigned char> overRed = readBandRows();
+    EXPECT_TRUE(plain == readRows(top, bottom));
     glClearColor(usual[0], usual[1], usual[2], usual[3]);
     if (c.playedSlot != -1) cardUsed[c.team][c.playedSlot] = 0;
-    EXPECT_TRUE(plain == overRed);
   }
 }

@@ -1,6 +1,4 @@
-// Texts that must stay readable at every window size and ratio setting: the
-// positions overview's names and rider texts, the rider numbers on the 2D
-// board's tokens and the race name field of the team setup.
+// Texts that must stay readable at every window size and ratio setting.
 #include <GL/freeglut.h>
 
 #include <cstring>
@@ -20,31 +18,20 @@
 
 namespace {
 
+// The bytes of a variable, put back when the copy goes.
+struct KeptBytes {
+  template <typename T>
+  explicit KeptBytes(T& live)
+      : live(&live), copy(reinterpret_cast<char*>(&live), reinterpret_cast<char*>(&live) + sizeof live) {}
+  ~KeptBytes() { std::memcpy(live, copy.data(), copy.size()); }
+  void* live;
+  std::vector<char> copy;
+};
+
+// The names and riders these tests change are put back after each test.
 class SmallWindowTextsTest : public ScreenTest {
  protected:
-  void SetUp() override {
-    ScreenTest::SetUp();
-    keepRaceState(false);
-  }
-  void TearDown() override {
-    keepRaceState(true);
-    ScreenTest::TearDown();
-  }
-  // The names and riders these tests change: copied aside before a test
-  // and put back after it.
-  void keepRaceState(bool putBack) {
-    auto keep = [putBack](void* live, void* kept, size_t size) {
-      std::memcpy(putBack ? live : kept, putBack ? kept : live, size);
-    };
-    keep(teamNames, savedNames, sizeof savedNames);
-    keep(riders, savedRiders, sizeof savedRiders);
-    keep(dopingNumber, savedDoping, sizeof savedDoping);
-    keep(riderLap, savedLaps, sizeof savedLaps);
-  }
-  char savedNames[4][TEAM_NAME_SIZE];
-  Rider savedRiders[RIDER_COUNT];
-  int32_t savedDoping[RIDER_COUNT];
-  int32_t savedLaps[RIDER_COUNT];
+  KeptBytes names{teamNames}, keptRiders{riders}, doping{dopingNumber}, laps{riderLap};
 };
 
 bool boxesMeet(const PositionsTextBox& a, const PositionsTextBox& b) {
@@ -87,15 +74,13 @@ TEST_F(SmallWindowTextsTest, PositionsTextsStayInsideAndApart) {
         const size_t textCount = boxes.size();
         ASSERT_EQ(textCount, 40u);
         const float across = 14 * tokenAspect();
-        for (int r = 0; r < RIDER_COUNT; ++r)
-          boxes.push_back({"figure " + std::to_string(r),
-                           {layout.anchorX[r] - across, layout.anchorY[r] - 14, layout.anchorX[r] + across,
-                            layout.anchorY[r] + 14}});
-        boxes.push_back({"OK", {positionsOkButtonX, positionsOkButtonY, positionsOkButtonX + buttonWidth,
-                                positionsOkButtonY + buttonHeight}});
-        if (defaultNames)
-          boxes.push_back({"map", {layout.mapX, layout.mapY, layout.mapX + layout.mapWidth,
-                                   layout.mapY + layout.mapHeight}});
+        for (int r = 0; r < RIDER_COUNT; ++r) {
+          const float x = layout.anchorX[r], y = layout.anchorY[r];
+          boxes.push_back({"figure " + std::to_string(r), {x - across, y - 14, x + across, y + 14}});
+        }
+        const float okX = positionsOkButtonX, okY = positionsOkButtonY, mapX = layout.mapX, mapY = layout.mapY;
+        boxes.push_back({"OK", {okX, okY, okX + buttonWidth, okY + buttonHeight}});
+        if (defaultNames) boxes.push_back({"map", {mapX, mapY, mapX + layout.mapWidth, mapY + layout.mapHeight}});
 
         for (size_t i = 0; i < textCount; ++i) {
           const PositionsTextBox& b = boxes[i].second;
@@ -142,16 +127,13 @@ TEST_F(SmallWindowTextsTest, RiderNumbersOnTheirTokensAndRaceNamesInTheirField) 
         EXPECT_GE(token, width) << where;
       } else {
         EXPECT_NEAR(left + width / 2, 0, 0.01f) << where;
-        if (token >= width) {
-          EXPECT_TRUE(left >= -token / 2 && left + width <= token / 2) << where;
-        }
+        EXPECT_TRUE(token < width || (left >= -token / 2 && left + width <= token / 2)) << where;
       }
     }
   }
-  for (const char* name : {"WWWWWWWWWWWW", "MMMMMMMMMMMM"}) {
-    EXPECT_LE(1 + drawnTextWidth(name, FONT_FIXED), RACE_NAME_FIELD_WIDTH) << name;
-    EXPECT_LE(1 + drawnTextWidth(name, FONT_FIXED), TEAM_NAME_FIELD_WIDTH) << name;
-  }
+  for (const char* name : {"WWWWWWWWWWWW", "MMMMMMMMMMMM"})
+    for (float field : {RACE_NAME_FIELD_WIDTH, TEAM_NAME_FIELD_WIDTH})
+      EXPECT_LE(1 + drawnTextWidth(name, FONT_FIXED), field) << name;
 }
 
 }  // namespace
