@@ -1,30 +1,19 @@
 #include "files/course_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 
+#include "platform/platform.h"
+
 const char* const courseFileName = "courses";
 
 namespace {
 
-// Opens "courses" with the given flags; only a regular file is kept open
-// (its size in size), anything else is closed again and gives -1. The open
-// never waits, so a pipe of that name cannot hang the game.
-int openCourseFile(int flags, off_t& size) {
-  int fd = open(courseFileName, flags | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return -1;
-  struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    return -1;
-  }
-  size = info.st_size;
-  return fd;
-}
+// "courses" opened only when it is a regular file, never waiting on a pipe.
+int openCourseFile(int flags, off_t& size) { return openRegularFile(courseFileName, flags, size); }
 
 // Takes the file back to size bytes after a failed append.
 void cutBack(int fd, off_t size) {
@@ -61,7 +50,8 @@ bool appendCourseRecord(const char* course) {
     close(fd);
     return false;
   }
-  if (fwrite(&record, sizeof record, 1, file) != 1 || fflush(file) != 0) {
+  // The record is on the disk before the save is reported.
+  if (fwrite(&record, sizeof record, 1, file) != 1 || fflush(file) != 0 || !syncToDisk(fd)) {
     cutBack(fd, aligned);
     fclose(file);
     return false;

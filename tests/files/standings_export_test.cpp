@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "model/track.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
+#include "support/failing_disk.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "support/test_track.h"
@@ -270,7 +272,21 @@ TEST_F(StandingsExportTest, FailuresAreNeverReportedAsWritten) {
   standingsPath = "again.csv";
   writeStandingsFile();
   EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
-  EXPECT_FALSE(readWholeFile("again.csv").empty());
+  std::string written = readWholeFile("again.csv");
+  EXPECT_FALSE(written.empty());
+  // A later export that the disk cuts short, or cannot sync, leaves the
+  // previous export whole.
+  tourMode = 1;
+  storeTwoStages();
+  for (bool syncFails : {false, true}) {
+    std::optional<FailingDisk> disk;
+    if (syncFails) disk.emplace();
+    else disk.emplace(written.size());
+    writeStandingsFile();
+    disk.reset();
+    EXPECT_EQ(standingsStatus, STANDINGS_OPEN_FAILED) << syncFails;
+    EXPECT_EQ(readWholeFile("again.csv"), written) << syncFails;
+  }
 }
 
 TEST_F(StandingsExportTest, OneStageBlockOnAnOpenFile) {

@@ -31,6 +31,7 @@ class StageEndTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
     ScratchFolderTest::SetUp();
+    installFileHooks();
     freshRace();
   }
   static void freshRace() {
@@ -288,6 +289,23 @@ TEST_F(StageEndTest, AFailedSaveOffersRetryOrAbort) {
     EXPECT_EQ(currentScreen, SCREEN_STAGE_STANDINGS);
     EXPECT_EQ(redraws, 0);
     EXPECT_EQ(readFileBytes(tourFileName).size(), written);
+  }
+}
+
+// A tour's stage is saved only by a program wired at start-up; one without
+// the wiring ends the stage on the save-failed panel.
+TEST_F(StageEndTest, ATourStageIsSavedOnlyWithTheStartUpWiring) {
+  for (bool wired : {false, true}) {
+    SCOPED_TRACE(wired);
+    freshRace();
+    stageRecords.clear();
+    startTour();
+    tourSaveHook = nullptr;
+    if (wired) installFileHooks();
+    finishInRiderOrder();
+    holdControl({0});
+    EXPECT_EQ(currentScreen, wired ? SCREEN_STAGE_STANDINGS : SCREEN_SAVE_FAILED);
+    EXPECT_EQ(readFileBytes(tourFileName).size(), wired ? TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE : 0);
   }
 }
 

@@ -227,6 +227,7 @@ TEST(StageEnd, EachStageOfATourIsAppendedToTheTourFile) {
   char dir[] = "/tmp/corvalis-race-XXXXXX";
   ASSERT_NE(mkdtemp(dir), nullptr);
   std::string folder = dir;
+  installFileHooks();
   tourMode = 1;
   tourFileName = folder + "/race.velq";
   stageRecords.clear();
