@@ -292,23 +292,6 @@ TEST_F(StageEndTest, AFailedSaveOffersRetryOrAbort) {
   }
 }
 
-// A tour's stage is saved only by a program wired at start-up; one without
-// the wiring ends the stage on the save-failed panel.
-TEST_F(StageEndTest, ATourStageIsSavedOnlyWithTheStartUpWiring) {
-  for (bool wired : {false, true}) {
-    SCOPED_TRACE(wired);
-    freshRace();
-    stageRecords.clear();
-    startTour();
-    tourSaveHook = nullptr;
-    if (wired) installFileHooks();
-    finishInRiderOrder();
-    holdControl({0});
-    EXPECT_EQ(currentScreen, wired ? SCREEN_STAGE_STANDINGS : SCREEN_SAVE_FAILED);
-    EXPECT_EQ(readFileBytes(tourFileName).size(), wired ? TOUR_HEADER_SIZE + 3 * STAGE_RECORD_SIZE : 0);
-  }
-}
-
 // A person's turn on a road of flat, cobbled and climbing squares.
 class DopingCardTest : public ::testing::Test {
  protected:
