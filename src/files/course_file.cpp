@@ -12,9 +12,6 @@ const char* const courseFileName = "courses";
 
 namespace {
 
-// "courses" opened only when it is a regular file, never waiting on a pipe.
-int openCourseFile(int flags, off_t& size) { return openRegularFile(courseFileName, flags, size); }
-
 // Takes the file back to size bytes after a failed append.
 void cutBack(int fd, off_t size) {
   if (ftruncate(fd, size) != 0) {
@@ -37,7 +34,7 @@ bool appendCourseRecord(const char* course) {
   memcpy(record.course, course, kept);
 
   off_t size = 0;
-  int fd = openCourseFile(O_WRONLY | O_CREAT | O_APPEND, size);
+  int fd = openRegularFile(courseFileName, O_WRONLY | O_CREAT | O_APPEND, size);
   if (fd < 0) return false;
   // A part record left by an earlier failure would shift every later one.
   off_t aligned = size - size % COURSE_RECORD_SIZE;
@@ -69,7 +66,7 @@ bool appendCourseRecord(const char* course) {
 
 int countCourseRecords() {
   off_t size = 0;
-  int fd = openCourseFile(O_RDONLY, size);
+  int fd = openRegularFile(courseFileName, O_RDONLY, size);
   if (fd < 0) return 0;
   close(fd);
   off_t count = size / COURSE_RECORD_SIZE;
@@ -80,7 +77,7 @@ bool readCourseRecord(int index, CourseRecord& record) {
   memset(&record, 0, sizeof record);
   if (index < 0) return false;
   off_t size = 0;
-  int fd = openCourseFile(O_RDONLY, size);
+  int fd = openRegularFile(courseFileName, O_RDONLY, size);
   if (fd < 0) return false;
   off_t at = static_cast<off_t>(index) * COURSE_RECORD_SIZE;
   char bytes[COURSE_RECORD_SIZE];
