@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "files/tour_file.h"
 #include "model/screens.h"
 #include "model/settings.h"
 #include "model/view_state.h"
@@ -328,6 +329,7 @@ int main(int argc, char** argv) {
   screenRatio[0] = ratio[0];
   screenRatio[1] = ratio[1];
   installScreens();
+  installFileHooks();
   onReshape(WINDOW_WIDTH, WINDOW_HEIGHT);
   const char* threads = std::getenv("LP_NUM_THREADS");
   std::printf("renderer: %s, LP_NUM_THREADS %s, median of %d frames each\n",

@@ -1,30 +1,16 @@
 #include "files/course_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 
+#include "platform/platform.h"
+
 const char* const courseFileName = "courses";
 
 namespace {
-
-// Opens "courses" with the given flags; only a regular file is kept open
-// (its size in size), anything else is closed again and gives -1. The open
-// never waits, so a pipe of that name cannot hang the game.
-int openCourseFile(int flags, off_t& size) {
-  int fd = open(courseFileName, flags | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return -1;
-  struct stat info;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    close(fd);
-    return -1;
-  }
-  size = info.st_size;
-  return fd;
-}
 
 // Takes the file back to size bytes after a failed append.
 void cutBack(int fd, off_t size) {
@@ -48,7 +34,7 @@ bool appendCourseRecord(const char* course) {
   memcpy(record.course, course, kept);
 
   off_t size = 0;
-  int fd = openCourseFile(O_WRONLY | O_CREAT | O_APPEND, size);
+  int fd = openRegularFile(courseFileName, O_WRONLY | O_CREAT | O_APPEND, size);
   if (fd < 0) return false;
   // A part record left by an earlier failure would shift every later one.
   off_t aligned = size - size % COURSE_RECORD_SIZE;
@@ -61,7 +47,8 @@ bool appendCourseRecord(const char* course) {
     close(fd);
     return false;
   }
-  if (fwrite(&record, sizeof record, 1, file) != 1 || fflush(file) != 0) {
+  // The record is on the disk before the save is reported.
+  if (fwrite(&record, sizeof record, 1, file) != 1 || fflush(file) != 0 || !syncToDisk(fd)) {
     cutBack(fd, aligned);
     fclose(file);
     return false;
@@ -79,7 +66,7 @@ bool appendCourseRecord(const char* course) {
 
 int countCourseRecords() {
   off_t size = 0;
-  int fd = openCourseFile(O_RDONLY, size);
+  int fd = openRegularFile(courseFileName, O_RDONLY, size);
   if (fd < 0) return 0;
   close(fd);
   off_t count = size / COURSE_RECORD_SIZE;
@@ -90,7 +77,7 @@ bool readCourseRecord(int index, CourseRecord& record) {
   memset(&record, 0, sizeof record);
   if (index < 0) return false;
   off_t size = 0;
-  int fd = openCourseFile(O_RDONLY, size);
+  int fd = openRegularFile(courseFileName, O_RDONLY, size);
   if (fd < 0) return false;
   off_t at = static_cast<off_t>(index) * COURSE_RECORD_SIZE;
   char bytes[COURSE_RECORD_SIZE];

@@ -18,10 +18,11 @@ struct CourseRecord {
 };
 static_assert(sizeof(CourseRecord) == COURSE_RECORD_SIZE, "a course record is 48 bytes");
 
-// Appends a record of course (up to its "F") to "courses". A tail shorter
-// than a record is cut off first, and a write that fails is cut back, so
-// the file always holds whole records. False when nothing was saved: no
-// "F" in course, or the file is not a regular file or cannot be written.
+// Appends a record of course (up to its "F") to "courses" and syncs it to
+// the disk. A tail shorter than a record is cut off first, and a write or
+// sync that fails is cut back, so the file always holds whole records.
+// False when nothing was saved: no "F" in course, or the file is not a
+// regular file or cannot be written.
 bool appendCourseRecord(const char* course);
 
 // The number of whole records in "courses"; 0 when there is no such

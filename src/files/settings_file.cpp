@@ -1,7 +1,9 @@
 #include "files/settings_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -98,15 +100,18 @@ void decodeSettings(const uint8_t* record, size_t size) {
 }
 
 void readSettingsFile() {
-  FILE* file = fopen(settingsFileName, "rb");
-  if (!file) {
+  // Anything but a regular file (a pipe, a folder) is read as no file, and
+  // the open never waits.
+  off_t fileSize = 0;
+  int fd = openRegularFile(settingsFileName, O_RDONLY, fileSize);
+  if (fd < 0) {
     applyDefaultSettings();
     return;
   }
   uint8_t record[SETTINGS_FILE_SIZE];
-  size_t size = fread(record, 1, sizeof record, file);
-  fclose(file);
-  decodeSettings(record, size);
+  ssize_t size = read(fd, record, sizeof record);
+  close(fd);
+  decodeSettings(record, size < 0 ? 0 : static_cast<size_t>(size));
 }
 
 bool writeSettingsFile() {

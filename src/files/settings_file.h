@@ -28,7 +28,8 @@ void applyDefaultSettings();
 // unset, every team name terminated.
 void checkSettingRanges();
 
-// Reads "settings" from the working directory; no file gives the defaults.
+// Reads "settings" from the working directory; no file, or anything but a
+// regular file, gives the defaults at once.
 void readSettingsFile();
 // Writes "settings" safely (a failed write keeps the old file).
 bool writeSettingsFile();

@@ -4,6 +4,7 @@
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
+#include "platform/platform.h"
 #include "rules/race_state.h"
 #include "rules/standings.h"
 #include "texts/language_texts.h"
@@ -97,28 +98,20 @@ void writeStageStandings(const int32_t* results, int stageIndex, int completed, 
 }
 
 void writeStandingsFile() {
-  FILE* file = standingsPath.empty() ? nullptr : fopen(standingsPath.c_str(), "wb");
-  if (!file) {
-    standingsStatus = STANDINGS_OPEN_FAILED;
-    requestRedraw();
-    return;
-  }
   // A single-stage race has no stored stages; whatever a saved race's
   // preview left in the list does not belong to it.
   int stored = tourMode == 1 ? static_cast<int>(stageRecords.size()) : 0;
-  if (tourMode == 1 && stored > 0) {
-    std::string general = generalClassificationText();
-    fwrite(general.data(), 1, general.size(), file);
-  }
-  for (int s = 0; s < stored; s++) writeStageStandings(stageRecords[s].results, s, 1, file);
+  std::string text;
+  if (tourMode == 1 && stored > 0) text = generalClassificationText();
+  for (int s = 0; s < stored; s++) text += stageStandingsText(stageRecords[s].results, s, 1);
   if (currentScreen == SCREEN_SCORECARD)
-    writeStageStandings(raceResults, stored, 0, file);
+    text += stageStandingsText(raceResults, stored, 0);
   else if (tourMode == 0 && currentScreen == SCREEN_STAGE_STANDINGS)
-    writeStageStandings(raceResults, stored, 1, file);
-  // A write that failed (a full disk) is reported like a file that could
-  // not be opened, never as written.
-  bool ok = fflush(file) == 0 && ferror(file) == 0;
-  ok = fclose(file) == 0 && ok;
+    text += stageStandingsText(raceResults, stored, 1);
+  // Written like the tour: a failed write (a full disk) leaves the previous
+  // export whole and is reported like a file that could not be opened.
+  const char* path = standingsPath.c_str();
+  bool ok = !standingsPath.empty() && mayReplaceFile(path) && writeFileSafely(path, text.data(), text.size());
   standingsStatus = ok ? STANDINGS_WRITTEN : STANDINGS_OPEN_FAILED;
   requestRedraw();
 }

@@ -18,9 +18,10 @@ extern std::string standingsPath;
 // What the score panel tells about the last export; its OK resets it.
 extern int standingsStatus;
 
-// Writes the whole file for the screen the export is started from, sets
-// standingsStatus (STANDINGS_OPEN_FAILED also when a write or the close
-// fails) and redraws.
+// Writes the whole file for the screen the export is started from, safely
+// as the tour is written, sets standingsStatus (STANDINGS_OPEN_FAILED also
+// when a write or a sync fails; the previous file then stays whole) and
+// redraws.
 void writeStandingsFile();
 
 // Writes one stage block: results are 25 entries laid out like raceResults,

@@ -23,9 +23,10 @@
 
 const size_t TOUR_HEADER_SIZE = 57;
 const size_t STAGE_RECORD_SIZE = 116;
-// More stages than any tour is ridden over: a longer file is refused like
-// one too short for the header, so that reading never holds an unbounded
-// file and the classification's point totals stay far from overflowing.
+// More stages than any tour is ridden over: a longer tour is neither saved
+// nor read (a file of more is refused like one too short for the header),
+// so that reading never holds an unbounded file, the classification's point
+// totals stay far from overflowing, and every saved tour can be read back.
 const size_t MAX_TOUR_STAGES = 10000;
 
 extern const std::string tourFileExtension;  // ".velq"
@@ -41,8 +42,16 @@ struct TourHeader {
 // Writes the whole tour (options and every stored stage) to fileName.
 // The old file is replaced only once the new one is completely written, so
 // a failure never loses the stages already stored. Returns 1 when written,
-// 0 on any failure (also for an existing file that may not be written).
+// 0 on any failure (also for an existing file that may not be written, and
+// for more than MAX_TOUR_STAGES stages).
 int saveTour(const std::string& fileName);
+
+// Binds the hooks through which the rules reach the files: the end of a
+// stage writes the tour with saveTour. main calls it at start-up beside
+// installScreens; so does every other program (a test, a tool) that ends
+// the stages of a tour. Without it a tour's stage ends on the save-failed
+// panel.
+void installFileHooks();
 
 // Reads a tour file to continue the tour: replaces eventCardsOn, teamNames,
 // every rider's controller flag and stageRecords. Only a regular file that

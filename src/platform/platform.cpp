@@ -1,11 +1,15 @@
 #include "platform/platform.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+int (*syncToDiskOverride)(int fd) = nullptr;
 
 char* itoa(int value, char* buffer, int radix) {
   if (radix < 2 || radix > 36) {
@@ -91,6 +95,25 @@ void findCloseFile(FileSearch* search) {
   delete search;
 }
 
+bool syncToDisk(int fd) { return (syncToDiskOverride ? syncToDiskOverride(fd) : fsync(fd)) == 0; }
+
+namespace {
+
+// Syncs the folder that holds path, so that a rename in it is kept. A file
+// system that cannot sync a folder at all (EINVAL) keeps it as well as it can.
+bool syncFolderOf(const char* path) {
+  std::string folder = path;
+  size_t slash = folder.rfind('/');
+  folder = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
+  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  bool ok = syncToDisk(fd) || errno == EINVAL;
+  close(fd);
+  return ok;
+}
+
+}  // namespace
+
 bool writeFileSafely(const char* path, const void* data, size_t size) {
   std::string temp = std::string(path) + ".tmp-XXXXXX";
   int fd = mkstemp(&temp[0]);
@@ -107,8 +130,35 @@ bool writeFileSafely(const char* path, const void* data, size_t size) {
   }
   bool ok = size == 0 || fwrite(data, 1, size, file) == size;
   ok = (fflush(file) == 0) && ok;
+  // The new bytes reach the disk before they replace the old file.
+  ok = ok && syncToDisk(fd);
   ok = (fclose(file) == 0) && ok;
   if (ok) ok = rename(temp.c_str(), path) == 0;
-  if (!ok) unlink(temp.c_str());
-  return ok;
+  if (!ok) {
+    unlink(temp.c_str());
+    return false;
+  }
+  // The new file is whole in place from here on; only the rename may yet be
+  // lost, and a save not known to be kept is not reported as done.
+  return syncFolderOf(path);
+}
+
+bool mayReplaceFile(const char* path) {
+  struct stat info;
+  if (stat(path, &info) != 0) return true;  // a new file
+  if (!S_ISREG(info.st_mode)) return false;
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+  return access(path, W_OK) == 0;
+}
+
+int openRegularFile(const char* path, int flags, off_t& size) {
+  int fd = open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return -1;
+  struct stat info;
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return -1;
+  }
+  size = info.st_size;
+  return fd;
 }

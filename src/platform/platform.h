@@ -2,6 +2,8 @@
 // does not offer: integer to text, a wildcard directory search and a file
 // write that never leaves a half-written file behind.
 #pragma once
+#include <sys/types.h>
+
 #include <cstddef>
 #include <string>
 
@@ -26,6 +28,27 @@ void findCloseFile(FileSearch* search);
 bool wildcardMatch(const char* pattern, const char* name);
 
 // Writes size bytes to path through a temporary file in the same folder:
-// every write and the close are checked, then the temporary file is renamed
-// over path. On any failure path is left as it was and false is returned.
+// every write, the sync of the data to the disk and the close are checked,
+// then the temporary file is renamed over path and the folder is synced, so
+// that after a crash path is either its old or its new whole self. On a
+// failure before the rename path is left as it was; any failure, the
+// folder's sync included, returns false.
 bool writeFileSafely(const char* path, const void* data, size_t size);
+
+// True when path may be replaced by a save: it does not exist yet, or it is
+// a regular file that is not marked read-only (also where the rename that
+// replaces it would be allowed).
+bool mayReplaceFile(const char* path);
+
+// Makes the written data of an open file (or a folder's entries) reach the
+// disk; false when the disk reports a failure.
+bool syncToDisk(int fd);
+
+// Test override: when set, syncToDisk calls it in place of fsync, so that a
+// test can play a disk that fails (return -1). Null in the game.
+extern int (*syncToDiskOverride)(int fd);
+
+// Opens path with the open flags given, never waiting (a pipe of that name
+// cannot hang the game), and keeps it open only when it is a regular file:
+// returns the descriptor and the file's size in size, else -1.
+int openRegularFile(const char* path, int flags, off_t& size);

@@ -55,8 +55,8 @@ void packCourseSpec(const char* spec, PackedCourse& packed);
 void appendStageRecord();
 
 // Writes the whole tour to fileName and returns 1, or 0 when it could not be
-// written. The tour file unit binds it to its saveTour as the program
-// starts, so the rules store a stage without reaching into the files.
+// written. installFileHooks (the tour file unit) binds it to saveTour as the
+// program starts, so the rules store a stage without reaching into the files.
 extern int (*tourSaveHook)(const std::string& fileName);
 
 // Writes the tour to tourFileName through tourSaveHook; an unbound hook

@@ -15,6 +15,7 @@
 #include <GL/freeglut.h>
 
 #include "files/settings_file.h"
+#include "files/tour_file.h"
 #include "model/board_sections.h"
 #include "model/hooks.h"
 #include "model/screens.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
   glutSetWindow(mainWindow);
 
   installScreens();
+  installFileHooks();
   moveTimerHook = armMoveTimer;
   glutReshapeFunc(onReshape);
   glutDisplayFunc(onDisplay);

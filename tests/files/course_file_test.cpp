@@ -10,6 +10,7 @@
 
 #include "files/course_file.h"
 #include "rules/race_state.h"
+#include "support/failing_disk.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 
@@ -90,6 +91,9 @@ TEST_F(CourseFileTest, AWriteCutShortLeavesWholeRecords) {
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
   signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(result);
+  EXPECT_EQ(readWholeFile(courseFileName), record("64S5F"));
+  // A record the disk could not sync is cut back too.
+  EXPECT_FALSE(withFailingSyncs([] { return appendCourseRecord("67S8F"); }));
   EXPECT_EQ(readWholeFile(courseFileName), record("64S5F"));
   ASSERT_TRUE(appendCourseRecord("67S8F"));
   EXPECT_EQ(countCourseRecords(), 2);

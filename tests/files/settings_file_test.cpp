@@ -12,6 +12,7 @@
 #include "files/settings_file.h"
 #include "model/settings.h"
 #include "platform/platform.h"
+#include "support/failing_disk.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "texts/language_texts.h"
@@ -107,6 +108,13 @@ TEST_F(SettingsFileTest, MissingFileGivesTheDefaults) {
   EXPECT_FLOAT_EQ(smoothMoveDistance, 10);
   EXPECT_EQ(stepMoveIntervalMs, 200);
   EXPECT_EQ(screenRatio[0], 4);  // kept
+  // A pipe of that name gives them at once (the alarm fails a test that waits).
+  ASSERT_EQ(mkfifo("settings", 0644), 0);
+  language = 3;
+  alarm(10);
+  readSettingsFile();
+  alarm(0);
+  EXPECT_EQ(language, 1);
 }
 
 // A short record, decoded or read from a short file, takes only the fields it
@@ -244,6 +252,7 @@ TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFile) {
   EXPECT_FALSE(writeSettingsFile());
   ASSERT_EQ(rmdir("settings"), 0);
   ASSERT_EQ(rename("kept", "settings"), 0);
+  EXPECT_FALSE(withFailingSyncs(writeSettingsFile));  // nor when the disk cannot sync
   readSettingsFile();
   EXPECT_EQ(language, 2);
   // No half-written copy is left behind.

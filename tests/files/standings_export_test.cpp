@@ -16,6 +16,7 @@
 #include "model/track.h"
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
+#include "support/failing_disk.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "support/test_track.h"
@@ -270,7 +271,14 @@ TEST_F(StandingsExportTest, FailuresAreNeverReportedAsWritten) {
   standingsPath = "again.csv";
   writeStandingsFile();
   EXPECT_EQ(standingsStatus, STANDINGS_WRITTEN);
-  EXPECT_FALSE(readWholeFile("again.csv").empty());
+  std::string written = readWholeFile("again.csv");
+  EXPECT_FALSE(written.empty());
+  // An export the disk could not sync leaves the previous one whole.
+  tourMode = 1;
+  storeTwoStages();
+  withFailingSyncs(writeStandingsFile);
+  EXPECT_EQ(standingsStatus, STANDINGS_OPEN_FAILED);
+  EXPECT_EQ(readWholeFile("again.csv"), written);
 }
 
 TEST_F(StandingsExportTest, OneStageBlockOnAnOpenFile) {

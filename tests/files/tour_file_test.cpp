@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/tour_file.h"
+#include "support/failing_disk.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 
@@ -110,6 +111,7 @@ TEST_F(TourFileTest, AConstructedTourEncodesToTheExpectedBytes) {
   putLe32(expected, HEADER + 16 + 40, 12);
   EXPECT_EQ(expected[HEADER + 16], 5);  // little-endian
   EXPECT_EQ(encodeTourFile(), expected);
+  installFileHooks();
   EXPECT_EQ(tourSaveHook, &saveTour) << "the end of a stage writes this file";
   ASSERT_EQ(saveTour("sample.velq"), 1);
   EXPECT_EQ(readFileBytes("sample.velq"), expected);
@@ -247,7 +249,19 @@ TEST_F(TourFileTest, AFailedSaveKeepsTheOldFile) {
   // The stages stay in memory, so a retry writes the full file.
   ASSERT_EQ(stageRecords.size(), 3u);
   ASSERT_EQ(saveTour("kept.velq"), 1);
-  EXPECT_EQ(readFileBytes("kept.velq").size(), HEADER + 3 * RECORD);
+  old = readFileBytes("kept.velq");
+  EXPECT_EQ(old.size(), HEADER + 3 * RECORD);
+  // Nor is it replaced by data the disk could not sync, or by a tour one
+  // stage longer than loading takes; at the limit it saves and loads.
+  stageRecords.resize(MAX_TOUR_STAGES + 1, sampleRecord(1));
+  EXPECT_EQ(saveTour("kept.velq"), 0);
+  stageRecords.resize(4);
+  EXPECT_EQ(withFailingSyncs([] { return saveTour("kept.velq"); }), 0);
+  EXPECT_EQ(readFileBytes("kept.velq"), old);
+  stageRecords.resize(MAX_TOUR_STAGES);
+  ASSERT_EQ(saveTour("kept.velq"), 1);
+  ASSERT_EQ(loadTour("kept.velq"), 1);
+  EXPECT_EQ(stageRecords.size(), MAX_TOUR_STAGES);
 }
 
 TEST_F(TourFileTest, ATargetThatMayNotBeWrittenIsLeftAlone) {

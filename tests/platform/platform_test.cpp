@@ -4,11 +4,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -96,6 +98,37 @@ TEST_F(SafeWrite, ReplacesTheFileWholeOrLeavesItAlone) {
   ASSERT_EQ(stat((dir + "/taken").c_str(), &st), 0);
   EXPECT_TRUE(S_ISDIR(st.st_mode));
   EXPECT_EQ(listAll(dir + "/*").size(), 2u);
+}
+
+// Each sync of a safe write as the disk saw it: what was synced (a file of
+// its size, or the folder) and what the target held then. Sync failAt fails.
+std::string syncTarget, syncsSeen;
+size_t syncCount = 0, failAt = 0;
+int watchedSync(int fd) {
+  struct stat st;
+  fstat(fd, &st);
+  syncsSeen += (S_ISDIR(st.st_mode) ? "folder" : std::to_string(st.st_size)) + ":" + readWholeFile(syncTarget) + " ";
+  return ++syncCount == failAt ? (errno = EIO, -1) : fsync(fd);
+}
+
+// The new bytes are synced before the rename, the folder after it; a failed
+// sync of the data leaves the old file, one of the folder the new file (the
+// rename is done), and either is a failed write.
+TEST_F(SafeWrite, SyncsTheDataBeforeAndTheFolderAfterTheRename) {
+  syncTarget = folder + "/data.bin";
+  syncToDiskOverride = watchedSync;
+  for (size_t fail = 0; fail < 3; fail++) {
+    failAt = 0;
+    ASSERT_TRUE(writeFileSafely(syncTarget.c_str(), "first", 5));
+    syncsSeen.clear();
+    syncCount = 0;
+    failAt = fail;
+    EXPECT_EQ(writeFileSafely(syncTarget.c_str(), "second!", 7), fail == 0) << fail;
+    EXPECT_EQ(syncsSeen, fail == 1 ? "7:first " : "7:first folder:second! ") << fail;
+    EXPECT_EQ(readWholeFile(syncTarget), fail == 1 ? "first" : "second!") << fail;
+  }
+  syncToDiskOverride = nullptr;
+  EXPECT_EQ(listAll(folder + "/*"), std::vector<std::string>{"data.bin"});
 }
 
 TEST_F(SafeWrite, EmptyDataMakesAnEmptyFile) {

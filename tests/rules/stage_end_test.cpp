@@ -31,6 +31,7 @@ class StageEndTest : public ScratchFolderTest {
  protected:
   void SetUp() override {
     ScratchFolderTest::SetUp();
+    installFileHooks();
     freshRace();
   }
   static void freshRace() {

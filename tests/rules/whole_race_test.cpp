@@ -222,13 +222,19 @@ TEST(StageEnd, DopedRidersAreCheckedAndTheVerdictsStandHoweverOftenItIsDrawn) {
 }
 
 // Two stages of a tour ridden headless: each appends its record to the
-// tour file, which grows by one record per stage.
+// tour file, which grows by one record per stage. A program without the
+// start-up wiring ends the stage on the save-failed panel instead.
 TEST(StageEnd, EachStageOfATourIsAppendedToTheTourFile) {
   char dir[] = "/tmp/corvalis-race-XXXXXX";
   ASSERT_NE(mkdtemp(dir), nullptr);
   std::string folder = dir;
   tourMode = 1;
   tourFileName = folder + "/race.velq";
+  tourSaveHook = nullptr;
+  ASSERT_TRUE(startComputerRace(predefinedCourses[0], 30u, false));
+  ASSERT_TRUE(runRaceToEnd().ended);
+  EXPECT_EQ(currentScreen, SCREEN_SAVE_FAILED);
+  installFileHooks();
   stageRecords.clear();
   language = LANGUAGE_ENGLISH;
   setLanguageTexts();

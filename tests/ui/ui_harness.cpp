@@ -5,6 +5,7 @@
 #include <GL/freeglut.h>
 #include <unistd.h>
 
+#include "files/tour_file.h"
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "model/settings.h"
@@ -67,6 +68,7 @@ void ScreenTest::SetUp() {
   caughtExitStatus = -1;
   exitProgramHook = catchExit;
   installScreens();
+  installFileHooks();
   language = LANGUAGE_ENGLISH;
   setLanguageTexts();
   screenRatio[0] = 5;
