@@ -1,6 +1,7 @@
 #include "files/tour_file.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
@@ -24,12 +25,13 @@ const size_t MAX_TOUR_FILE_SIZE = TOUR_HEADER_SIZE + STAGE_RECORD_SIZE * (MAX_TO
 // The whole content of a regular file of at most maxSize bytes, or false for
 // anything else (missing, a folder, unreadable, longer).
 bool readRegularFile(const std::string& fileName, size_t maxSize, std::vector<uint8_t>& bytes) {
-  FILE* file = fopen(fileName.c_str(), "rb");
-  if (!file) return false;
-  struct stat info;
-  if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode) ||
-      static_cast<unsigned long long>(info.st_size) > maxSize) {
-    fclose(file);
+  // Opened without waiting: a pipe named like a tour cannot hang the game.
+  off_t size = 0;
+  int fd = openRegularFile(fileName.c_str(), O_RDONLY, size);
+  if (fd < 0) return false;
+  FILE* file = static_cast<unsigned long long>(size) <= maxSize ? fdopen(fd, "rb") : nullptr;
+  if (!file) {
+    close(fd);
     return false;
   }
   bytes.clear();

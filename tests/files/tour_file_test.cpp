@@ -137,12 +137,15 @@ TEST_F(TourFileTest, LoadAndPreviewTakeWholeRecordsAndRefuseWhatIsNoTour) {
   bytes.push_back(0x33);  // one whole stage more
   writeBytes("toolong.velq", bytes);
   ASSERT_EQ(mkdir("folder.velq", 0755), 0);
+  ASSERT_EQ(mkfifo("pipe.velq", 0644), 0);  // refused at once (the alarm fails a wait)
+  alarm(20);
 
   const size_t refused = 99999;
   const std::pair<const char*, size_t> cases[] = {
       {"header.velq", 0},       {"tail.velq", 3},          {"longest.velq", MAX_TOUR_STAGES},
       {"toolong.velq", refused}, {"missing.velq", refused}, {"folder.velq", refused},
-      {"short.velq", refused},   {"letters.velq", refused}, {"nothing.velq", refused}};
+      {"short.velq", refused},   {"letters.velq", refused}, {"nothing.velq", refused},
+      {"pipe.velq", refused}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.first);
     bool taken = c.second != refused;
@@ -192,6 +195,7 @@ TEST_F(TourFileTest, LoadAndPreviewTakeWholeRecordsAndRefuseWhatIsNoTour) {
     EXPECT_EQ(eventCardsOn, 0);
     for (const auto& rider : riders) EXPECT_EQ(rider.humanControlled, 0);
   }
+  alarm(0);
 }
 
 TEST_F(TourFileTest, OutOfRangeValuesAreBroughtIntoRangeOnReading) {
