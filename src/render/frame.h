@@ -61,9 +61,8 @@ void onReshape(int width, int height);
 // from the back buffer).
 void drawFrame();
 
-// 1 when the current screen is drawn over the board and its race panel; 0
-// for the full screens (positions, menus, manual, course screens, team
-// setup, loading, settings, setup errors, saved races and their scorecard).
+// 1 when the current screen is drawn over the board and its race panel, 0
+// for a full screen: SHOWS_BOARD in its row of the table of screens.
 int isBoardScreen();
 
 // The rider's printed number beside his figure in the 2D board view.

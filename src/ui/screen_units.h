@@ -1,7 +1,8 @@
-// Puts every screen's drawing into the display's overlay blocks, binds what
-// the screens need from the rebuild of the display lists, and lays out the
-// screens' own rectangles in every reshape. A screen joins by adding its
-// lines here.
+// Holds the table of screens (model/screens.h: one row per screen, its
+// handlers and what it shows), puts every screen's drawing into the
+// display's overlay blocks, binds what the screens need from the rebuild of
+// the display lists, and lays out the screens' own rectangles in every
+// reshape. A screen joins by adding its row and its lines here.
 #pragma once
 
 void installScreens();
