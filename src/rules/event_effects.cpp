@@ -13,7 +13,6 @@
 
 namespace {
 
-const int FIRST_TEAM_CARD = 10;
 const int BONUS_CARD = 29;           // four bonus squares against one card
 const int HAND_IN_BONUS_SQUARES = 4;
 
@@ -126,7 +125,7 @@ void applyExtraCardCard() {
   }
   // The computer takes a white card on a climb, where a blue one may not be
   // played, and plays it at once: it is never stored.
-  eventCardBonusValue = onClimb(r) ? 5 : 6;
+  eventCardBonusValue = onClimb(r) ? STRENGTH_WHITE : STRENGTH_BLUE;
   currentScreen = SCREEN_BUSY;
   moveWithBonus(eventCardBonusValue);
 }
@@ -250,7 +249,7 @@ bool cardUsableByRider(int rider, int slot) {
   if (!isRiderIndex(rider) || slot < 0 || slot >= CARD_SLOTS) return false;
   int team = riderTeam(rider);
   if (cardUsed[team][slot] != 0) return false;
-  if (slot < FIRST_TEAM_CARD) {
+  if (slot < FIRST_TEAM_SLOT) {
     if (cardHolderMember[slot] != riderMember(rider)) return false;
   } else if (slot >= FIRST_EXTRA_SLOT) {
     if (extraCardHolder[team][slot - FIRST_EXTRA_SLOT] != rider) return false;

@@ -26,8 +26,6 @@ namespace {
 
 const int GRID_COLUMNS = 9;
 const int GRID_ROWS = 2;
-// Slots below this are member cards; from here the team cards.
-const int FIRST_TEAM_SLOT = 10;
 const int TAB_KEY = 9;
 
 bool isCardSlot(int value) { return value >= 0 && value < CARD_SLOTS; }

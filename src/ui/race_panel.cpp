@@ -150,7 +150,8 @@ void drawBreakawayBox() {
 // The bonus strength card an event card gave; without one its place shows
 // the band.
 void drawEventBonusCard() {
-  if ((eventCardBonusValue == 5 || eventCardBonusValue == 6) && isRiderIndex(activeRider))
+  if ((eventCardBonusValue == STRENGTH_WHITE || eventCardBonusValue == STRENGTH_BLUE) &&
+      isRiderIndex(activeRider))
     drawStrengthCard(extraDieX, extraDieY, riderTeam(activeRider), EVENT_BONUS_SLOT, 1);
 }
 
