@@ -22,8 +22,6 @@
 #include "rules/race_start.h"
 #include "rules/race_state.h"
 
-void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
-bool (*opaqueOverlayHook)(float rect[4]) = nullptr;
 
 namespace {
 

@@ -20,8 +20,6 @@
 #include "rules/throw_rules.h"
 #include "texts/language_texts.h"
 
-int (*keyModifiersHook)() = glutGetModifiers;
-
 namespace {
 
 const int GRID_COLUMNS = 9;

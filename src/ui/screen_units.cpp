@@ -1,10 +1,13 @@
 #include "ui/screen_units.h"
 
+#include <GL/freeglut.h>
+
 #include "model/hooks.h"
 #include "model/screens.h"
 #include "render/frame.h"
 #include "render/layout.h"
 #include "render/scene_lists.h"
+#include "rules/move_animation.h"
 #include "ui/course_designer.h"
 #include "ui/course_selection.h"
 #include "ui/dialog_panel.h"
@@ -37,6 +40,10 @@ void computeScreenLayouts() {
 }
 
 namespace {
+
+void armMoveTimer(unsigned int delayMs, int value) {
+  glutTimerFunc(delayMs, onComputerMoveTimer, value);
+}
 
 // The score panel and the turn dialogs never show on the same screen.
 bool opaqueOverlayRect(float rect[4]) { return scorePanelCover(rect) || turnDialogCover(rect); }
@@ -161,4 +168,9 @@ void installScreens() {
   screenLayoutHook = computeScreenLayouts;
   sceneListsRebuiltHook = compileSectionLists;
   redrawHook = onDisplay;
+}
+
+void installWindowHooks() {
+  moveTimerHook = armMoveTimer;
+  keyModifiersHook = glutGetModifiers;
 }

@@ -7,6 +7,11 @@
 
 void installScreens();
 
+// Binds the hooks that only the program's own window serves: the move timer
+// to GLUT's timer, the key modifiers to GLUT's modifier state. Tests bind
+// their own instead.
+void installWindowHooks();
+
 // The screens' part of every reshape, after the shared layout: each screen
 // that keeps rectangles of its own computes them here.
 void computeScreenLayouts();
