@@ -4,6 +4,13 @@
 
 void (*redrawHook)() = nullptr;
 void (*moveTimerHook)(unsigned int delayMs, int value) = nullptr;
+int (*tourSaveHook)(const std::string& fileName) = nullptr;
+void (*exitProgramHook)(int status) = std::exit;
+int (*keyModifiersHook)() = nullptr;
+void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
+bool (*opaqueOverlayHook)(float rect[4]) = nullptr;
+void (*screenLayoutHook)() = nullptr;
+void (*sceneListsRebuiltHook)() = nullptr;
 int (*gameRandomOverride)() = nullptr;
 
 void requestRedraw() {

@@ -22,34 +22,15 @@
 #include "rules/race_start.h"
 #include "rules/race_state.h"
 
-void (*overlayBlocks[OVERLAY_BLOCK_COUNT])() = {};
-bool (*opaqueOverlayHook)(float rect[4]) = nullptr;
 
 namespace {
-
-
-// On these screens every rider, the active one too, stands on his square.
-bool showsActiveRiderOnSquare() {
-  switch (currentScreen) {
-    case SCREEN_START_PLACE_HUMAN:
-    case SCREEN_START_PLACE_COMPUTER:
-    case SCREEN_NO_MOVE:
-    case SCREEN_EVENT_CARD:
-    case SCREEN_FOLLOW_QUESTION:
-    case SCREEN_EVENT_CARD_CANCELLED:
-    case SCREEN_NO_CARD_TO_HAND_IN:
-      return true;
-    default:
-      return false;
-  }
-}
 
 void placeRiders() {
   for (int i = 0; i < RIDER_COUNT; ++i) {
     Rider& rider = riders[i];
     if (rider.finished || rider.row == -1) continue;
     BoardPoint point;
-    if (i != activeRider || rider.humanControlled || showsActiveRiderOnSquare()) {
+    if (i != activeRider || rider.humanControlled || screenShows(currentScreen, RIDER_ON_SQUARE)) {
       point = squareToBoard(rider.row, rider.lane, i);
     } else if (animOnSegment == 0) {
       point = positionToBoard(animRow, animLane, i, true);
@@ -210,26 +191,7 @@ void drawInArea(const int area[4], void (*draw)()) {
   glDisable(GL_SCISSOR_TEST);
 }
 
-int isBoardScreen() {
-  switch (currentScreen) {
-    case SCREEN_POSITIONS:
-    case SCREEN_MAIN_MENU:
-    case SCREEN_LANGUAGE:
-    case SCREEN_MANUAL:
-    case SCREEN_COURSE_SELECTION:
-    case SCREEN_COURSE_DESIGN:
-    case SCREEN_SAVED_COURSES:
-    case SCREEN_TEAM_SETUP:
-    case SCREEN_LOADING:
-    case SCREEN_SETTINGS:
-    case SCREEN_SETUP_ERRORS:
-    case SCREEN_SAVED_RACES:
-    case SCREEN_SAVED_RACE_SCORECARD:
-      return 0;
-    default:
-      return 1;
-  }
-}
+int isBoardScreen() { return screenShows(currentScreen, SHOWS_BOARD) ? 1 : 0; }
 
 void drawRiderNumberLabel(int rider) {
   if (!isRiderIndex(rider)) return;

@@ -5,34 +5,7 @@
 // drawn position and heading.
 #pragma once
 
-// The overlay blocks, in the order a frame draws them. Each screen's own
-// unit puts its drawing function into overlayBlocks at start; a block tests
-// currentScreen itself and draws nothing on other screens. An empty entry
-// draws nothing.
-enum OverlayBlock {
-  OVERLAY_RACE_PANEL,        // common frame (band, version lines) and the race panel
-  OVERLAY_POSITIONS,         // SCREEN_POSITIONS
-  OVERLAY_SETTINGS,          // SCREEN_SETTINGS
-  OVERLAY_DIALOGS,           // dialog panels (team setup under the setup errors)
-  OVERLAY_MAIN_MENU,         // SCREEN_MAIN_MENU
-  OVERLAY_TEAM_SETUP,        // SCREEN_TEAM_SETUP
-  OVERLAY_SAVED_RACES,       // SCREEN_SAVED_RACES, SCREEN_SAVED_RACE_SCORECARD
-  OVERLAY_LANGUAGE,          // SCREEN_LANGUAGE
-  OVERLAY_SAVED_COURSES,     // SCREEN_SAVED_COURSES
-  OVERLAY_LOADING,           // SCREEN_LOADING
-  OVERLAY_MANUAL,            // SCREEN_MANUAL
-  OVERLAY_COURSE_DESIGN,     // SCREEN_COURSE_DESIGN
-  OVERLAY_COURSE_SELECTION,  // SCREEN_COURSE_SELECTION
-  OVERLAY_SCORE_PANEL,       // score panel of the scorecard, standings and saved race
-  OVERLAY_BLOCK_COUNT
-};
-extern void (*overlayBlocks[OVERLAY_BLOCK_COUNT])();
-
-// Asks the current screen's overlay for the rectangle (drawing-area pixels:
-// left, top, right, bottom) that one of its panels paints over opaquely,
-// with neither blending nor holes; false when there is none. The board
-// picture is not drawn under that rectangle, as none of it would be seen.
-extern bool (*opaqueOverlayHook)(float rect[4]);
+#include "model/hooks.h"  // overlayBlocks, opaqueOverlayHook
 
 // Draws what lies under an opaque cover in up to four scissored strips
 // around it, so that no pixel is shaded twice. area is the window rectangle
@@ -61,9 +34,8 @@ void onReshape(int width, int height);
 // from the back buffer).
 void drawFrame();
 
-// 1 when the current screen is drawn over the board and its race panel; 0
-// for the full screens (positions, menus, manual, course screens, team
-// setup, loading, settings, setup errors, saved races and their scorecard).
+// 1 when the current screen is drawn over the board and its race panel, 0
+// for a full screen: SHOWS_BOARD in its row of the table of screens.
 int isBoardScreen();
 
 // The rider's printed number beside his figure in the 2D board view.

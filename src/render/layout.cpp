@@ -54,8 +54,6 @@ float courseTileWidth = 0, courseTileHeight = 0;
 
 int32_t boardViewport[4] = {0, 0, 0, 0};
 
-void (*screenLayoutHook)() = nullptr;
-
 namespace {
 
 // The ratio the detection took last, to tell it from a ratio set since.

@@ -9,6 +9,8 @@
 #pragma once
 #include <cstdint>
 
+#include "model/hooks.h"  // screenLayoutHook
+
 #include "texts/text_layout.h"  // drawAreaWidth, drawAreaHeight, wrapMarginX, wrapPaddingX, manualLinesPerPage
 
 // The window size as last given to the reshape callback.
@@ -115,7 +117,6 @@ void applyScreenRatio();
 // text frame and manualLinesPerPage), then calls screenLayoutHook, where the
 // screens compute their own rectangles in the same pass.
 void computeLayout();
-extern void (*screenLayoutHook)();
 
 // The height of the board picture shown w pixels wide in the drawing area,
 // kept in the board's shape as a 5:4 monitor shows it; 0 for an empty area.

@@ -24,7 +24,6 @@ GLuint coursePreviewLists[COURSE_PREVIEW_LIST_COUNT] = {0, 0, 0, 0};
 int32_t sceneListsBuilt = 0;
 int32_t sceneListsWidth = 0;
 int32_t sceneListsHeight = 0;
-void (*sceneListsRebuiltHook)() = nullptr;
 
 void mirroredPictureStrip(float w, float h) {
   glBegin(GL_TRIANGLE_STRIP);

@@ -7,6 +7,8 @@
 #pragma once
 #include <cstdint>
 
+#include "model/hooks.h"  // sceneListsRebuiltHook
+
 #include <GL/gl.h>
 
 const int SECTION_MAP_LIST_COUNT = 9;
@@ -42,12 +44,6 @@ extern int32_t sceneListsBuilt;
 // The drawing area the lists were built for.
 extern int32_t sceneListsWidth;
 extern int32_t sceneListsHeight;
-
-// Called after every build, once the fresh section-map and preview names
-// are reserved and before the first frame: the loading screen binds it to
-// compile the maps and previews again (their pictures are kept) when the
-// pictures already exist.
-extern void (*sceneListsRebuiltHook)();
 
 // k of the 2D tokens: (W / 5) / (H / 4), 1 on a drawing area of 5:4 pixels
 // and on an empty one.

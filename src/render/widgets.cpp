@@ -104,21 +104,21 @@ void drawStrengthCard(float x, float y, int team, int slot, float intensity) {
   bool white = false;
   char label[12] = "";
   if (slot >= 0 && slot < STRENGTH_CARDS) {
-    white = strengthCardValue[slot] == 5;
-    if (slot < 10)
+    white = strengthCardValue[slot] == STRENGTH_WHITE;
+    if (slot < FIRST_TEAM_SLOT)
       printedNumber(team * TEAM_SIZE + cardHolderMember[slot], label, sizeof label);
     else
       std::strcpy(label, "P");
   } else if (slot >= FIRST_EXTRA_SLOT && slot < CARD_SLOTS) {
     int holder = extraCardHolder[team][slot - FIRST_EXTRA_SLOT];
-    white = extraCardValue[team][slot - FIRST_EXTRA_SLOT] == 5;
+    white = extraCardValue[team][slot - FIRST_EXTRA_SLOT] == STRENGTH_WHITE;
     if (isRiderIndex(holder)) printedNumber(holder, label, sizeof label);
   } else if (slot == EVENT_BONUS_SLOT) {
-    white = eventCardBonusValue == 5;
+    white = eventCardBonusValue == STRENGTH_WHITE;
     if (isRiderIndex(activeRider))
       printedNumber(team * TEAM_SIZE + riderMember(activeRider), label, sizeof label);
   } else if (slot == CARD_DOPING) {
-    white = dopingCardValue == 5;
+    white = dopingCardValue == STRENGTH_WHITE;
     std::strcpy(label, "D");
   } else {
     return;

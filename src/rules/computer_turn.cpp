@@ -16,8 +16,6 @@
 namespace {
 
 const int LINE_PAST_LAST_CLIMB = -10;
-const int BLUE = 6;
-const int WHITE = 5;
 
 // The best square of a scoring search from (row, lane) for mover with the
 // given step budget, the best square starting as (startRow, startLane).
@@ -37,24 +35,25 @@ bool lineStillPays(int line) {
   return line == LINE_PAST_LAST_CLIMB;
 }
 
-// The first unused card of the given value among the rider's own slots, or
-// -1. Member 0 holds four cards, the others two.
-int ownCard(int team, int member, int value) {
-  int first = firstCardOfMember[member];
-  int count = member == 0 ? 4 : 2;
-  for (int slot = first; slot < first + count; slot++)
+// The first unused card of the given value among slots from..to-1 of the
+// team, or -1.
+int firstCardOf(int team, int from, int to, int value) {
+  for (int slot = from; slot < to; slot++)
     if (cardUsed[team][slot] == 0 && strengthCardValue[slot] == value) return slot;
   return -1;
 }
 
-// The first unused team card of the given value (slots 10, 11 are blue,
-// 12, 13 white), or -1.
-int teamCard(int team, int value) {
-  int first = value == BLUE ? 10 : 12;
-  for (int slot = first; slot < first + 2; slot++)
-    if (cardUsed[team][slot] == 0 && strengthCardValue[slot] == value) return slot;
-  return -1;
+// The first unused card of the given value among the rider's own slots, or
+// -1.
+int ownCard(int team, int member, int value) {
+  int first = firstCardOfMember[member];
+  int end = first;
+  while (end < FIRST_TEAM_SLOT && cardHolderMember[end] == member) end++;
+  return firstCardOf(team, first, end, value);
 }
+
+// The first unused team card of the given value, or -1.
+int teamCard(int team, int value) { return firstCardOf(team, FIRST_TEAM_SLOT, STRENGTH_CARDS, value); }
 
 int takeCard(int team, int slot) {
   if (slot != -1) cardUsed[team][slot] = 1;
@@ -63,17 +62,17 @@ int takeCard(int team, int slot) {
 
 // A white card: own before team.
 int takeWhiteCard(int team, int member) {
-  int slot = ownCard(team, member, WHITE);
-  if (slot == -1) slot = teamCard(team, WHITE);
+  int slot = ownCard(team, member, STRENGTH_WHITE);
+  if (slot == -1) slot = teamCard(team, STRENGTH_WHITE);
   return takeCard(team, slot);
 }
 
 // The strongest card to hand: own blue, team blue, own white, team white.
 int takeStrongestCard(int team, int member) {
-  int slot = ownCard(team, member, BLUE);
-  if (slot == -1) slot = teamCard(team, BLUE);
-  if (slot == -1) slot = ownCard(team, member, WHITE);
-  if (slot == -1) slot = teamCard(team, WHITE);
+  int slot = ownCard(team, member, STRENGTH_BLUE);
+  if (slot == -1) slot = teamCard(team, STRENGTH_BLUE);
+  if (slot == -1) slot = ownCard(team, member, STRENGTH_WHITE);
+  if (slot == -1) slot = teamCard(team, STRENGTH_WHITE);
   return takeCard(team, slot);
 }
 

@@ -215,11 +215,15 @@ void resetViewAndTurn() {
 
 }  // namespace
 
+void resetRace() {
+  resetRaceState();
+  resetViewAndTurn();
+}
+
 bool buildCourse() {
   if (!courseCanBeLaid(courseSpec)) return false;
-  resetRaceState();
+  resetRace();
   layCourse();
-  resetViewAndTurn();
   computeReachTables();
   return true;
 }

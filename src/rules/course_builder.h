@@ -12,6 +12,10 @@ bool courseCanBeLaid(const char* spec);
 // the road, no reach.
 void clearTrackGrids();
 
+// Resets every part of the race state to the start of a stage, with empty
+// track grids and no course laid; the riders keep who plays them.
+void resetRace();
+
 // Lays courseSpec and resets every part of the race state for a new stage.
 // A course that cannot be laid is refused: false, and nothing is touched.
 bool buildCourse();

@@ -143,71 +143,72 @@ constexpr CardTitle cardTitles[EVENT_CARD_COUNT] = {
       {"je smijt aardig", "met je krachten;"}}},  // 29
 };
 
-// Effect lines by group of cards: every card from firstCard to lastCard
-// shows the same lines, as the cards of a group have the same effect.
+// Effects by group of cards: every card from firstCard to lastCard does the
+// same and shows the same lines, which say what it does.
 struct CardEffectGroup {
   int firstCard;
   int lastCard;
+  EventEffect effect;
   const char* lines[LANGUAGE_COUNT][EVENT_EFFECT_LINES];
 };
 
 constexpr CardEffectGroup cardEffectGroups[] = {
-    {0, 4,
+    {0, 4, {EFFECT_SIT_OUT, 1, 0, false},
      {{"1 Runde aussetzen", "oder eine Kraft abgeben."},
       {"skip 1 turn", "or hand in one strength card."},
       {"passez 1 tour", "ou remettez une carte force."},
       {"1 beurt overslaan", "of een kracht inleveren."}}},
-    {5, 11,
+    {5, 11, {EFFECT_SIT_OUT, 2, 0, false},
      {{"2 Runden aussetzen", "oder f\xfcr jede Runde", "eine Kraft abgeben."},
       {"skip 2 turns", "or hand in one strength card", "for each turn."},
       {"passez 2 tours", "ou remettez une carte force", "pour chaque tour."},
       {"2 beurten overslaan", "of voor elke beurt", "een kracht inleveren."}}},
-    {12, 13,
+    {12, 13, {EFFECT_CRASH, 0, 0, false},
      {{"alle Beteiligten", "1 Runde aussetzen", "oder eine Kraft abgeben."},
       {"all riders involved", "skip 1 turn", "or hand in one strength card."},
       {"tous les coureurs impliqu\xe9s", "passez 1 tour", "ou remettez une carte force."},
       {"alle betrokkenen", "1 beurt overslaan", "of een kracht inleveren."}}},
-    {14, 14,
+    {14, 14, {EFFECT_CRASH, 2, 0, false},
      {{"der Verursacher:", "2 Runden aussetzen,", "die anderen Opfer:", "1 Runde oder f\xfcr jede Runde", "eine Kraft abgeben."},
       {"the perpetrator:", "skip 2 turns,", "the other victims:", "1 turn or hand in", "one strength card for each turn."},
       {"l'auteur:", "passez 2 tours,", "les autres victimes:", "1 tour ou remettez une", "carte force pour chaque tour."},
       {"de veroorzaker:", "2 beurten overslaan,", "de andere slachtoffers:", "1 beurt of voor elke beurt", "een kracht inleveren."}}},
-    {15, 17,
+    {15, 17, {EFFECT_EXTRA_CARD, 0, 0, false},
      {{"1 zus\xe4tzliche Kraftkarte", "f\xfcr diesen Radfahrer."},
       {"1 additional strength card", "for this rider."},
       {"1 force suppl\xe9mentaire", "pour ce coureur."},
       {"1 kracht extra", "voor deze renner."}}},
-    {18, 20,
+    {18, 20, {EFFECT_EXTRA_DIE, 0, 0, false},
      {{"w\xfcrfeln Sie", "mit 1 W\xfcrfel zus\xe4tzlich."},
       {"throw 1 extra die."},
       {"jettez 1 d\xe9 suppl\xe9mentaire."},
       {"gooi met 1 dobbelsteen extra."}}},
-    {21, 21,
+    {21, 21, {EFFECT_BONUS_SQUARES, 0, 2, false},
      {{"2 Schritte extra."},
       {"2 additional spaces."},
       {"2 cases suppl\xe9mentaires."},
       {"2 vakjes extra."}}},
-    {22, 22,
+    {22, 22, {EFFECT_BONUS_SQUARES, 0, 2, true},
      {{"2 Schritte extra", "und folgen nicht erlaubt."},
       {"2 additional spaces", "and no drafting allowed."},
       {"2 cases suppl\xe9mentaires", "et interdit de suivre."},
       {"2 vakjes extra", "en volgen niet toegestaan."}}},
-    {23, 24,
+    {23, 24, {EFFECT_BONUS_SQUARES, 0, 3, false},
      {{"3 Schritte extra."},
       {"3 additional spaces."},
       {"3 cases suppl\xe9mentaires."},
       {"3 vakjes extra."}}},
-    {25, 26,
+    {25, 26, {EFFECT_BONUS_SQUARES, 0, 4, false},
      {{"4 Schritte extra."},
       {"4 additional spaces."},
       {"4 cases suppl\xe9mentaires."},
       {"4 vakjes extra."}}},
-    {27, 28,
+    {27, 28, {EFFECT_BONUS_SQUARES, 0, 4, true},
      {{"4 Schritte extra", "und folgen nicht erlaubt."},
       {"4 additional spaces", "and no drafting allowed."},
       {"4 cases suppl\xe9mentaires", "et interdit de suivre."},
       {"4 vakjes extra", "en volgen niet toegestaan."}}},
-    {29, 29,
+    {29, 29, {EFFECT_HAND_IN_FOR_BONUS, 0, HAND_IN_BONUS_SQUARES, false},
      {{"4 Schritte extra,", "aber 1 Kraft abgeben."},
       {"4 additional spaces,", "but hand in 1 strength card."},
       {"4 cases suppl\xe9mentaires,", "mais remettez 1 carte force."},
@@ -264,6 +265,12 @@ void fillCardTexts(int languageNumber) {
 }
 
 }  // namespace
+
+const EventEffect& eventEffectOf(int card) {
+  for (const CardEffectGroup& group : cardEffectGroups)
+    if (card >= group.firstCard && card <= group.lastCard) return group.effect;
+  return cardEffectGroups[sizeof cardEffectGroups / sizeof cardEffectGroups[0] - 1].effect;
+}
 
 void buildEventDeck() {
   for (int i = 0; i < EVENT_CARD_COUNT; i++) eventDeckOrder[i] = static_cast<unsigned char>(i);

@@ -13,10 +13,6 @@
 
 namespace {
 
-const int FIRST_TEAM_CARD = 10;
-const int BONUS_CARD = 29;           // four bonus squares against one card
-const int HAND_IN_BONUS_SQUARES = 4;
-
 
 bool onClimb(const Rider& r) { return terrainUnderRider(r) == TERRAIN_CLIMB; }
 bool onCobbles(const Rider& r) { return terrainUnderRider(r) == TERRAIN_COBBLES; }
@@ -54,9 +50,9 @@ void moveAfterHandIn(int total) {
 
 int thrownTotal() { return movementValues[0] + movementValues[1]; }
 
-// The computer's moves after cards 15 to 28: the bonus of the card is added
-// to his throw and shown, and the search starts with the rider's own square
-// as the best so far.
+// The computer's moves after an extra card, an extra die or bonus squares:
+// the bonus of the card is added to his throw and shown, and the search
+// starts with the rider's own square as the best so far.
 void moveWithBonus(int bonus) {
   int total = thrownTotal() + bonus;
   movementTotal += bonus;
@@ -77,7 +73,8 @@ int firstFreeExtraSlot(int team) {
   return -1;
 }
 
-// Cards 0 to 14 leave the rider who drew them to decide on his hand-ins.
+// A sit-out or crash card leaves the rider who drew it to decide on his
+// hand-ins.
 void decideHandIns(int rider) {
   if (riders[rider].humanControlled)
     askHandInCards();
@@ -85,17 +82,17 @@ void decideHandIns(int rider) {
     computerHandInCards();
 }
 
-void applySitOutCard(int card) {
+void applySitOutCard(const EventEffect& effect) {
   int rider = activeRider;
   eventCardRider = rider;
-  riders[rider].skipTurns = card <= 4 ? 1 : 2;
+  riders[rider].skipTurns = effect.skipTurns;
   liftRiderOffGrid(rider);
   currentScreen = SCREEN_BUSY;
   requestRedraw();
   decideHandIns(rider);
 }
 
-void applyCrashCard(int card) {
+void applyCrashCard(const EventEffect& effect) {
   int rider = activeRider;
   Rider& r = riders[rider];
   eventCardRider = rider;
@@ -111,7 +108,7 @@ void applyCrashCard(int card) {
     r.crashInvolved = 1;
   }
   liftRiderOffGrid(rider);
-  if (card == 14) r.skipTurns = 2;
+  if (effect.skipTurns != 0) r.skipTurns = effect.skipTurns;
   currentScreen = SCREEN_BUSY;
   requestRedraw();
   decideHandIns(rider);
@@ -126,7 +123,7 @@ void applyExtraCardCard() {
   }
   // The computer takes a white card on a climb, where a blue one may not be
   // played, and plays it at once: it is never stored.
-  eventCardBonusValue = onClimb(r) ? 5 : 6;
+  eventCardBonusValue = onClimb(r) ? STRENGTH_WHITE : STRENGTH_BLUE;
   currentScreen = SCREEN_BUSY;
   moveWithBonus(eventCardBonusValue);
 }
@@ -141,10 +138,10 @@ void applyExtraDieCard() {
   moveWithBonus(extraDie);
 }
 
-void applyBonusSquaresCard(int card) {
-  bonusSquares = card <= 22 ? 2 : card <= 24 ? 3 : 4;
+void applyBonusSquaresCard(const EventEffect& effect) {
+  bonusSquares = effect.bonusSquares;
   // A breakaway: nobody may draft behind this move.
-  if (card == 22 || card == 27 || card == 28) breakawayDeclared = 1;
+  if (effect.noDrafting) breakawayDeclared = 1;
   if (riders[activeRider].humanControlled) {
     pathLength += bonusSquares;
     currentScreen = SCREEN_CHOOSE_MOVE;
@@ -250,7 +247,7 @@ bool cardUsableByRider(int rider, int slot) {
   if (!isRiderIndex(rider) || slot < 0 || slot >= CARD_SLOTS) return false;
   int team = riderTeam(rider);
   if (cardUsed[team][slot] != 0) return false;
-  if (slot < FIRST_TEAM_CARD) {
+  if (slot < FIRST_TEAM_SLOT) {
     if (cardHolderMember[slot] != riderMember(rider)) return false;
   } else if (slot >= FIRST_EXTRA_SLOT) {
     if (extraCardHolder[team][slot - FIRST_EXTRA_SLOT] != rider) return false;
@@ -266,19 +263,15 @@ bool riderHasUsableCard(int rider) {
 
 void applyEventCard() {
   if (!isRiderIndex(activeRider)) return;
-  int card = currentEventCard();
-  if (card <= 11)
-    applySitOutCard(card);
-  else if (card <= 14)
-    applyCrashCard(card);
-  else if (card <= 17)
-    applyExtraCardCard();
-  else if (card <= 20)
-    applyExtraDieCard();
-  else if (card <= 28)
-    applyBonusSquaresCard(card);
-  else
-    applyHandInForBonusCard();
+  const EventEffect& effect = eventEffectOf(currentEventCard());
+  switch (effect.kind) {
+    case EFFECT_SIT_OUT: applySitOutCard(effect); break;
+    case EFFECT_CRASH: applyCrashCard(effect); break;
+    case EFFECT_EXTRA_CARD: applyExtraCardCard(); break;
+    case EFFECT_EXTRA_DIE: applyExtraDieCard(); break;
+    case EFFECT_BONUS_SQUARES: applyBonusSquaresCard(effect); break;
+    case EFFECT_HAND_IN_FOR_BONUS: applyHandInForBonusCard(); break;
+  }
 }
 
 void askHandInCards() {
@@ -419,7 +412,8 @@ void continueAfterEvent(int rider) {
   }
   activeRider = frontMostUnmovedRider();
   bool afterHandIn = currentScreen == SCREEN_HAND_IN_CARDS || currentScreen == SCREEN_NO_CARD_TO_HAND_IN;
-  bool afterCard = currentScreen == SCREEN_BUSY && currentEventCard() != BONUS_CARD;
+  bool afterCard = currentScreen == SCREEN_BUSY &&
+                   eventEffectOf(currentEventCard()).kind != EFFECT_HAND_IN_FOR_BONUS;
   if ((afterHandIn || afterCard) && activeRider != eventCardRider) {
     // The event rider was parked, or a crash victim from a lap ahead now
     // comes first: the turn passes. An event rider who still has his move

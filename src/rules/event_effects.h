@@ -7,8 +7,7 @@
 // a direct call, a button or a key.
 #pragma once
 
-// A blue strength card; it may not be played or handed in on a climb.
-const int STRENGTH_BLUE = 6;
+#include "rules/race_state.h"
 
 // Whether card slot 0..17 of the rider's team may be handed in or played by
 // him: still in hand, his own member card, a team card or an extra card he

@@ -12,8 +12,13 @@ const int CARD_DOPING = 99;
 const int EVENT_BONUS_SLOT = 98;
 const int CARD_SLOTS = 18;        // per team: 14 strength cards, 4 extra slots
 const int STRENGTH_CARDS = 14;
+const int FIRST_TEAM_SLOT = 10;   // slots 0..9 are member cards, 10..13 team cards
 const int FIRST_EXTRA_SLOT = 14;
 const int EXTRA_SLOTS = 4;
+// The two values of a strength card: a blue card may not be played or
+// handed in on a climb.
+const int STRENGTH_BLUE = 6;
+const int STRENGTH_WHITE = 5;
 const int SPRINT_PLACES = 3;
 const int FINISH_PLACES = 16;
 const int RESULT_PLACES = 25;     // 3 places for each of 3 sprints, 16 at the finish
@@ -44,7 +49,9 @@ extern int32_t bestMoveRiderValues[RIDER_COUNT];
 // Strength cards.
 extern int32_t cardUsed[TEAM_COUNT][CARD_SLOTS];  // 0 available, 1 used, -1 empty extra slot
 extern const int32_t strengthCardValue[STRENGTH_CARDS];
+// The member holding each slot below FIRST_TEAM_SLOT, -1 for a team card.
 extern const int32_t cardHolderMember[STRENGTH_CARDS];
+// The first of a member's slots; the slots after it that he holds follow.
 extern const int32_t firstCardOfMember[TEAM_SIZE];
 extern int32_t extraCardHolder[TEAM_COUNT][EXTRA_SLOTS];
 extern int32_t extraCardValue[TEAM_COUNT][EXTRA_SLOTS];

@@ -12,8 +12,6 @@ char previewEventCardsOn = 0;
 char previewTeamNames[4][TEAM_NAME_SIZE] = {};
 char previewHumanControlled[4] = {0, 0, 0, 0};
 
-int (*tourSaveHook)(const std::string& fileName) = nullptr;
-
 namespace {
 
 uint8_t courseCode(char c) {

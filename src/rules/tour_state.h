@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/hooks.h"  // tourSaveHook
 #include "rules/race_state.h"
 #include "texts/language_texts.h"
 
@@ -53,11 +54,6 @@ void packCourseSpec(const char* spec, PackedCourse& packed);
 // Appends the stage just ridden (courseSpec and raceResults, a disqualified
 // rider's places left empty) to stageRecords.
 void appendStageRecord();
-
-// Writes the whole tour to fileName and returns 1, or 0 when it could not be
-// written. installFileHooks (the tour file unit) binds it to saveTour as the
-// program starts, so the rules store a stage without reaching into the files.
-extern int (*tourSaveHook)(const std::string& fileName);
 
 // Writes the tour to tourFileName through tourSaveHook; an unbound hook
 // counts as a failed save. Returns 1 when written.

@@ -20,14 +20,10 @@
 #include "rules/throw_rules.h"
 #include "texts/language_texts.h"
 
-int (*keyModifiersHook)() = glutGetModifiers;
-
 namespace {
 
 const int GRID_COLUMNS = 9;
 const int GRID_ROWS = 2;
-// Slots below this are member cards; from here the team cards.
-const int FIRST_TEAM_SLOT = 10;
 const int TAB_KEY = 9;
 
 bool isCardSlot(int value) { return value >= 0 && value < CARD_SLOTS; }
@@ -39,19 +35,13 @@ bool chosenEntryEmpty(int value) { return value != CARD_DOPING && !isCardSlot(va
 // An entry of handInCards that holds no card.
 bool handInEntryEmpty(int value) { return !isCardSlot(value); }
 
-bool isCardScreen(int screen) {
-  return screen == SCREEN_PLAY_CARDS || screen == SCREEN_HAND_IN_CARDS ||
-         screen == SCREEN_HAND_IN_FOR_BONUS;
-}
+bool isCardScreen(int screen) { return screenShows(screen, CARD_CHOICE); }
 
-bool isHandInScreen(int screen) {
-  return screen == SCREEN_HAND_IN_CARDS || screen == SCREEN_HAND_IN_FOR_BONUS;
-}
+bool isHandInScreen(int screen) { return screenShows(screen, HAND_IN_SLOTS); }
 
-// The tabs act on every board screen but the score panel's two.
+// The tabs act on every board screen but those of the score panel.
 bool tabsActive() {
-  return isBoardScreen() && currentScreen != SCREEN_SCORECARD &&
-         currentScreen != SCREEN_STAGE_STANDINGS;
+  return isBoardScreen() && !screenShows(currentScreen, SHOWS_SCORE_PANEL);
 }
 
 bool activeRiderOnCobbles() { return terrainUnderRider(riders[activeRider]) == TERRAIN_COBBLES; }

@@ -26,11 +26,6 @@ bool cardHandSpecialKey(int key);
 // previous one's. True when it acted.
 bool cardHandKey(unsigned char key);
 
-// How the state of Shift, Ctrl and Alt is read for Shift-Tab: GLUT's
-// modifier state by default (valid inside a GLUT input callback only);
-// tests set their own.
-extern int (*keyModifiersHook)();
-
 // The card slot 0..17 whose place in the card grid holds the point, -1 for
 // a point outside the grid or in a gap between cards. Card edges belong to
 // the card.

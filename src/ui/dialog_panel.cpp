@@ -39,27 +39,7 @@ void computeDialogPanelLayout() {
   placeDialogButtons();
 }
 
-bool isDialogScreen(int screen) {
-  switch (screen) {
-    case SCREEN_FOLLOW_QUESTION:
-    case SCREEN_EVENT_CARD:
-    case SCREEN_CARD_KIND:
-    case SCREEN_CARD_TIMING:
-    case SCREEN_EVENT_CARD_CANCELLED:
-    case SCREEN_NO_MOVE:
-    case SCREEN_DOPING_NUMBER:
-    case SCREEN_DOPING_CONTROL:
-    case SCREEN_COUNTERCHECK:
-    case SCREEN_QUIT_CONFIRM:
-    case SCREEN_DOPING_CONFIRM:
-    case SCREEN_NO_CARD_TO_HAND_IN:
-    case SCREEN_SETUP_ERRORS:
-    case SCREEN_SAVE_FAILED:
-      return true;
-    default:
-      return false;
-  }
-}
+bool isDialogScreen(int screen) { return screenShows(screen, SHOWS_DIALOG_PANEL); }
 
 void panelCover(float panelX, float panelY, float panelWidth, float panelHeight, float rect[4]) {
   rect[0] = panelX;

@@ -34,35 +34,9 @@ const FooterButton footerButtons[] = {
 
 }  // namespace
 
-bool isFooterScreen(int screen) {
-  switch (screen) {
-    case SCREEN_PLAY_CARDS:
-    case SCREEN_CHOOSE_MOVE:
-    case SCREEN_MOVING:
-    case SCREEN_HAND_IN_CARDS:
-    case SCREEN_EXTRA_THROW:
-    case SCREEN_HAND_IN_FOR_BONUS:
-    case SCREEN_START_THROW:
-    case SCREEN_START_THROW_RESULT:
-    case SCREEN_START_PLACE_HUMAN:
-    case SCREEN_COMPUTER_TURN:
-      return true;
-    default:
-      return false;
-  }
-}
+bool isFooterScreen(int screen) { return screenShows(screen, FOOTER_LIVE); }
 
-bool isViewScreen(int screen) {
-  switch (screen) {
-    case SCREEN_FOLLOW_QUESTION:
-    case SCREEN_EVENT_CARD:
-    case SCREEN_CARD_KIND:
-    case SCREEN_CARD_TIMING:
-      return true;
-    default:
-      return isFooterScreen(screen);
-  }
-}
+bool isViewScreen(int screen) { return screenShows(screen, VIEW_BUTTONS_LIVE); }
 
 bool footerMouse(int button, int state, float x, float y) {
   if (!isFooterScreen(currentScreen) || button != GLUT_LEFT_BUTTON || state != GLUT_DOWN)

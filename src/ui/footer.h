@@ -3,12 +3,13 @@
 // the two view buttons (the 2D/3D switch and the camera button).
 #pragma once
 
-// Screens whose footer buttons and letters act: the turn phases a player
-// waits on, the start screens and a computer's turn.
+// Screens whose footer buttons and letters act (FOOTER_LIVE in the table of
+// screens): the turn phases a player waits on, the start screens and a
+// computer's turn.
 bool isFooterScreen(int screen);
 
-// Screens whose view buttons act: the footer screens and the turn dialogs
-// drawn over the board (follow question, event card, card kind and timing).
+// Screens whose view buttons act (VIEW_BUTTONS_LIVE): the footer screens and
+// the questions about the move drawn over the board.
 bool isViewScreen(int screen);
 
 // A mouse event on the footer buttons: a left press on a footer screen opens

@@ -4,7 +4,7 @@
 // grab, the footer and the view buttons) get it only when that handler did
 // not take it and the screen has not changed, so one click or key never
 // does two things. A left release acts only after a press on the same
-// screen. A screen joins by adding its case to each switch in input.cpp.
+// screen. A screen's handlers are named in its row of the table of screens.
 //
 // Pointer positions reach the screen handlers in drawing-area pixels (the
 // window position minus drawAreaX, drawAreaY), y growing downwards.

@@ -17,13 +17,11 @@
 #include "files/settings_file.h"
 #include "files/tour_file.h"
 #include "model/board_sections.h"
-#include "model/hooks.h"
 #include "model/screens.h"
 #include "model/track.h"
 #include "model/track_geometry.h"
 #include "render/frame.h"
 #include "render/textures.h"
-#include "rules/move_animation.h"
 #include "texts/language_texts.h"
 #include "texts/text_layout.h"
 #include "ui/input.h"
@@ -34,10 +32,6 @@
 namespace {
 
 std::chrono::steady_clock::time_point startTime;
-
-void armMoveTimer(unsigned int delayMs, int value) {
-  glutTimerFunc(delayMs, onComputerMoveTimer, value);
-}
 
 // The loading step, announcing the main menu for the program's own test.
 void onLoadingIdleAnnounced() {
@@ -67,7 +61,7 @@ int main(int argc, char** argv) {
 
   installScreens();
   installFileHooks();
-  moveTimerHook = armMoveTimer;
+  installWindowHooks();
   glutReshapeFunc(onReshape);
   glutDisplayFunc(onDisplay);
   glutIdleFunc(announce ? onLoadingIdleAnnounced : onLoadingIdle);

@@ -1,9 +1,8 @@
 #include "ui/main_menu.h"
 
-#include <cstdlib>
-
 #include <GL/freeglut.h>
 
+#include "model/hooks.h"
 #include "model/occupancy.h"
 #include "model/screens.h"
 #include "render/frame.h"
@@ -16,8 +15,6 @@
 #include "ui/saved_races.h"
 #include "ui/screen_switch.h"
 #include "ui/team_setup.h"
-
-void (*exitProgramHook)(int status) = std::exit;
 
 namespace {
 

@@ -24,9 +24,6 @@ char mainMenuLetter(int button);
 // Runs a button's action, as a click or its letter does.
 void chooseMainMenuButton(int button);
 
-// Called by the main menu's Exit: ends the program. Tests replace it.
-extern void (*exitProgramHook)(int status);
-
 // Overlay block of SCREEN_MAIN_MENU.
 void drawMainMenu();
 

@@ -25,25 +25,6 @@ namespace {
 
 const char* const VERSION_LINE = "Corvalis 1.5.2 for Windows XP";
 
-// Full screens draw over a cleared window, not over the board.
-bool clearsAgain(int screen) {
-  switch (screen) {
-    case SCREEN_POSITIONS:
-    case SCREEN_MAIN_MENU:
-    case SCREEN_LANGUAGE:
-    case SCREEN_MANUAL:
-    case SCREEN_COURSE_SELECTION:
-    case SCREEN_COURSE_DESIGN:
-    case SCREEN_SAVED_COURSES:
-    case SCREEN_TEAM_SETUP:
-    case SCREEN_SETTINGS:
-    case SCREEN_SETUP_ERRORS:
-      return true;
-    default:
-      return false;
-  }
-}
-
 void drawWhite(float x, float y, const char* text) {
   glColor3f(1, 1, 1);
   drawText(x, y, ALIGN_LEFT, text, FONT_SMALL, -1, 0, 0);
@@ -82,7 +63,8 @@ void clearBand(int top, int bottom) {
 void drawPrelude() {
   const int W = drawAreaWidth;
   const float H = static_cast<float>(drawAreaHeight);
-  if (clearsAgain(currentScreen)) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  // Full screens draw over a cleared window, not over the board.
+  if (screenShows(currentScreen, CLEARS_WINDOW)) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   clearBand(isBoardScreen() ? static_cast<int>(cardPanelY) : 15, drawAreaHeight - 15);
   glColor3f(1, 1, 1);
   beginGlyphBatch();
@@ -168,7 +150,8 @@ void drawBreakawayBox() {
 // The bonus strength card an event card gave; without one its place shows
 // the band.
 void drawEventBonusCard() {
-  if ((eventCardBonusValue == 5 || eventCardBonusValue == 6) && isRiderIndex(activeRider))
+  if ((eventCardBonusValue == STRENGTH_WHITE || eventCardBonusValue == STRENGTH_BLUE) &&
+      isRiderIndex(activeRider))
     drawStrengthCard(extraDieX, extraDieY, riderTeam(activeRider), EVENT_BONUS_SLOT, 1);
 }
 
@@ -245,7 +228,6 @@ void drawRacePanel() {
   drawDice(0);
   drawEventBonusCard();
   drawCounters();
-  if (currentScreen == SCREEN_HAND_IN_CARDS || currentScreen == SCREEN_HAND_IN_FOR_BONUS)
-    drawHandInSlots();
+  if (screenShows(currentScreen, HAND_IN_SLOTS)) drawHandInSlots();
   drawThrowButtons();
 }

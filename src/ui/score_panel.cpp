@@ -43,8 +43,7 @@ const float PICTURE_WIDTH = 1072;
 const float PICTURE_HEIGHT = 1419;
 
 bool isScorePanelScreen(int screen) {
-  return screen == SCREEN_SCORECARD || screen == SCREEN_STAGE_STANDINGS ||
-         screen == SCREEN_SAVED_RACE_SCORECARD;
+  return screenShows(screen, SHOWS_SCORE_PANEL);
 }
 
 // A point of the picture, relative to the panel's corner.

@@ -151,7 +151,7 @@ void saveFailedContent() {
 // ---- answers
 
 void receiveBlueCard() { receiveExtraCard(STRENGTH_BLUE); }
-void receiveWhiteCard() { receiveExtraCard(5); }
+void receiveWhiteCard() { receiveExtraCard(STRENGTH_WHITE); }
 void useCardNow() { useExtraCardNowOrLater(1); }
 void useCardLater() { useExtraCardNowOrLater(0); }
 

@@ -29,40 +29,17 @@ void countTimerRequest(unsigned delayMs, int value) {
 }  // namespace
 
 void clearTestTrack(int rows) {
+  resetRace();
   lapRowCount = 109;
   trackRowCount = rows;
-  trackQuadCount = trackArcCount = trackDividerCount = 0;
-  clearTrackGrids();
-  for (int i = 0; i < 4; i++) lineRows[i] = -1;
-  for (int i = 0; i < 5; i++) lapLineRows[i] = -1;
-  lapLineCount = 0;
-  climbEndRow = 0;
-  for (int p = 0; p < RESULT_PLACES; p++) raceResults[p] = -1;
-  lastLineWinner = -1;
-  for (int t = 0; t < TEAM_COUNT; t++)
-    for (int s = 0; s < CARD_SLOTS; s++) cardUsed[t][s] = s >= FIRST_EXTRA_SLOT ? -1 : 0;
-  for (int t = 0; t < TEAM_COUNT; t++)
-    for (int e = 0; e < EXTRA_SLOTS; e++) extraCardHolder[t][e] = extraCardValue[t][e] = -1;
   handInCards[0] = handInCards[1] = -1;
-  eventCardRider = -1;
   for (int r = 0; r < RIDER_COUNT; r++) {
     riders[r] = Rider();
-    riderScore[r] = 0;
-    riderLap[r] = 0;
     bestMoveRiderValues[r] = -1;
   }
-  chosenCards[0] = chosenCards[1] = CARD_DIE;
-  movementValues[0] = movementValues[1] = -1;
-  breakawayDeclared = 0;
   eventCardsOn = 0;
   roundNumber = 2;
-  activeRider = -1;
-  followCandidate = -1;
   pathLength = -1;
-  pathPointIndex = 0;
-  eventCardBonusValue = 0;
-  extraDie = -1;
-  bonusSquares = 0;
   currentScreen = SCREEN_BUSY;
   redrawHook = nullptr;
   moveTimerHook = countTimerRequest;

@@ -5,12 +5,13 @@
 #include <utility>
 #include <vector>
 
-// No squares, no pieces or dividers, nobody on the road, no scoring lines
-// or lap marks, every place free, every card in hand and no extra card
-// won, nothing to hand in, no event rider; the laps 109 rows
-// long; trackRowCount = rows. Riders: off the road, played by the computer,
-// nothing to sit out; round 2 (so cards may be played), event cards off;
-// the move-timer hook records the request instead of running it.
+// The race as the game resets it for a new stage (no squares, no pieces or
+// dividers, nobody on the road, no scoring lines or lap marks, every place
+// free, every card in hand and no extra card won), then: nothing to hand
+// in; the laps 109 rows long; trackRowCount = rows. Riders: off the road,
+// played by the computer, nothing to sit out; round 2 (so cards may be
+// played), no move thrown, event cards off; the move-timer hook records the
+// request instead of running it.
 void clearTestTrack(int rows);
 
 // Builds the course from its description as the race start does (the
