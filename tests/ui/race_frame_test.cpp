@@ -65,9 +65,8 @@ TEST_F(RaceFrameTest, PanelFooterAndDialogRectanglesAtTwoSizes) {
     EXPECT_FLOAT_EQ(throwButtonY, c.throwY);
     EXPECT_FLOAT_EQ(throwButtonHeight, dieSize / 3);
     EXPECT_NEAR(breakawayBoxX, c.breakawayX, 1e-3);
-    // At 768 pixels the hand-in OK rises to end where the strip under the band starts.
     EXPECT_FLOAT_EQ(handInOkButtonY, c.height == 1024 ? handInSlotsY + cardHeight + dieSize / 5
-                                                      : 768 - BAND_STRIP_HEIGHT - throwButtonHeight);
+                                                      : 768 - BAND_STRIP_HEIGHT - throwButtonHeight);  // risen
     EXPECT_FLOAT_EQ(extraThrowButtonY, extraDieY + dieSize + 0.5f * throwButtonHeight);
     for (float x : {viewSwitchX, scorecardButtonX, positionsButtonX, dopingButtonX, settingsButtonX,
                     quitButtonX})

@@ -142,7 +142,6 @@ std::string layOutWindow(const GameWindow& w) {
   updateScreenRatio(w.width, w.height, w.width, w.height);
   applyScreenRatio();
   computeLayout();
-  return std::to_string(w.width) + "x" + std::to_string(w.height) + " ratio " +
-         (w.ratio[0] < 0 ? "detected " : "") + std::to_string(static_cast<int>(screenRatio[0])) + ":" +
-         std::to_string(static_cast<int>(screenRatio[1]));
+  return std::to_string(w.width) + "x" + std::to_string(w.height) + " ratio " + (w.ratio[0] < 0 ? "detected " : "") +
+         std::to_string(static_cast<int>(screenRatio[0])) + ":" + std::to_string(static_cast<int>(screenRatio[1]));
 }

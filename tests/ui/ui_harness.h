@@ -61,8 +61,7 @@ struct GameWindow {
 // 1024 x 768 at 4:3, 1280 x 1024 at 5:4, 1920 x 1200 at 16:10, and
 // 1920 x 1080 with each ratio setting.
 extern const GameWindow gameWindows[6];
-// Every monitor size players have, 1024 x 768 to 2560 x 1440, each with its
-// ratio detected (-1, -1) and with each ratio setting.
+// The monitors players have, each with its ratio detected (-1, -1) and set.
 extern const std::vector<GameWindow> gameMonitors;
 // Lays the screens out as a resize to the window does; returns the
 // window's name for failure messages ("1920x1080 ratio 16:10").
