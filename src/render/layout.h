@@ -69,7 +69,7 @@ extern float throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight;
 extern float breakawayBoxX, breakawayBoxY, breakawayBoxSize;
 extern float handInSlotsX, handInSlotsY;
 // The hand-in OK rises from its place where it would reach into the strip
-// under the band (on drawing areas wider than 5:4 in pixels).
+// under the band, as on monitors 768 or 1080 pixels high.
 extern float handInOkButtonX, handInOkButtonY;
 extern float extraThrowButtonX, extraThrowButtonY;
 // The top of the counter boxes (Moves, Lap, Moves left, Round) and of the
@@ -85,8 +85,8 @@ extern float settingsButtonX, settingsButtonY;
 // The scorecard picture and the course selection's preview tiles, baked into
 // their display lists.
 // The sheet is 0.4 W wide, narrower where the score panel would not fit
-// between the strips above and below the band; the panel's body is the sheet and a row of buttons
-// SCORE_PANEL_BUTTON_ROW x H high under it.
+// between the strips above and below the band; the panel's body is the
+// sheet and a row of buttons SCORE_PANEL_BUTTON_ROW x H high under it.
 extern float scorecardWidth, scorecardHeight;
 const float SCORE_PANEL_BUTTON_ROW = 1.5f * 0.03f;
 extern float courseTileWidth, courseTileHeight;
