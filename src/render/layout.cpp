@@ -202,7 +202,7 @@ void computeLayout() {
   handInSlotsX = diceX;
   handInSlotsY = throwButtonY + throwButtonHeight + dieGap;
   handInOkButtonX = diceX;
-  handInOkButtonY = handInSlotsY + cardHeight + dieSize / 5;
+  handInOkButtonY = std::min(handInSlotsY + cardHeight + dieSize / 5, H - BAND_STRIP_HEIGHT - throwButtonHeight);
   extraThrowButtonX = extraDieX;
   extraThrowButtonY = extraDieY + dieSize + 0.5f * throwButtonHeight;
 
@@ -220,9 +220,10 @@ void computeLayout() {
 
   // The scorecard sheet is 0.4 W wide unless the score panel (the sheet,
   // the row of buttons under it and the title strip above) would then be
-  // taller than the drawing area, as on a wide window laid out 5:4; then
-  // it takes the largest width that fits.
-  const float sheetHeightRoom = H - SCORE_PANEL_BUTTON_ROW * H - panelTitleHeight;
+  // taller than the room between the strips above and below the band, as
+  // on a wide window laid out 5:4; then it takes the largest width that
+  // fits.
+  const float sheetHeightRoom = H - 2 * BAND_STRIP_HEIGHT - SCORE_PANEL_BUTTON_ROW * H - panelTitleHeight;
   scorecardWidth = std::min(0.4f * W, std::max(0.0f, sheetHeightRoom) * 1072 / 1419);
   scorecardHeight = scorecardWidth * 1419 / 1072;
 

@@ -28,6 +28,9 @@ extern int screenRatioProvisional;
 
 // The dark blue of the band and of the read-out boxes.
 extern const float backgroundColour[3];
+// The strips above and below the band, in the clear colour, that hold the
+// version and credit lines: every control lies between them.
+const float BAND_STRIP_HEIGHT = 15;
 
 // Shared sizes.
 extern float buttonWidth;        // 0.064 W
@@ -67,6 +70,8 @@ extern float teamTabsX, teamTabsY, teamTabsWidth, teamTabsHeight;
 extern float throwButtonX, throwButtonY, throwButtonWidth, throwButtonHeight;
 extern float breakawayBoxX, breakawayBoxY, breakawayBoxSize;
 extern float handInSlotsX, handInSlotsY;
+// The hand-in OK rises from its place where it would reach into the strip
+// under the band, as on monitors 768 or 1080 pixels high.
 extern float handInOkButtonX, handInOkButtonY;
 extern float extraThrowButtonX, extraThrowButtonY;
 // The top of the counter boxes (Moves, Lap, Moves left, Round) and of the
@@ -81,9 +86,9 @@ extern float settingsButtonX, settingsButtonY;
 
 // The scorecard picture and the course selection's preview tiles, baked into
 // their display lists.
-// The sheet is 0.4 W wide, narrower where the score panel would not fit the
-// drawing area's height; the panel's body is the sheet and a row of buttons
-// SCORE_PANEL_BUTTON_ROW x H high under it.
+// The sheet is 0.4 W wide, narrower where the score panel would not fit
+// between the strips above and below the band; the panel's body is the
+// sheet and a row of buttons SCORE_PANEL_BUTTON_ROW x H high under it.
 extern float scorecardWidth, scorecardHeight;
 const float SCORE_PANEL_BUTTON_ROW = 1.5f * 0.03f;
 extern float courseTileWidth, courseTileHeight;

@@ -51,7 +51,6 @@ void drawBoardPicture(float x, float y, float w, float h) {
 namespace {
 
 const double PI = 3.14159265358979323846;
-const float TOKEN_RADIUS = 14;
 const float TOKEN_HEIGHT = 18;
 
 // Point i of the 16 rim points of a token, a = 2 pi i / 15.

@@ -48,6 +48,9 @@ extern int32_t sceneListsHeight;
 // k of the 2D tokens: (W / 5) / (H / 4), 1 on a drawing area of 5:4 pixels
 // and on an empty one.
 float tokenAspect();
+// A token's radius in board units, and in overlay pixels at scale 1; in x
+// the flat token reaches TOKEN_RADIUS x tokenAspect() from its centre.
+const float TOKEN_RADIUS = 14;
 
 // The width in window pixels of a rider's token in the 2D board view.
 float boardTokenPixelWidth();

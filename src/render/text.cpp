@@ -13,7 +13,7 @@ namespace {
 // Draws length bytes from (px, py) in font: GLUT's glyphs with their own
 // advance, the accented letters with the program's bitmaps.
 void drawRun(const char* bytes, int length, float px, float py, int font) {
-  glRasterPos2f(px, py + 3);
+  glRasterPos2f(px, py + TEXT_BASELINE_DROP);
   drawGlyphRun(glutFontOf(font), font, bytes, length);
 }
 

@@ -18,6 +18,14 @@
 void drawText(float x, float y, int align, const char* text, int font, int wrapWidth,
               int lineHeight, int lineBudget);
 
+// The baseline's distance below the y that drawText is given.
+const float TEXT_BASELINE_DROP = 3;
+// The fixed font's advance, and how far its capitals and digits reach
+// above the baseline; their glyphs leave the first and last of their 8
+// columns blank.
+const float FIXED_FONT_ADVANCE = 8;
+const float FIXED_FONT_ASCENT = 9;
+
 // Whether font draws the byte code (a GLUT glyph for 1..0x7F, the accented
 // letters of the four languages that the font carries from 0x80 on).
 bool fontDrawsCharacter(int font, unsigned char code);

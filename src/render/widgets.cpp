@@ -247,8 +247,10 @@ void drawTextField(int x, int y, int w, int h, const char* text, char focused, c
   filledRect(fx, fy, fx + static_cast<float>(w), fy + static_cast<float>(h));
   glColor3f(0, 0, 0);
   float textY = fy + static_cast<float>(h) / 2;
-  drawText(fx + 1, textY, ALIGN_LEFT, text, FONT_FIXED, -1, 0, 0);
-  if (focused) drawText(fx + 1 + static_cast<float>(caret) * 8, textY, ALIGN_LEFT, "_", FONT_FIXED, -1, 0, 0);
+  const float textX = fx + TEXT_FIELD_INSET;
+  drawText(textX, textY, ALIGN_LEFT, text, FONT_FIXED, -1, 0, 0);
+  if (focused)
+    drawText(textX + static_cast<float>(caret) * FIXED_FONT_ADVANCE, textY, ALIGN_LEFT, "_", FONT_FIXED, -1, 0, 0);
 }
 
 void drawRadioButton(int cx, int cy, int r, int selected, int enabled) {

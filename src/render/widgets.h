@@ -55,8 +55,9 @@ void drawCheckButton(int x, int y, int size, const char* label, int hotKeyIndex,
 // A frame with its label in a gap of the top edge, in the current colour.
 void drawFramedLabel(int x, int y, int w, int h, const char* text);
 
-// Text entry field in the fixed font; when focused, a caret "_" after caret
-// characters.
+// Text entry field in the fixed font, its text TEXT_FIELD_INSET in from the
+// left edge; when focused, a caret "_" after caret characters.
+const float TEXT_FIELD_INSET = 1;
 void drawTextField(int x, int y, int w, int h, const char* text, char focused, char caret,
                    int enabled);
 

@@ -26,6 +26,7 @@ float undoSectionButtonX = 0, undoSectionButtonY = 0;
 float addSectionButtonX = 0, addSectionButtonY = 0;
 float saveCourseButtonX = 0, saveCourseButtonY = 0;
 float designButtonWidth = 0;
+CourseLapList designLapList, savedCoursesLapList;
 
 namespace {
 
@@ -63,29 +64,43 @@ void addOrFinish() {
 
 }  // namespace
 
-void drawCourseLapList(float textX, float boxX, float y, int laps) {
-  const float s = 0.02f * static_cast<float>(drawAreaHeight);
+CourseLapList placeCourseLapList(float textX, float frameX, float y) {
+  CourseLapList list;
+  list.frameX = frameX;
+  list.frameY = y - 8;
+  list.lineStep = 0.02f * static_cast<float>(drawAreaHeight);
+  // A glyph of the fixed font leaves its cell's first column blank, and
+  // its letters reach FIXED_FONT_ASCENT above the baseline, which lies
+  // TEXT_BASELINE_DROP below the y it is drawn at.
+  list.textX = std::max(textX, frameX + LAP_TEXT_CLEARANCE - 1);
+  list.textY = std::max(y, list.frameY + LAP_TEXT_CLEARANCE + FIXED_FONT_ASCENT - TEXT_BASELINE_DROP);
+  return list;
+}
+
+void drawCourseLapList(const CourseLapList& list, int laps) {
+  const float s = list.lineStep;
+  const float x = list.frameX, top = list.frameY, right = x + LAP_LIST_FRAME_WIDTH;
   const float shown = static_cast<float>(std::min(laps, 4));
   glColor3f(1, 1, 1);
   glBegin(GL_LINE_LOOP);
-  glVertex2f(boxX, y - 8);
-  glVertex2f(boxX + 170, y - 8);
-  glVertex2f(boxX + 170, y - 8 + 2 * s * shown);
-  glVertex2f(boxX, y - 8 + 2 * s * shown);
+  glVertex2f(x, top);
+  glVertex2f(right, top);
+  glVertex2f(right, top + 2 * s * shown);
+  glVertex2f(x, top + 2 * s * shown);
   glEnd();
   glBegin(GL_LINES);
   for (int k = 1; k < shown; ++k) {
-    glVertex2f(boxX, y - 8 + 2 * s * static_cast<float>(k));
-    glVertex2f(boxX + 170, y - 8 + 2 * s * static_cast<float>(k));
+    glVertex2f(x, top + 2 * s * static_cast<float>(k));
+    glVertex2f(right, top + 2 * s * static_cast<float>(k));
   }
   glEnd();
   for (int k = 0; k < laps; ++k) {
     const CourseLapText lap = formatCourseLap(courseSpec, k);
-    const float lineY = y + 2 * s * static_cast<float>(k);
+    const float lineY = list.textY + 2 * s * static_cast<float>(k);
     glColor3f(1, 1, 1);
-    drawText(textX, lineY, ALIGN_LEFT, lap.names(), FONT_FIXED, -1, 0, 0);
+    drawText(list.textX, lineY, ALIGN_LEFT, lap.names(), FONT_FIXED, -1, 0, 0);
     glColor3f(0.7f, 0.7f, 0.7f);
-    drawText(textX, lineY + s, ALIGN_LEFT, lap.marks(), FONT_FIXED, -1, 0, 0);
+    drawText(list.textX, lineY + s, ALIGN_LEFT, lap.marks(), FONT_FIXED, -1, 0, 0);
   }
 }
 
@@ -103,14 +118,13 @@ void computeCourseDesignerLayout() {
   saveCourseButtonX = 0.8f * W - 0.5f * buttonWidth;
   undoSectionButtonY = addSectionButtonY = saveCourseButtonY = 0.9f * H;
   designButtonWidth = 0.13f * W;
+  designLapList = placeCourseLapList(0.1f * W, 0.1f * W - 6, 0.78f * H);
 }
 
 void drawCourseDesigner() {
   if (currentScreen != SCREEN_COURSE_DESIGN) return;
   const bool complete = courseDesignComplete();
-  const float W = static_cast<float>(drawAreaWidth);
-  drawCourseLapList(0.1f * W, 0.1f * W - 6, 0.78f * static_cast<float>(drawAreaHeight),
-                    countCourseLaps(0));
+  drawCourseLapList(designLapList, countCourseLaps(0));
 
   drawButton(undoSectionButtonX, undoSectionButtonY, designButtonWidth, buttonHeight,
              courseEmpty() ? 0 : 1, textUndoSection, hotKeyOf(HOTKEY_UNDO_SECTION));

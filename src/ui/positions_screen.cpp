@@ -275,7 +275,8 @@ void drawPositionsScreen() {
 
   const float cx = 0.05f * W;
   const float cy = 0.81f * H;
-  drawCourseLapList(cx, cx - 6, cy, countCourseLaps(1));
+  const CourseLapList laps = {cx - 6, cy - 8, cx, cy, 0.02f * H};
+  drawCourseLapList(laps, countCourseLaps(1));
 
   drawButton(positionsOkButtonX, positionsOkButtonY, buttonWidth, buttonHeight, 1, "OK", 0);
 

@@ -11,6 +11,7 @@
 #include "render/frame.h"
 #include "render/glyph_atlas.h"
 #include "render/layout.h"
+#include "render/scene_lists.h"
 #include "render/text.h"
 #include "render/shapes.h"
 #include "render/widgets.h"
@@ -20,6 +21,8 @@
 #include "ui/card_hand.h"
 #include "ui/footer.h"
 #include "ui/start_screens.h"
+
+float activeRiderBoxX = 0;
 
 namespace {
 
@@ -128,10 +131,10 @@ void drawFooterButtons() {
 // background is the band's own and needs no fill of its own.
 void drawActiveRiderBox() {
   if (!isRiderIndex(activeRider) || currentScreen == SCREEN_STAGE_STANDINGS) return;
-  const float x = extraDieX + dieSize;
+  const float x = activeRiderBoxX;
   const float y = diceY;
   glPushMatrix();
-  glTranslatef(x + 14, y + 14, 0);
+  glTranslatef(x + TOKEN_RADIUS, y + TOKEN_RADIUS, 0);
   drawRiderFigure(activeRider, POSE_FLAT, 1, 1.0f, 1);
   glPopMatrix();
   char name[TEAM_NAME_SIZE];
@@ -208,6 +211,9 @@ void computeRacePanelLayout() {
   const float labelEnd = static_cast<float>(static_cast<int>(breakawayBoxX)) + 1.15f * boxWidth +
                          static_cast<float>(measureTextWidth(textBreakaway, FONT_SMALL));
   extraThrowButtonX = std::max(extraThrowButtonX, labelEnd + BUTTON_LABEL_PADDING);
+  // The figure stands TOKEN_RADIUS in from the box's edge and is
+  // TOKEN_RADIUS x tokenAspect() wide on each side of its centre.
+  activeRiderBoxX = extraDieX + dieSize + std::max(0.0f, TOKEN_RADIUS * (tokenAspect() - 1));
 }
 
 bool dopingButtonEnabled() {

@@ -8,11 +8,16 @@
 // screen the race panel.
 void drawRacePanel();
 
+// The left edge of the active rider's box, right of the extra die: moved
+// right where the drawing area is wider than 5:4 in pixels, so that the
+// figure, as wide as tokenAspect() makes it, clears the die.
+extern float activeRiderBoxX;
+
 // Widens the race panel's buttons for their labels in the current language:
 // the footer column as one (left edge kept), the Throw button (which reads
 // Next on the start screens) with the Breakaway box moving right beside it,
-// and the extra die's Throw moved clear of the Breakaway label. Part of
-// every reshape, after the shared layout.
+// and the extra die's Throw moved clear of the Breakaway label; places the
+// active rider's box. Part of every reshape, after the shared layout.
 void computeRacePanelLayout();
 
 // Whether the Doping button can be pressed: on the card screen for a rider

@@ -48,6 +48,7 @@ void computeSavedCoursesLayout() {
   nextCourseButtonX = 0.3f * W + 180;
   savedCourseButtonX = nextCourseButtonX + 1.5f * 0.06f * W;
   prevCourseButtonY = nextCourseButtonY = savedCourseButtonY = 0.92f * H;
+  savedCoursesLapList = placeCourseLapList(0.3f * W + 5, 0.3f * W + 5, 0.8f * H);
 }
 
 bool savedCourseStartable() {
@@ -72,7 +73,7 @@ void drawSavedCourses() {
   drawButton(savedCoursesBackButtonX, savedCoursesBackButtonY, bw, buttonHeight, 1,
              textBackSavedCourses, -1);
 
-  drawCourseLapList(0.3f * W + 5, 0.3f * W + 5, 0.8f * H, countCourseLaps(1));
+  drawCourseLapList(savedCoursesLapList, countCourseLaps(1));
 }
 
 bool savedCoursesMouse(int button, int state, float x, float y) {

@@ -173,8 +173,9 @@ void computeScorePanelLayout() {
   scorePanelHeight = scorecardHeight + SCORE_PANEL_BUTTON_ROW * H;
   scorePanelX = 0.5f * W - 0.5f * scorecardWidth;
   // The sheet's foot stands at 0.75 H, unless the title strip or the
-  // buttons would then leave the drawing area.
-  scorePanelY = std::min(std::max(0.75f * H - scorecardHeight, panelTitleHeight), H - scorePanelHeight);
+  // buttons would then reach into the strips above and below the band.
+  scorePanelY = std::min(std::max(0.75f * H - scorecardHeight, BAND_STRIP_HEIGHT + panelTitleHeight),
+                         H - BAND_STRIP_HEIGHT - scorePanelHeight);
   placeScorePanelButtons();
 }
 

@@ -211,12 +211,18 @@ SettingsLayout settingsLayout() {
   const float smoothFieldX = std::max({0.5f * w, labelX + labelWidth(textDelay) + LABEL_GAP,
                                        labelX + labelWidth(textDistance) + LABEL_GAP});
   const float stepFieldX = std::max(0.54f * w, labelX + labelWidth(textTimeBetweenSteps) + LABEL_GAP);
-  setRect(layout.fields[SETTINGS_FIELD_DELAY], smoothFieldX, 0.25f * h + 0.5f * s, SETTINGS_FIELD_WIDTH,
-          s);
-  setRect(layout.fields[SETTINGS_FIELD_DISTANCE], smoothFieldX, 0.25f * h + 1.7f * s,
-          SETTINGS_FIELD_WIDTH, s);
-  setRect(layout.fields[SETTINGS_FIELD_STEP_INTERVAL], stepFieldX, 0.33f * h + 0.5f * s,
-          SETTINGS_FIELD_WIDTH, s);
+  // The digits start TEXT_FIELD_INSET in from the left edge; as much room
+  // after the last one keeps a three-digit value off the right edge.
+  const float fieldWidth =
+      std::max(SETTINGS_FIELD_WIDTH, SETTINGS_FIELD_DIGITS * FIXED_FONT_ADVANCE + 2 * TEXT_FIELD_INSET);
+  setRect(layout.fields[SETTINGS_FIELD_DELAY], smoothFieldX, 0.25f * h + 0.5f * s, fieldWidth, s);
+  setRect(layout.fields[SETTINGS_FIELD_DISTANCE], smoothFieldX, 0.25f * h + 1.7f * s, fieldWidth, s);
+  setRect(layout.fields[SETTINGS_FIELD_STEP_INTERVAL], stepFieldX, 0.33f * h + 0.5f * s, fieldWidth, s);
+  layout.delayUnitX = smoothFieldX + fieldWidth + SETTINGS_UNIT_GAP;
+  layout.stepUnitX = stepFieldX + fieldWidth + SETTINGS_UNIT_GAP;
+  // The movement frame widens where a unit would reach its right edge.
+  const float unitsEnd = std::max(layout.delayUnitX, layout.stepUnitX) + labelWidth("ms") + LABEL_GAP;
+  layout.movementFrame[2] = std::max(layout.movementFrame[2], unitsEnd - layout.movementFrame[0]);
   // A button is widened when its label would not fit; OK and Cancel keep
   // their right edges, Cancel's 0.1 button widths inside the ratio frame.
   setRect(layout.defaultButton, 0.4f * w - 0.5f * s, 0.37f * h,
@@ -278,12 +284,12 @@ void drawSettingsScreen() {
   labelColour(smooth);
   label(0.4f * w + 1.5f * s, 0.25f * h + s, textDelay);
   label(0.4f * w + 1.5f * s, 0.25f * h + 2.2f * s, textDistance);
-  label(layout.fields[SETTINGS_FIELD_DELAY][0] + 27.5f, 0.25f * h + s, "ms");
+  label(layout.delayUnitX, 0.25f * h + s, "ms");
   glColor3f(1, 1, 1);
   label(0.4f * w + s, 0.33f * h, textStepwiseComputerMovement);
   labelColour(!smooth);
   label(0.4f * w + 1.5f * s, 0.33f * h + s, textTimeBetweenSteps);
-  label(layout.fields[SETTINGS_FIELD_STEP_INTERVAL][0] + 27.5f, 0.33f * h + s, "ms");
+  label(layout.stepUnitX, 0.33f * h + s, "ms");
 
   for (int field = 0; field < SETTINGS_FIELD_COUNT; ++field) {
     const float* rect = layout.fields[field];

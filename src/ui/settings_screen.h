@@ -23,17 +23,21 @@ extern double savedScreenRatio[2];
 // The screen's rectangles in drawing-area pixels, from the current drawing
 // area (the same values every reshape would give). Where a label of the
 // current language would run under its number field or past its button,
-// the field moves right or the button widens; the "ms" units follow their
-// fields.
+// the field moves right or the button widens. A field is wide enough for
+// three digits with as much room after them as before; the "ms" units
+// follow their fields' right edges.
 struct SettingsLayout {
   float radioSize;  // side of a radio's square and height of a number field
   float smoothRadio[2], stepwiseRadio[2];  // radio centres
   float ratioRadios[3][2];                 // 5:4, 4:3, 16:10
   float movementFrame[4], ratioFrame[4];   // x, y, width, height
   float fields[SETTINGS_FIELD_COUNT][4];
+  float delayUnitX, stepUnitX;             // where the two "ms" start
   float defaultButton[4], okButton[4], cancelButton[4];
 };
 const float SETTINGS_FIELD_WIDTH = 25;
+// Room between a number field's right edge and its unit.
+const float SETTINGS_UNIT_GAP = 2.5f;
 SettingsLayout settingsLayout();
 
 // Fills the three texts from the stored delay, the whole part of the

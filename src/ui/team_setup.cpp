@@ -1,5 +1,7 @@
 #include "ui/team_setup.h"
 
+#include <algorithm>
+
 #include <GL/freeglut.h>
 
 #include "files/team_entries.h"
@@ -8,6 +10,7 @@
 #include "model/track.h"
 #include "render/frame.h"
 #include "render/layout.h"
+#include "render/scene_lists.h"
 #include "render/text.h"
 #include "render/widgets.h"
 #include "rules/race_state.h"
@@ -93,7 +96,9 @@ void handleClick(float x, float y) {
       clickIntoField(team, teamNameFieldX, TEAM_NAME_FIELD_WIDTH, x);
       return;
     }
-    if (pointInRect(x, y, computerBoxX, rowTop(team), s, s)) {
+    float box[4];
+    computerBoxRect(team, box);
+    if (pointInRect(x, y, box[0], box[1], box[2], box[3])) {
       for (int rider = 4 * team; rider < 4 * team + 4; ++rider)
         riders[rider].humanControlled = riders[rider].humanControlled ? 0 : 1;
       return;
@@ -175,6 +180,15 @@ void computeTeamSetupLayout() {
   teamSetupNextButtonY = 0.68f * H;
 }
 
+void computerBoxRect(int team, float rect[4]) {
+  // Whole rows apart are at least the pitch's whole part.
+  const int side = std::min(static_cast<int>(boxSize()), static_cast<int>(teamRowPitch) - 2);
+  rect[0] = static_cast<float>(static_cast<int>(computerBoxX));
+  rect[1] = static_cast<float>(static_cast<int>(rowTop(team)));
+  rect[2] = static_cast<float>(side) * tokenAspect();
+  rect[3] = static_cast<float>(side);
+}
+
 void openTeamSetup() {
   currentScreen = SCREEN_TEAM_SETUP;
   clampRowAndCaret();
@@ -199,8 +213,10 @@ void drawTeamSetupScreen() {
     glPopMatrix();
     drawNameField(teamNameFieldX, rowTop(team), TEAM_NAME_FIELD_WIDTH, TEAM_NAME_FIELD_HEIGHT,
                   teamNames[team], TEAM_NAME_LENGTH, team, active);
-    drawCheckButton(static_cast<int>(computerBoxX), static_cast<int>(rowTop(team)), static_cast<int>(s),
-                    textComputerPlayer, -1, enabled, riders[4 * team].humanControlled ? 0 : 1);
+    float box[4];
+    computerBoxRect(team, box);
+    drawCheckButton(static_cast<int>(box[0]), static_cast<int>(box[1]), static_cast<int>(box[3]), textComputerPlayer,
+                    -1, enabled, riders[4 * team].humanControlled ? 0 : 1);
   }
 
   const int radius = static_cast<int>(0.01f * H);

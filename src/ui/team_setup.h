@@ -30,6 +30,12 @@ extern signed char teamSetupCaret;
 
 void computeTeamSetupLayout();
 
+// The "Computer player" box of a team (x, y, width, height), drawn and
+// hit-tested alike: at whole pixels at its row's top, 0.02 H high unless
+// that would leave less than 2 pixels to the next row's box (as on a drawing
+// area 1440 pixels high), then lower; as wide as drawCheckButton draws it.
+void computerBoxRect(int team, float rect[4]);
+
 // The main menu's Start: the setup as it was left, the caret brought back
 // within a name that changed meanwhile.
 void openTeamSetup();

@@ -174,7 +174,7 @@ TEST_F(SettingsDrawingTest, LabelsClearTheirFieldsAndButtonsInEveryLanguageAndRa
         EXPECT_FLOAT_EQ(stepField, 0.54f * drawAreaWidth);
       }
       const float frameRight = layout.movementFrame[0] + layout.movementFrame[2];
-      EXPECT_LT(std::max(smoothField, stepField) + 27.5f + drawnLabelWidth("ms"), frameRight);
+      EXPECT_LT(std::max(layout.delayUnitX, layout.stepUnitX) + drawnLabelWidth("ms"), frameRight);
       // Button labels fit their buttons; OK and Cancel stay side by side.
       EXPECT_LT(drawnLabelWidth(textCancel) + 4, layout.cancelButton[2]);
       EXPECT_LT(drawnLabelWidth("OK") + 4, layout.okButton[2]);

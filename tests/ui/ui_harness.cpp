@@ -125,13 +125,25 @@ const GameWindow gameWindows[6] = {
     {1920, 1080, {5, 4}}, {1920, 1080, {4, 3}}, {1920, 1080, {16, 10}},
 };
 
+const std::vector<GameWindow> gameMonitors = [] {
+  std::vector<GameWindow> monitors;
+  const int sizes[][2] = {{1024, 768}, {1280, 1024}, {1280, 800},  {1366, 768},
+                          {1600, 900}, {1920, 1080}, {1920, 1200}, {2560, 1440}};
+  const double settings[][2] = {{-1, -1}, {5, 4}, {4, 3}, {16, 10}};
+  for (const auto& size : sizes)
+    for (const auto& ratio : settings) monitors.push_back({size[0], size[1], {ratio[0], ratio[1]}});
+  return monitors;
+}();
+
 std::string layOutWindow(const GameWindow& w) {
   windowWidth = w.width;
   windowHeight = w.height;
   screenRatio[0] = w.ratio[0];
   screenRatio[1] = w.ratio[1];
+  screenRatioProvisional = 0;
+  updateScreenRatio(w.width, w.height, w.width, w.height);
   applyScreenRatio();
   computeLayout();
-  return std::to_string(w.width) + "x" + std::to_string(w.height) + " ratio " +
-         std::to_string(static_cast<int>(w.ratio[0])) + ":" + std::to_string(static_cast<int>(w.ratio[1]));
+  return std::to_string(w.width) + "x" + std::to_string(w.height) + " ratio " + (w.ratio[0] < 0 ? "detected " : "") +
+         std::to_string(static_cast<int>(screenRatio[0])) + ":" + std::to_string(static_cast<int>(screenRatio[1]));
 }

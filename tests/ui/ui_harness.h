@@ -61,6 +61,8 @@ struct GameWindow {
 // 1024 x 768 at 4:3, 1280 x 1024 at 5:4, 1920 x 1200 at 16:10, and
 // 1920 x 1080 with each ratio setting.
 extern const GameWindow gameWindows[6];
+// The monitors players have, each with its ratio detected (-1, -1) and set.
+extern const std::vector<GameWindow> gameMonitors;
 // Lays the screens out as a resize to the window does; returns the
 // window's name for failure messages ("1920x1080 ratio 16:10").
 std::string layOutWindow(const GameWindow& w);
