@@ -287,19 +287,21 @@ class WholeStageTest : public ScreenTest {
     language = inLanguage;
     setLanguageTexts();
     seedRaceRandom(seed);
-    // The team setup from a race of four persons: the Computer boxes of
-    // teams 1 and 3 ticked, team 2's ticked and cleared again.
+    // The team setup from a race of four persons without event cards: the
+    // Computer boxes of teams 1 and 3 ticked, team 2's ticked and cleared
+    // again, event cards switched on.
     for (Rider& rider : riders) {
       rider = Rider();
       rider.humanControlled = 1;
     }
     for (auto& name : teamNames) std::strcpy(name, "Team");
-    eventCardsOn = 1;
+    eventCardsOn = 0;
     eventCardIndex = 0;
     tourMode = 0;
     typeKey(static_cast<unsigned char>(mainMenuLetter(MENU_START)));
     ASSERT_EQ(currentScreen, SCREEN_TEAM_SETUP);
     for (int team : {1, 2, 3, 2}) pressAndReleaseAt(computerBoxX + 2, teamNameFieldY + team * teamRowPitch + 2);
+    pressAndReleaseAt(eventCardsBoxX + 2, eventCardsBoxY + 2);
     click(teamSetupNextButtonX, teamSetupNextButtonY, buttonWidth, buttonHeight);
     ASSERT_EQ(currentScreen, SCREEN_COURSE_SELECTION);
     const float tileX =
