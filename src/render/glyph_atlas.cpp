@@ -269,7 +269,12 @@ void flushBatch() {
   glGetFloatv(GL_CURRENT_COLOR, currentColour);
   glGetFloatv(GL_CURRENT_TEXTURE_COORDS, currentTexCoord);
 
+  // The queued glyphs are placed for the viewport they were queued under,
+  // which a run under another viewport has already replaced.
+  GLint currentViewport[4];
+  glGetIntegerv(GL_VIEWPORT, currentViewport);
   const GLint* viewport = batch.viewport;
+  glViewport(viewport[0], viewport[1], viewport[2], viewport[3]);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
@@ -313,6 +318,7 @@ void flushBatch() {
   glMatrixMode(GL_PROJECTION);
   glPopMatrix();
   glMatrixMode(static_cast<GLenum>(matrixMode));
+  glViewport(currentViewport[0], currentViewport[1], currentViewport[2], currentViewport[3]);
   glColor4fv(currentColour);
   glTexCoord4fv(currentTexCoord);
 }

@@ -28,13 +28,21 @@ int inkedBytes(const std::vector<unsigned char>& pixels) {
 
 // Every code 1..255 in runs of 32, one run a line, drawn from (x, y) in a
 // colour that is not plain white, all runs queued in one batch if batched;
-// gives the window's pixels and the sum of the raster x after each run.
+// with moved, another font's run and the first half under a viewport on the
+// window's right half, the second half under the whole window, outside the
+// first. Gives the window's pixels and the sum of the raster x after each run.
 std::pair<std::vector<unsigned char>, float> drawEveryCode(RunDrawer draw, void* glutFont, int font, float x,
-                                                           float y, bool batched = false) {
+                                                           float y, bool batched, bool moved) {
   startOverlay();
   if (batched) beginGlyphBatch();
+  if (moved) {
+    glViewport(TEST_WINDOW_WIDTH / 2, 0, TEST_WINDOW_WIDTH / 2, TEST_WINDOW_HEIGHT);
+    glRasterPos2f(x, y + 330);
+    draw(GLUT_BITMAP_9_BY_15, -1, "Lead", 4);
+  }
   float rasterX = 0;
   for (int start = 1; start < 256; start += 32) {
+    if (moved && start == 129) glViewport(0, 0, TEST_WINDOW_WIDTH, TEST_WINDOW_HEIGHT);
     std::string run;
     for (int code = start; code < std::min(start + 32, 256); ++code) run += static_cast<char>(code);
     glColor3f(0.8f, 0.6f, 0.2f);
@@ -60,14 +68,19 @@ TEST_F(GlyphAtlas, EveryCodeOfEveryFontSetsTheSamePixelsAsGlyphByGlyph) {
   const float pens[][2] = {{10, 40}, {10.5f, 40.5f}, {10.99995f, 40.00005f}, {1230.25f, 60.75f}};
   for (const auto& font : fonts) {
     for (const auto& pen : pens) {
-      SCOPED_TRACE("font " + std::to_string(font.second) + " pen " + std::to_string(pen[0]));
-      const auto byGlyph = drawEveryCode(drawGlyphRunOneByOne, font.first, font.second, pen[0], pen[1]);
-      EXPECT_GT(inkedBytes(byGlyph.first), 300);
-      for (bool batched : {false, true}) {
-        const auto fromPicture = drawEveryCode(drawGlyphRun, font.first, font.second, pen[0], pen[1], batched);
-        EXPECT_TRUE(byGlyph.first == fromPicture.first) << "batched " << batched;
-        if (!batched) {
-          EXPECT_EQ(byGlyph.second, fromPicture.second);
+      for (bool moved : {false, true}) {
+        SCOPED_TRACE("font " + std::to_string(font.second) + " pen " + std::to_string(pen[0]) + " moved " +
+                     std::to_string(moved));
+        const auto byGlyph =
+            drawEveryCode(drawGlyphRunOneByOne, font.first, font.second, pen[0], pen[1], false, moved);
+        EXPECT_GT(inkedBytes(byGlyph.first), 300);
+        for (bool batched : {false, true}) {
+          const auto fromPicture =
+              drawEveryCode(drawGlyphRun, font.first, font.second, pen[0], pen[1], batched, moved);
+          EXPECT_TRUE(byGlyph.first == fromPicture.first) << "batched " << batched;
+          if (!batched) {
+            EXPECT_EQ(byGlyph.second, fromPicture.second);
+          }
         }
       }
     }

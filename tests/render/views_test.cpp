@@ -178,7 +178,7 @@ TEST_F(Reshape, ListsFollowTheDrawingAreaWithoutPilingUp) {
     double rw, rh;  // a ratio chosen in the settings (0: keep)
     int width, height;
   } steps[] = {{0, 0, 1024, 768}, {4, 3, 1024, 768}, {16, 10, 1280, 1024},
-               {0, 0, 1280, 1024}, {5, 4, 1280, 1024}, {0, 0, 800, 600}};
+               {0, 0, 1280, 1024}, {5, 4, 1280, 1024}, {0, 0, 1280, 900}, {0, 0, 800, 600}};
   for (const Step& step : steps) {
     std::vector<GLuint> before = allListNames();
     int beforeWidth = drawAreaWidth, beforeHeight = drawAreaHeight;

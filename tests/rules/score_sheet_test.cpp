@@ -67,6 +67,8 @@ TEST_F(ScoreSheetTest, CellsOfRunningFinishedStoredAndEmptySheets) {
   } cases[] = {
       {"running race: sprinter 9 still riding, team 0 home", SHEET_CURRENT_RACE, SCREEN_SCORECARD, -1,
        {9, 5}, {0, 1, 2, 3, 5}, "110000000", "1000", {{9, ""}, {5, "35"}, {0, "50"}, {15, ""}}},
+      {"running race: team 1 home but for its last rider", SHEET_CURRENT_RACE, SCREEN_SCORECARD, -1,
+       {}, {4, 5, 6, 0}, "000000000", "0000", {{7, ""}, {6, "35"}}},
       {"the same stage finished", SHEET_CURRENT_RACE, SCREEN_STAGE_STANDINGS, -1,
        {9, 5}, {0, 1, 2, 3, 5}, "110000000", "1111", {{9, ""}, {5, "35"}}},
       {"sprint winner 6 disqualified", SHEET_CURRENT_RACE, SCREEN_STAGE_STANDINGS, 6,

@@ -179,6 +179,8 @@ TEST_F(ThrowRulesTest, OuterLanesHaveNoStepOutwards) {
   expectBlocked(tryStep(10, 22, 'R', 0));
   expectBlocked(tryStep(10, 22, 'R', 1));
   expectLanding(tryStep(10, 0, 'R', 0), 11, 1);
+  expectLanding(tryStep(10, 1, 'L', 0), 11, 0);
+  expectLanding(tryStep(10, 21, 'R', 0), 11, 22);
   expectLanding(tryStep(10, 22, 'L', 0), 11, 21);
   expectLanding(tryStep(10, 22, 'M', 0), 11, 22);
 }

@@ -2,6 +2,7 @@
 // and the settings file it writes.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <GL/freeglut.h>
 
@@ -10,11 +11,19 @@
 #include "model/settings.h"
 #include "render/layout.h"
 #include "texts/language_texts.h"
+#include "ui/course_selection.h"
 #include "ui/language_screen.h"
 #include "ui/main_menu.h"
+#include "ui/saved_races.h"
 #include "ui/ui_harness.h"
 
 namespace {
+
+// The layout values that follow the width of a label.
+std::vector<float> fittedWidths() {
+  return {footerButtonWidth, throwButtonWidth, extraThrowButtonX, courseChoiceButtonWidth,
+          savedRacesScorecardButtonWidth};
+}
 
 class LanguageScreen : public ScreenTest {
  protected:
@@ -171,6 +180,10 @@ TEST_F(LanguageScreen, ClickChoosesTheHighlightedRowWritesTheFileAndReturns) {
   EXPECT_EQ(language, LANGUAGE_GERMAN);
   EXPECT_STREQ(textMainMenu, "Hauptmen\xfc");
   EXPECT_EQ(mainMenuLetter(MENU_EXIT), 'b');
+  // The buttons fitted to their labels are fitted to the German ones.
+  const std::vector<float> fitted = fittedWidths();
+  computeLayout();
+  EXPECT_EQ(fitted, fittedWidths());
 
   std::string file = readWholeFile("settings");
   ASSERT_EQ(file.size(), static_cast<size_t>(SETTINGS_FILE_SIZE));

@@ -255,6 +255,7 @@ TEST_F(PersonTurnTest, EndingTheMove) {
       {2, 9, 2, 0, 40, 0, 59, 13, FOLLOW},      // he stands behind the start
       {2, 9, 2, 1, 40, 0, 59, 13, NEXT_TURN},   // not behind a breakaway
       {0, 9, 2, 0, 40, 0, 59, 13, NEXT_TURN},   // no step: parked, no follow
+      {2, 5, 0, 0, 12, 0, 59, 13, NEXT_TURN},   // on the finish row itself
       {3, 5, 0, 0, 12, 0, 59, 13, STAYS},       // past the finish, road free
       {3, 5, 0, 0, 12, 2, 59, 13, STAYS},       // one step still free
       {3, 5, 0, 0, 12, 3, 59, 13, NEXT_TURN},   // all three blocked

@@ -1,5 +1,6 @@
 // A whole stage through the window's callbacks: teams 0 and 2 played by a
-// person, 1 and 3 by the computer, event cards on, a seeded random source.
+// person, 1 and 3 by the computer as the team setup's boxes hand them over,
+// event cards on, a seeded random source.
 // Every action of the person is a click or key sent to onMouseClick,
 // onKeyboardUp or onSpecialKeyUp, chosen from the race state; the computer's
 // moves run on the recorded move timer. Overlays opened over a moving
@@ -7,6 +8,7 @@
 // does nothing; the race invariants hold after every event.
 #include <GL/freeglut.h>
 
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
@@ -25,9 +27,11 @@
 #include "ui/dialog_panel.h"
 #include "ui/hand_started_race.h"
 #include "ui/input.h"
+#include "ui/main_menu.h"
 #include "ui/race_panel.h"
 #include "ui/score_panel.h"
 #include "ui/settings_screen.h"
+#include "ui/team_setup.h"
 #include "ui/ui_harness.h"
 
 namespace {
@@ -283,14 +287,23 @@ class WholeStageTest : public ScreenTest {
     language = inLanguage;
     setLanguageTexts();
     seedRaceRandom(seed);
-    for (int i = 0; i < RIDER_COUNT; ++i) {
-      riders[i] = Rider();
-      riders[i].humanControlled = riderTeam(i) % 2 == 0 ? 1 : 0;
+    // The team setup from a race of four persons without event cards: the
+    // Computer boxes of teams 1 and 3 ticked, team 2's ticked and cleared
+    // again, event cards switched on.
+    for (Rider& rider : riders) {
+      rider = Rider();
+      rider.humanControlled = 1;
     }
-    eventCardsOn = 1;
+    for (auto& name : teamNames) std::strcpy(name, "Team");
+    eventCardsOn = 0;
     eventCardIndex = 0;
     tourMode = 0;
-    openCourseSelection();
+    typeKey(static_cast<unsigned char>(mainMenuLetter(MENU_START)));
+    ASSERT_EQ(currentScreen, SCREEN_TEAM_SETUP);
+    for (int team : {1, 2, 3, 2}) pressAndReleaseAt(computerBoxX + 2, teamNameFieldY + team * teamRowPitch + 2);
+    pressAndReleaseAt(eventCardsBoxX + 2, eventCardsBoxY + 2);
+    click(teamSetupNextButtonX, teamSetupNextButtonY, buttonWidth, buttonHeight);
+    ASSERT_EQ(currentScreen, SCREEN_COURSE_SELECTION);
     const float tileX =
         courseTilesX + (tile % 2) * (courseTileWidth + courseTileGapX) + courseTileWidth / 2;
     const float tileY =
@@ -322,6 +335,11 @@ class WholeStageTest : public ScreenTest {
                            currentScreen == SCREEN_NO_CARD_TO_HAND_IN;
       if (!between && !dopingControl) {
         ASSERT_EQ(checkRaceInvariants(), "") << "screen " << currentScreen;
+      }
+      // Every rider moves as his team was set up, each of the four.
+      const bool person = currentScreen == SCREEN_PLAY_CARDS || currentScreen == SCREEN_CHOOSE_MOVE;
+      if (person || currentScreen == SCREEN_MOVING) {
+        ASSERT_EQ(riderTeam(activeRider) % 2 == 0, person) << "rider " << activeRider << ", screen " << currentScreen;
       }
       ASSERT_TRUE(act()) << "no answer on screen " << currentScreen;
       if (HasFatalFailure()) return;
