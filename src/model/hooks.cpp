@@ -12,6 +12,7 @@ bool (*opaqueOverlayHook)(float rect[4]) = nullptr;
 void (*screenLayoutHook)() = nullptr;
 void (*sceneListsRebuiltHook)() = nullptr;
 int (*gameRandomOverride)() = nullptr;
+int (*syncToDiskOverride)(int fd) = nullptr;
 
 void requestRedraw() {
   if (redrawHook) redrawHook();

@@ -85,3 +85,7 @@ extern void (*sceneListsRebuiltHook)();
 // test has set gameRandomOverride to script exact values.
 extern int (*gameRandomOverride)();
 int gameRandom();
+
+// syncToDisk (platform) calls it in place of fsync when set, so that a test
+// can play a disk that fails (return -1). Null in the game.
+extern int (*syncToDiskOverride)(int fd);

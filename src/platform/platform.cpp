@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
-int (*syncToDiskOverride)(int fd) = nullptr;
+#include "model/hooks.h"
 
 char* itoa(int value, char* buffer, int radix) {
   if (radix < 2 || radix > 36) {

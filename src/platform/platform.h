@@ -41,12 +41,9 @@ bool writeFileSafely(const char* path, const void* data, size_t size);
 bool mayReplaceFile(const char* path);
 
 // Makes the written data of an open file (or a folder's entries) reach the
-// disk; false when the disk reports a failure.
+// disk; false when the disk reports a failure. Tests play a failing disk
+// through syncToDiskOverride (model/hooks.h).
 bool syncToDisk(int fd);
-
-// Test override: when set, syncToDisk calls it in place of fsync, so that a
-// test can play a disk that fails (return -1). Null in the game.
-extern int (*syncToDiskOverride)(int fd);
 
 // Opens path with the open flags given, never waiting (a pipe of that name
 // cannot hang the game), and keeps it open only when it is a regular file:

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/hooks.h"
 #include "platform/platform.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <cerrno>
 
-#include "platform/platform.h"
+#include "model/hooks.h"
 
 // Runs save (a save of the game's) with every sync failing, and returns what
 // it returns.
