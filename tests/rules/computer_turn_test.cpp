@@ -39,6 +39,15 @@ class ComputerTurnTest : public ::testing::Test {
     MovePath path;
     playComputerTurn(&who, &total, &bestRow, &bestLane, path);
   }
+  // The rider's move begun on a movement total, the end square written to
+  // row and lane when given; the total it leaves.
+  static int startMove(int rider, int total, int* row = nullptr, int* lane = nullptr) {
+    beginTurnOf(rider);
+    int endRow = -1, endLane = -1;
+    MovePath path;
+    startComputerMove(&total, row ? row : &endRow, lane ? lane : &endLane, path);
+    return total;
+  }
   // A sprint so that the smallest value crossing it from row is v.
   static void sprintWithin(int row, int v) { lineRows[0] = row + v - 1; }
 };
@@ -196,11 +205,7 @@ TEST_F(ComputerTurnTest, ABudgetBelowOneWaitsOnTheNoMovePanel) {
 
 TEST_F(ComputerTurnTest, SearchFromTheRidersOwnCellsLeavesTheEndSquareInThem) {
   putRider(0, 30, 2);
-  beginTurnOf(0);
-  int total = 4;
-  MovePath path;
-  startComputerMove(&total, &riders[0].row, &riders[0].lane, path);
-  EXPECT_EQ(total, 4);
+  EXPECT_EQ(startMove(0, 4, &riders[0].row, &riders[0].lane), 4);
   ASSERT_GT(pathLength, 0);
   EXPECT_EQ(pathPoints[0][0], 30);
   EXPECT_EQ(squareOf(0),
@@ -211,11 +216,8 @@ TEST_F(ComputerTurnTest, SearchFromTheRidersOwnCellsLeavesTheEndSquareInThem) {
 TEST_F(ComputerTurnTest, TheSquareValueAddsToTheBudget) {
   setSquare(30, 2, 2, TERRAIN_DESCENT);
   putRider(0, 30, 2);
-  beginTurnOf(0);
-  int total = 3, row = -1, lane = -1;
-  MovePath path;
-  startComputerMove(&total, &row, &lane, path);
-  EXPECT_EQ(total, 5);
+  int row = -1;
+  EXPECT_EQ(startMove(0, 3, &row), 5);
   EXPECT_EQ(pathLength, 5);
   EXPECT_EQ(row, 35);
 }
@@ -225,10 +227,7 @@ TEST_F(ComputerTurnTest, OnACurveTheAnimationAimsAtTheDrawnCentreOfTheSquare) {
   trackArcs[0] = BoardArc(8, 12, 0, 3, 500, 500, 100, 140, 100, 140, 0, 1, 0);
   trackArcCount = 1;
   putRider(0, 10, 1);
-  beginTurnOf(0);
-  int total = 0, row = -1, lane = -1;
-  MovePath path;
-  startComputerMove(&total, &row, &lane, path);
+  startMove(0, 0);
   // Real squares of lane 1 on the curve: rows 8, 9, 10, 12; row 10 is the
   // third of four, drawn at 8 + 5/8 of the curve's 4 rows.
   EXPECT_FLOAT_EQ(animRowTarget, 10.5f);
@@ -242,11 +241,8 @@ TEST_F(ComputerTurnTest, ARiderWithATurnToSitOutMakesNoMove) {
   riders[5].humanControlled = 1;
   putRider(0, 30, 2);
   putRider(5, 20, 2);
-  beginTurnOf(0);
   riders[0].skipTurns = 1;
-  int total = 7, row = -1, lane = -1;
-  MovePath path;
-  startComputerMove(&total, &row, &lane, path);
+  startMove(0, 7);
   EXPECT_EQ(riders[0].skipTurns, 0);
   EXPECT_EQ(riders[0].movedThisRound, 1);
   EXPECT_EQ(trackOccupant[30][2], 0);
