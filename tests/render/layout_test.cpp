@@ -1,5 +1,6 @@
 // The drawing area and layout arithmetic; none of it needs a window.
 #include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -75,61 +76,51 @@ TEST(ScreenRatio, DrawingAreaKeepsFiveToFourProportions) {
   }
 }
 
-TEST(ScreenRatio, WindowAsCreatedDoesNotFixTheRatio) {
-  // Under X11 the window first reports its creation size, 4:3, on a 16:9
-  // screen; the full-screen size that follows decides.
-  setRatio(-1, -1);
-  updateScreenRatio(1280, 960, 1920, 1080);
-  EXPECT_EQ(screenRatio[0], 4);
-  EXPECT_EQ(screenRatioProvisional, 1);
-  updateScreenRatio(1920, 1080, 1920, 1080);
-  EXPECT_EQ(screenRatio[0], 16);
-  EXPECT_EQ(screenRatio[1], 10);
-  EXPECT_EQ(screenRatioProvisional, 0);
-  // Once the screen's own size has spoken, later sizes keep the ratio.
-  updateScreenRatio(1280, 1024, 1920, 1080);
-  EXPECT_EQ(screenRatio[0], 16);
-
-  // A provisional ratio falls back to none when the next size has none.
-  setRatio(-1, -1);
-  updateScreenRatio(1280, 960, 1920, 1080);
-  updateScreenRatio(1152, 768, 1920, 1080);
-  EXPECT_EQ(screenRatio[0], -1);
-  EXPECT_EQ(screenRatioProvisional, 0);
-
-  // Without a known screen size the first detection is final.
-  setRatio(-1, -1);
-  updateScreenRatio(1024, 768, 0, 0);
-  updateScreenRatio(1280, 1024, 0, 0);
-  EXPECT_EQ(screenRatio[0], 4);
-  EXPECT_EQ(screenRatio[1], 3);
-}
-
-TEST(ScreenRatio, ChosenRatioIsNeverDetectedAgain) {
-  setRatio(5, 4);
-  updateScreenRatio(1920, 1080, 1920, 1080);
-  EXPECT_EQ(screenRatio[0], 5);
-  EXPECT_EQ(screenRatio[1], 4);
-
-  // A ratio chosen in the settings while the detected one was provisional.
-  setRatio(-1, -1);
-  updateScreenRatio(1280, 960, 1920, 1080);
-  screenRatio[0] = 16;
-  screenRatio[1] = 10;
-  updateScreenRatio(1280, 1024, 1920, 1080);
-  EXPECT_EQ(screenRatio[0], 16);
-  EXPECT_EQ(screenRatio[1], 10);
-
-  // A damaged value counts as unset and is detected.
-  setRatio(7, 3);
-  updateScreenRatio(1280, 1024, 1280, 1024);
-  EXPECT_EQ(screenRatio[0], 5);
-  EXPECT_EQ(screenRatio[1], 4);
-
-  // A height of 0 detects nothing.
-  setRatio(-1, -1);
-  updateScreenRatio(1280, 0, 1280, 1024);
-  EXPECT_EQ(screenRatio[0], -1);
+// The ratio as the window's sizes come in, each with the screen's size (0 x
+// 0 when it is not known), from a starting ratio; after each size the ratio
+// and whether it is only provisional (-1: not looked at). A window width
+// of -1 stands for the ratio chosen in the settings instead of a new size.
+TEST(ScreenRatio, DetectedOnceTheScreenHasSpokenAndNeverOverAChosenOne) {
+  struct Step {
+    int width, height, screenWidth, screenHeight;
+    double rw, rh;
+    int provisional;
+  };
+  struct Case {
+    const char* what;
+    double startW, startH;
+    std::vector<Step> steps;
+  } cases[] = {
+      // Under X11 the window first reports its creation size, 4:3, on a 16:9
+      // screen; the full-screen size that follows decides, and later sizes
+      // keep the ratio.
+      {"the window as created does not fix the ratio", -1, -1,
+       {{1280, 960, 1920, 1080, 4, 3, 1}, {1920, 1080, 1920, 1080, 16, 10, 0}, {1280, 1024, 1920, 1080, 16, 10, 0}}},
+      {"a provisional ratio falls back to none", -1, -1,
+       {{1280, 960, 1920, 1080, 4, 3, 1}, {1152, 768, 1920, 1080, -1, -1, 0}}},
+      {"without a screen size the first detection is final", -1, -1,
+       {{1024, 768, 0, 0, 4, 3, -1}, {1280, 1024, 0, 0, 4, 3, -1}}},
+      {"a chosen ratio is never detected again", 5, 4, {{1920, 1080, 1920, 1080, 5, 4, -1}}},
+      {"a ratio chosen while the detected one was provisional", -1, -1,
+       {{1280, 960, 1920, 1080, 4, 3, 1}, {-1, 0, 0, 0, 16, 10, -1}, {1280, 1024, 1920, 1080, 16, 10, -1}}},
+      {"a damaged value counts as unset", 7, 3, {{1280, 1024, 1280, 1024, 5, 4, -1}}},
+      {"a height of 0 detects nothing", -1, -1, {{1280, 0, 1280, 1024, -1, -1, -1}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    setRatio(c.startW, c.startH);
+    for (const Step& s : c.steps) {
+      if (s.width == -1) {
+        screenRatio[0] = s.rw;
+        screenRatio[1] = s.rh;
+        continue;
+      }
+      updateScreenRatio(s.width, s.height, s.screenWidth, s.screenHeight);
+      EXPECT_EQ(screenRatio[0], s.rw) << s.width << " x " << s.height;
+      EXPECT_EQ(screenRatio[1], s.rh) << s.width << " x " << s.height;
+      EXPECT_TRUE(s.provisional == -1 || screenRatioProvisional == s.provisional) << s.width << " x " << s.height;
+    }
+  }
 }
 
 TEST(BoardViewport, TruncatedOnlyAtTheEnd) {

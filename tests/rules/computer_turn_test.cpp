@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "model/board_sections.h"
 #include "model/hooks.h"
 #include "model/screens.h"
@@ -36,6 +39,15 @@ class ComputerTurnTest : public ::testing::Test {
     MovePath path;
     playComputerTurn(&who, &total, &bestRow, &bestLane, path);
   }
+  // The rider's move begun on a movement total, the end square written to
+  // row and lane when given; the total it leaves.
+  static int startMove(int rider, int total, int* row = nullptr, int* lane = nullptr) {
+    beginTurnOf(rider);
+    int endRow = -1, endLane = -1;
+    MovePath path;
+    startComputerMove(&total, row ? row : &endRow, lane ? lane : &endLane, path);
+    return total;
+  }
   // A sprint so that the smallest value crossing it from row is v.
   static void sprintWithin(int row, int v) { lineRows[0] = row + v - 1; }
 };
@@ -64,172 +76,101 @@ TEST_F(ComputerTurnTest, AThrownSevenDrawsAnEventCardAfterTheFirstRound) {
   EXPECT_EQ(moveTimerRequests(), 0);
 }
 
-TEST_F(ComputerTurnTest, OnCobblesOnlyOneCardTheBlueOne) {
-  layRoad(0, 150, 0, 3, 0, TERRAIN_COBBLES);
-  putRider(1, 30, 2);  // member 1: own cards slot 4 (6) and slot 5 (5)
-  sprintWithin(30, 8);
-  playTurn(1, 2, 2);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(4, CARD_DIE));
-  EXPECT_EQ(cardUsed[0][4], 1);
-  EXPECT_EQ(cardUsed[0][5], 0);
-  EXPECT_EQ(movementValues[0], 6);
-  EXPECT_EQ(movementTotal, 8);
-}
-
-TEST_F(ComputerTurnTest, OnAClimbTwoWhiteCardsForEightAndOneForFive) {
-  layRoad(0, 150, 0, 3, 0, TERRAIN_CLIMB);
-  putRider(0, 30, 2);  // member 0: own whites in slots 2 and 3
-  sprintWithin(30, 8);
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(2, 3));
-  EXPECT_EQ(movementTotal, 10);
-
-  SetUp();
-  layRoad(0, 150, 0, 3, 0, TERRAIN_CLIMB);
-  putRider(0, 30, 2);
-  sprintWithin(30, 5);
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(2, CARD_DIE));
-}
-
-TEST_F(ComputerTurnTest, OnAClimbATeamWhiteWhenTheOwnWhitesAreGone) {
-  layRoad(0, 150, 0, 3, 0, TERRAIN_CLIMB);
-  putRider(2, 30, 2);  // member 2 holds only blue cards
-  sprintWithin(30, 8);
-  playTurn(2);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(12, 13));
-  EXPECT_EQ(cardUsed[0][6], 0);
-}
-
-TEST_F(ComputerTurnTest, ASecondCardOnlyWhenTheFirstPlusOneFallsShort) {
-  putRider(0, 30, 2);
-  sprintWithin(30, 7);
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(0, CARD_DIE));  // 6 + 1 is not below 7
-
-  SetUp();
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(0, 1));
-  EXPECT_EQ(movementTotal, 12);
-}
-
-TEST_F(ComputerTurnTest, BlueCardsOfTheTeamAfterTheOwnAndWhitesLast) {
-  putRider(3, 30, 2);  // member 3 holds two whites
-  sprintWithin(30, 10);
-  playTurn(3);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(10, 11));
-  SetUp();
-  putRider(3, 30, 2);
-  cardUsed[0][10] = cardUsed[0][11] = 1;
-  sprintWithin(30, 10);
-  playTurn(3);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(8, 9));
-}
-
-TEST_F(ComputerTurnTest, NoCardForALineWhosePlacesAreTaken) {
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  raceResults[8] = 5;  // with one sprint, the places read are those of the third sprint
-  playTurn(0);
-  EXPECT_EQ(chosenCards[0], CARD_DIE);
-}
-
-TEST_F(ComputerTurnTest, WithNoLineInReachNoCard) {
-  putRider(0, 30, 2);
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(CARD_DIE, CARD_DIE));
-}
-
-TEST_F(ComputerTurnTest, TheFinishWithinTwoTurnsMeansTwelve) {
-  lineRows[3] = 90;
-  putRider(0, 75, 2);  // 12 steps reach row 87, seven more pass row 90
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(0, 1));
-}
-
-TEST_F(ComputerTurnTest, PastTheLastClimbWithFiveToTen) {
-  climbEndRow = 37;
-  putRider(0, 30, 2);  // 8 steps reach row 38
-  playTurn(0);
-  EXPECT_EQ(cardsPlayed(), std::make_pair(0, 1));  // 6 + 1 below 8
+// The cards the computer plays from (30, 2) with a sprint v steps on (0:
+// none in reach) and the dice at 2 + 2: those cards leave the hand, no other.
+TEST_F(ComputerTurnTest, CardsPlayedForWhatLiesInReach) {
+  struct Case {
+    const char* what;
+    int terrain, rider, sprint;
+    void (*more)();
+    std::pair<int, int> cards;
+    int total;  // 0: not checked
+  };
+  const int DIE = CARD_DIE;
+  const Case cases[] = {
+      // Member 1 holds slot 4 (6) and slot 5 (5), member 0 his whites in
+      // slots 2 and 3, member 2 only blue cards, member 3 two whites.
+      {"cobbles: only one card, the blue one", TERRAIN_COBBLES, 1, 8, nullptr, {4, DIE}, 8},
+      {"climb: two white cards for eight", TERRAIN_CLIMB, 0, 8, nullptr, {2, 3}, 10},
+      {"climb: one white card for five", TERRAIN_CLIMB, 0, 5, nullptr, {2, DIE}, 0},
+      {"climb: team whites when the own are gone", TERRAIN_CLIMB, 2, 8, nullptr, {12, 13}, 0},
+      {"6 + 1 is not below 7: one card", TERRAIN_FLAT, 0, 7, nullptr, {0, DIE}, 0},
+      {"6 + 1 falls short of 8: a second card", TERRAIN_FLAT, 0, 8, nullptr, {0, 1}, 12},
+      {"the team's blue cards after the own", TERRAIN_FLAT, 3, 10, nullptr, {10, 11}, 0},
+      {"whites last", TERRAIN_FLAT, 3, 10, [] { cardUsed[0][10] = cardUsed[0][11] = 1; }, {8, 9}, 0},
+      // With one sprint, the places read are those of the third sprint.
+      {"no card for a line whose places are taken", TERRAIN_FLAT, 0, 8, [] { raceResults[8] = 5; }, {DIE, DIE}, 0},
+      {"no line in reach, no card", TERRAIN_FLAT, 0, 0, nullptr, {DIE, DIE}, 0},
+      // 12 steps reach row 42, seven more pass the finish.
+      {"the finish within two turns means twelve", TERRAIN_FLAT, 0, 0, [] { lineRows[3] = 45; }, {0, 1}, 0},
+      // 8 steps reach row 38: 6 + 1 is below 8.
+      {"past the last climb with five to ten", TERRAIN_FLAT, 0, 0, [] { climbEndRow = 37; }, {0, 1}, 0},
+  };
+  auto usedCards = [] {
+    int used = 0;
+    for (int s = 0; s < CARD_SLOTS; s++) used += cardUsed[0][s] == 1;
+    return used;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    layRoad(0, 150, 0, 3, 0, c.terrain);
+    putRider(c.rider, 30, 2);
+    if (c.sprint > 0) sprintWithin(30, c.sprint);
+    if (c.more) c.more();
+    const int usedBefore = usedCards();
+    playTurn(c.rider, 2, 2);
+    EXPECT_EQ(cardsPlayed(), c.cards);
+    for (int card : {c.cards.first, c.cards.second}) EXPECT_TRUE(card == DIE || cardUsed[0][card] == 1) << card;
+    EXPECT_EQ(usedCards(), usedBefore + (c.cards.first != DIE) + (c.cards.second != DIE));
+    EXPECT_TRUE(c.total == 0 || movementTotal == c.total) << movementTotal;
+  }
 }
 
 // Riders queued behind the card player in his lane, unmoved this round.
 class BreakawayTest : public ComputerTurnTest {
  protected:
-  void queueBehind(std::initializer_list<int> queue) {
+  void queueBehind(const std::vector<int>& queue) {
     int row = 29;
     for (int rider : queue) putRider(rider, row--, 2);
   }
 };
 
-TEST_F(BreakawayTest, OneTeamMateAmongThreeKeepsTheDoorOpen) {
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  queueBehind({4, 1, 8});
-  playTurn(0);
-  ASSERT_NE(chosenCards[0], CARD_DIE);
-  EXPECT_EQ(breakawayDeclared, 0);
-}
-
-TEST_F(BreakawayTest, OneTeamMateAmongFiveIsABreakaway) {
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  queueBehind({4, 5, 1, 8, 12});
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 1);
-}
-
-TEST_F(BreakawayTest, AQuarterIsEnough) {
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  queueBehind({4, 5, 1, 8});
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 0);
-}
-
-TEST_F(BreakawayTest, TheQueueEndsAtAMovedRiderAGapOrOtherTerrain) {
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  queueBehind({4, 5, 6});
-  putRider(1, 26, 2);  // a team-mate behind the moved rider 6
-  riders[6].movedThisRound = 1;
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 1);
-
-  SetUp();
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  queueBehind({4, 5});
-  putRider(1, 26, 2);  // row 27 is empty
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 1);
-
-  SetUp();
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  setSquare(28, 2, SQUARE_PASS_THROUGH);
-  queueBehind({4});
-  putRider(1, 27, 2);  // behind a pass-through square: still queued
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 0);
-
-  SetUp();
-  putRider(0, 30, 2);
-  sprintWithin(30, 8);
-  layRoad(0, 28, 2, 2, 0, TERRAIN_COBBLES);
-  queueBehind({4, 1});  // the team-mate stands on cobbles
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 1);
-}
-
-TEST_F(BreakawayTest, NoCardNoBreakaway) {
-  putRider(0, 30, 2);
-  queueBehind({4, 5, 6});
-  playTurn(0);
-  EXPECT_EQ(breakawayDeclared, 0);
+// The card player at (30, 2), a sprint 8 steps on unless he plays no card:
+// a breakaway when fewer than a quarter of the riders queued behind him
+// are his team-mates. The queue ends at a moved rider, a gap or other
+// terrain, not at a pass-through square.
+TEST_F(BreakawayTest, DeclaredWhenTheQueueHoldsTooFewTeamMates) {
+  struct Case {
+    const char* what;
+    std::vector<int> queue;
+    void (*more)();
+    bool card;
+    int breakaway;
+  };
+  const Case cases[] = {
+      {"one team-mate among three", {4, 1, 8}, nullptr, true, 0},
+      {"one team-mate among five", {4, 5, 1, 8, 12}, nullptr, true, 1},
+      {"a quarter is enough", {4, 5, 1, 8}, nullptr, true, 0},
+      {"the team-mate behind a moved rider", {4, 5, 6},
+       [] { putRider(1, 26, 2), riders[6].movedThisRound = 1; }, true, 1},
+      {"the team-mate behind an empty row", {4, 5}, [] { putRider(1, 26, 2); }, true, 1},
+      {"the team-mate behind a pass-through square", {4},
+       [] { setSquare(28, 2, SQUARE_PASS_THROUGH), putRider(1, 27, 2); }, true, 0},
+      {"the team-mate on cobbles", {4, 1}, [] { layRoad(0, 28, 2, 2, 0, TERRAIN_COBBLES); }, true, 1},
+      {"no card, no breakaway", {4, 5, 6}, nullptr, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    putRider(0, 30, 2);
+    if (c.card) sprintWithin(30, 8);
+    queueBehind(c.queue);
+    if (c.more) c.more();
+    playTurn(0);
+    EXPECT_EQ(chosenCards[0] != CARD_DIE, c.card);
+    EXPECT_EQ(breakawayDeclared, c.breakaway);
+  }
 }
 
 TEST_F(ComputerTurnTest, ThePathPointsFollowASlideOverAPassThroughSquare) {
@@ -264,11 +205,7 @@ TEST_F(ComputerTurnTest, ABudgetBelowOneWaitsOnTheNoMovePanel) {
 
 TEST_F(ComputerTurnTest, SearchFromTheRidersOwnCellsLeavesTheEndSquareInThem) {
   putRider(0, 30, 2);
-  beginTurnOf(0);
-  int total = 4;
-  MovePath path;
-  startComputerMove(&total, &riders[0].row, &riders[0].lane, path);
-  EXPECT_EQ(total, 4);
+  EXPECT_EQ(startMove(0, 4, &riders[0].row, &riders[0].lane), 4);
   ASSERT_GT(pathLength, 0);
   EXPECT_EQ(pathPoints[0][0], 30);
   EXPECT_EQ(squareOf(0),
@@ -279,11 +216,8 @@ TEST_F(ComputerTurnTest, SearchFromTheRidersOwnCellsLeavesTheEndSquareInThem) {
 TEST_F(ComputerTurnTest, TheSquareValueAddsToTheBudget) {
   setSquare(30, 2, 2, TERRAIN_DESCENT);
   putRider(0, 30, 2);
-  beginTurnOf(0);
-  int total = 3, row = -1, lane = -1;
-  MovePath path;
-  startComputerMove(&total, &row, &lane, path);
-  EXPECT_EQ(total, 5);
+  int row = -1;
+  EXPECT_EQ(startMove(0, 3, &row), 5);
   EXPECT_EQ(pathLength, 5);
   EXPECT_EQ(row, 35);
 }
@@ -293,10 +227,7 @@ TEST_F(ComputerTurnTest, OnACurveTheAnimationAimsAtTheDrawnCentreOfTheSquare) {
   trackArcs[0] = BoardArc(8, 12, 0, 3, 500, 500, 100, 140, 100, 140, 0, 1, 0);
   trackArcCount = 1;
   putRider(0, 10, 1);
-  beginTurnOf(0);
-  int total = 0, row = -1, lane = -1;
-  MovePath path;
-  startComputerMove(&total, &row, &lane, path);
+  startMove(0, 0);
   // Real squares of lane 1 on the curve: rows 8, 9, 10, 12; row 10 is the
   // third of four, drawn at 8 + 5/8 of the curve's 4 rows.
   EXPECT_FLOAT_EQ(animRowTarget, 10.5f);
@@ -310,11 +241,8 @@ TEST_F(ComputerTurnTest, ARiderWithATurnToSitOutMakesNoMove) {
   riders[5].humanControlled = 1;
   putRider(0, 30, 2);
   putRider(5, 20, 2);
-  beginTurnOf(0);
   riders[0].skipTurns = 1;
-  int total = 7, row = -1, lane = -1;
-  MovePath path;
-  startComputerMove(&total, &row, &lane, path);
+  startMove(0, 7);
   EXPECT_EQ(riders[0].skipTurns, 0);
   EXPECT_EQ(riders[0].movedThisRound, 1);
   EXPECT_EQ(trackOccupant[30][2], 0);

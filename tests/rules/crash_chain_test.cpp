@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/board_sections.h"
 #include "model/hooks.h"
@@ -56,78 +59,52 @@ class CrashChainTest : public ::testing::Test {
   int savedDividerCount = 0;
 };
 
-TEST_F(CrashChainTest, RidersStraightBehindFallUntilAGap) {
-  putRider(0, 20, 2);
-  putRider(1, 19, 2);
-  putRider(2, 18, 2);
-  putRider(3, 16, 2);  // row 17 is empty: the chain stops before him
-  putRider(4, 21, 2);  // ahead of the causer
-  crash(0);
-  EXPECT_EQ(fates(5), "DDD..");
-}
-
-TEST_F(CrashChainTest, AtTheCrashRowTheLeftFallsAndTheRightDoesNot) {
-  putRider(0, 20, 2);
-  putRider(1, 20, 1);  // level on the left: behind in the game's order
-  putRider(2, 20, 3);  // level on the right: counts as ahead
-  putRider(3, 19, 3);  // right and behind, but the square behind the causer is empty
-  putRider(4, 19, 0);  // behind the left rider, two lanes over
-  crash(0);
-  // From the left rider the crash goes on only to the row behind him (4 stays up).
-  EXPECT_EQ(fates(5), "DD...");
-}
-
-TEST_F(CrashChainTest, BehindTheCrashRowTheRightFallsToo) {
-  putRider(0, 20, 2);
-  putRider(1, 19, 2);
-  putRider(2, 19, 3);  // level on the right of a victim behind the causer's row
-  putRider(3, 19, 4);  // and on to the next lane
-  putRider(4, 18, 5);  // no one at (18, 4): out of reach
-  crash(0);
-  EXPECT_EQ(fates(5), "DDDD.");
-}
-
-TEST_F(CrashChainTest, PassThroughSquaresBehindAreRiddenOver) {
-  trackSquareValue[19][2] = SQUARE_PASS_THROUGH;
-  trackSquareValue[18][2] = SQUARE_PASS_THROUGH;
-  putRider(0, 20, 2);
-  putRider(1, 17, 2);  // the next square behind in the lane
-  putRider(2, 18, 1);  // beside the pass-through stretch: within the reach on the left
-  putRider(3, 16, 2);  // behind the victim: the chain goes on
-  putRider(4, 15, 3);  // right of an empty square behind: not reached
-  crash(0);
-  EXPECT_EQ(fates(5), "DDDD.");
-}
-
-TEST_F(CrashChainTest, APassThroughSquareBesideKeepsTheCrashInItsLane) {
-  trackSquareValue[20][1] = SQUARE_PASS_THROUGH;
-  trackSquareValue[19][3] = SQUARE_PASS_THROUGH;
-  putRider(0, 20, 2);
-  putRider(1, 19, 2);
-  putRider(2, 19, 1);  // left of the victim, but the causer's left is pass-through
-  putRider(3, 18, 3);  // reached from the victim only through a pass-through square
-  crash(0);
-  // The victim's own left is a plain square: rider 2 falls by him.
-  EXPECT_EQ(fates(4), "DDD.");
-}
-
-TEST_F(CrashChainTest, ADividerBlocksUpToAndIncludingItsLastRow) {
-  addDivider(10, 20, 1);  // between lanes 1 and 2, last row 20
-  addDivider(5, 19, 2);   // between lanes 2 and 3, last row 19
-  putRider(0, 20, 2);
-  putRider(1, 20, 1);
-  putRider(2, 19, 2);
-  putRider(3, 19, 3);
-  crash(0);
-  EXPECT_EQ(fates(4), "D.D.");
-}
-
-TEST_F(CrashChainTest, ADividerEndingBeforeTheRowDoesNotBlock) {
-  addDivider(10, 19, 1);
-  putRider(0, 20, 2);
-  putRider(1, 20, 1);
-  crash(0);
-  EXPECT_TRUE(down(1));
+// Rider 0 causes the crash on (20, 2); the others stand on the squares
+// given, in order. Squares may be made pass-through, dividers laid as
+// {first row, last row, lane on their left}.
+TEST_F(CrashChainTest, WhoFallsAroundTheCauser) {
+  struct Case {
+    const char* what;
+    std::vector<std::pair<int, int>> passThrough;
+    std::vector<std::array<int, 3>> dividers;
+    std::vector<std::pair<int, int>> squares;
+    const char* fates;
+  };
+  const Case cases[] = {
+      // Row 17 is empty: the chain stops before rider 3; rider 4 is ahead.
+      {"straight behind until a gap", {}, {}, {{20, 2}, {19, 2}, {18, 2}, {16, 2}, {21, 2}}, "DDD.."},
+      // Level on the left counts as behind, on the right as ahead; rider 3
+      // is right of the empty square behind the causer; from the left rider
+      // the crash goes on only to the row behind him, not two lanes over.
+      {"at the crash row the left falls, the right does not", {}, {},
+       {{20, 2}, {20, 1}, {20, 3}, {19, 3}, {19, 0}}, "DD..."},
+      // Level on the right of a victim behind the causer's row, and on to
+      // the next lane; nobody at (18, 4), so rider 4 is out of reach.
+      {"behind the crash row the right falls too", {}, {}, {{20, 2}, {19, 2}, {19, 3}, {19, 4}, {18, 5}}, "DDDD."},
+      // Rider 1 is the next square behind in the lane, rider 2 beside the
+      // pass-through stretch, rider 3 behind the victim; rider 4 is right
+      // of an empty square behind.
+      {"pass-through squares behind are ridden over", {{19, 2}, {18, 2}}, {},
+       {{20, 2}, {17, 2}, {18, 1}, {16, 2}, {15, 3}}, "DDDD."},
+      // Rider 2 is left of the victim, whose own left is a plain square;
+      // rider 3 is reached from the victim only through a pass-through square.
+      {"a pass-through square beside keeps the crash in its lane", {{20, 1}, {19, 3}}, {},
+       {{20, 2}, {19, 2}, {19, 1}, {18, 3}}, "DDD."},
+      {"a divider blocks up to and including its last row", {}, {{10, 20, 1}, {5, 19, 2}},
+       {{20, 2}, {20, 1}, {19, 2}, {19, 3}}, "D.D."},
+      {"a divider ending before the row does not block", {}, {{10, 19, 1}}, {{20, 2}, {20, 1}}, "DD"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    clearTestTrack(41);
+    layRoad(0, 40, 0, 5);
+    for (const auto& square : c.passThrough) trackSquareValue[square.first][square.second] = SQUARE_PASS_THROUGH;
+    for (const auto& d : c.dividers) addDivider(d[0], d[1], d[2]);
+    const int count = static_cast<int>(c.squares.size());
+    for (int r = 0; r < count; r++) putRider(r, c.squares[r].first, c.squares[r].second);
+    crash(0);
+    EXPECT_EQ(fates(count), c.fates);
+  }
 }
 
 TEST_F(CrashChainTest, ARiderAlreadySittingOutStopsTheChain) {

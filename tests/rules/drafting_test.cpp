@@ -63,13 +63,32 @@ TEST_F(DraftingTest, AChainOfThreeFollowsTheLeader) {
   EXPECT_TRUE(chainEnded());
 }
 
-TEST_F(DraftingTest, ACandidateOnOtherTerrainIsNotOffered) {
-  leaderMoved(30, 2, 39, 2);
-  layRoad(0, 29, 2, 2, 0, TERRAIN_CLIMB);
-  enterRider(0, 29, 2);
-  offerFollow(30, 2, 9, 39, 2);
-  EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
-  EXPECT_EQ(followCandidate, -1);  // cleared by the next turn
+// The leader moved 9 rows from (30, 2) to (39, 2); rider 0 waits behind
+// him on (29, 2) and does not follow.
+TEST_F(DraftingTest, TheRiderBehindStaysWhenHeCannotOrWillNotFollow) {
+  struct Case {
+    const char* what;
+    void (*more)();
+    int steps, onFollowSquare;
+  };
+  const Case cases[] = {
+      {"on other terrain he is not offered", [] { layRoad(0, 29, 2, 2, 0, TERRAIN_CLIMB); }, 9, -1},
+      {"nine rows to go with six steps", nullptr, 6, -1},
+      {"the follow square is taken", [] { enterRider(6, 38, 2), riders[6].movedThisRound = 1; }, 9, 6},
+      // A poor square to stand on: his own move promises more reach.
+      {"the computer declines", [] { trackReach12[38][2] = 20; }, 9, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetUp();
+    leaderMoved(30, 2, 39, 2);
+    enterRider(0, 29, 2);
+    if (c.more) c.more();
+    offerFollow(30, 2, c.steps, 39, 2);
+    EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
+    EXPECT_EQ(trackOccupant[38][2], c.onFollowSquare);
+    EXPECT_EQ(followCandidate, -1);  // cleared by the next turn
+  }
 }
 
 TEST_F(DraftingTest, ARiderWhoHasMovedIsNotOffered) {
@@ -79,23 +98,6 @@ TEST_F(DraftingTest, ARiderWhoHasMovedIsNotOffered) {
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(standsOn(0, 29, 2));
   EXPECT_TRUE(chainEnded());
-}
-
-TEST_F(DraftingTest, NobodyFollowsWhenTheFollowSquareIsOutOfReach) {
-  leaderMoved(30, 2, 39, 2);
-  enterRider(0, 29, 2);
-  offerFollow(30, 2, 6, 39, 2);  // nine rows to go with six steps
-  EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
-}
-
-TEST_F(DraftingTest, NobodyFollowsOntoATakenSquare) {
-  leaderMoved(30, 2, 39, 2);
-  enterRider(0, 29, 2);
-  enterRider(6, 38, 2);
-  riders[6].movedThisRound = 1;
-  offerFollow(30, 2, 9, 39, 2);
-  EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
-  EXPECT_TRUE(standsOn(6, 38, 2));
 }
 
 TEST_F(DraftingTest, BehindALeaderFromRowZeroThereIsNoCandidate) {
@@ -112,14 +114,6 @@ TEST_F(DraftingTest, TheCandidateBehindAPassThroughSquareIsOffered) {
   enterRider(0, 28, 2);
   offerFollow(30, 2, 9, 39, 2);
   EXPECT_TRUE(standsOn(0, 37, 2));
-}
-
-TEST_F(DraftingTest, TheComputerDeclinesWhenHisOwnMovePromisesMoreReach) {
-  leaderMoved(30, 2, 39, 2);
-  enterRider(0, 29, 2);
-  trackReach12[38][2] = 20;  // a poor square to stand on
-  offerFollow(30, 2, 9, 39, 2);
-  EXPECT_TRUE(stayedAndPlaysNext(0, 29, 2));
 }
 
 TEST_F(DraftingTest, NearTheFinishTheComputerAlwaysFollows) {

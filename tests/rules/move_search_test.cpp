@@ -201,52 +201,44 @@ TEST_F(MoveSearchTest, SquareReachedAgainWithNoMoreStepsIsNotScoredAgain) {
   EXPECT_STREQ(choice.path, "M");
 }
 
-TEST_F(MoveSearchTest, FullSprintLeavesTheChoiceToReach) {
-  road(0, 20, 2, 2);
-  reach(0, 5, 2, 2, 40, 39);
-  reach(6, 20, 2, 2, 20, 19);
-  lines(2, 5, 60, 100);
-  // The best so far lies before the second sprint; two steps cross it.
-  MoveChoice choice = score(5, 2, 2, 0, 0, {5, 2, 1});
-  EXPECT_EQ(choice.row, 7);  // the sprint still pays
-  EXPECT_EQ(choice.line, 2);
-
-  raceResults[3] = 4;
-  raceResults[4] = 9;
-  raceResults[5] = 12;
-  choice = score(5, 2, 2, 0, 0, {5, 2, 1});
-  EXPECT_EQ(choice.row, 5);  // all three places taken: the better reach stays
-  EXPECT_EQ(choice.line, 1);
-}
-
-TEST_F(MoveSearchTest, SquareBeforeEveryLineStillComparesOnReach) {
-  road(0, 20, 2, 2);
-  reach(0, 20, 2, 2, 20, 19);
-  reach(3, 3, 2, 2, 40, 39);
-  lines(3, 50, 60, 100);
-  // The best so far lies beyond a paying line; a square before every line
-  // (line index 0) does not lose on the line and wins on its reach.
-  MoveChoice choice = score(2, 2, 1, 0, 0, {4, 2, 1});
-  EXPECT_EQ(choice.row, 3);
-  EXPECT_EQ(choice.line, 0);
-}
-
-TEST_F(MoveSearchTest, OneSprintCourseReadsThePlacesOfAMissingSprint) {
-  road(0, 20, 2, 2);
-  reach(0, 20, 2, 2, 20, 19);
-  reach(2, 2, 2, 2, 40, 39);
-  lines(2, -1, -1, 100);
-  // Beyond the only sprint the line index is 3: the third place of a third
-  // sprint, which is never taken, makes the line pay, so a square beyond the
-  // sprint beats the best square before it despite its poorer reach.
-  MoveChoice choice = score(3, 2, 2, 0, 0, {2, 2, 0});
-  EXPECT_EQ(choice.row, 5);
-  EXPECT_EQ(choice.line, 3);
-
-  raceResults[8] = 6;  // only that place decides: now reach does
-  choice = score(3, 2, 2, 0, 0, {2, 2, 0});
-  EXPECT_EQ(choice.row, 2);
-  EXPECT_EQ(choice.line, 0);
+// One lane, reach 20 but for a stretch of reach 40, and a best square found
+// before the search as {row, lane, line index}: whether the line a square
+// lies beyond still pays decides before the reach does.
+TEST_F(MoveSearchTest, BestSoFarAgainstASquareOverALine) {
+  struct Case {
+    const char* what;
+    int reachFrom, reachTo;
+    std::array<int, 4> lines;
+    std::vector<std::pair<int, int>> taken;  // result place, rider
+    int row, steps;
+    std::array<int, 3> best;
+    int wantRow, wantLine;
+  };
+  const Case cases[] = {
+      // The best so far lies before the second sprint; two steps cross it.
+      {"the sprint still pays", 0, 5, {2, 5, 60, 100}, {}, 5, 2, {5, 2, 1}, 7, 2},
+      {"all three places taken: the better reach stays", 0, 5, {2, 5, 60, 100}, {{3, 4}, {4, 9}, {5, 12}}, 5, 2,
+       {5, 2, 1}, 5, 1},
+      // The best so far lies beyond a paying line; a square before every
+      // line (line index 0) does not lose on the line and wins on its reach.
+      {"a square before every line compares on reach", 3, 3, {3, 50, 60, 100}, {}, 2, 1, {4, 2, 1}, 3, 0},
+      // Beyond the only sprint the line index is 3: the third place of a
+      // third sprint, which is never taken, makes the line pay, so a square
+      // beyond the sprint wins despite its poorer reach.
+      {"one sprint: a missing sprint's place pays", 2, 2, {2, -1, -1, 100}, {}, 3, 2, {2, 2, 0}, 5, 3},
+      {"one sprint: only that place decides", 2, 2, {2, -1, -1, 100}, {{8, 6}}, 3, 2, {2, 2, 0}, 2, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    clearTrack(240);
+    road(0, 20, 2, 2);
+    reach(0, 20, 2, 2, 20, 19);
+    reach(c.reachFrom, c.reachTo, 2, 2, 40, 39);
+    lines(c.lines[0], c.lines[1], c.lines[2], c.lines[3]);
+    for (const auto& place : c.taken) raceResults[place.first] = place.second;
+    MoveChoice choice = score(c.row, 2, c.steps, 0, 0, c.best);
+    EXPECT_EQ(std::make_pair(choice.row, choice.line), std::make_pair(c.wantRow, c.wantLine));
+  }
 }
 
 TEST_F(MoveSearchTest, ChainsCountRidersWhoHaveMovedOnTheSameTerrain) {

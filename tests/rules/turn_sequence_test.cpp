@@ -17,17 +17,30 @@ namespace {
 class TurnSequenceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    clearTestTrack(81);
+    clearRoad(81);
     layRoad(0, 80, 0, 4);
     fillTestReach();
     lineRows[3] = 50;
-    for (int i = 0; i < RIDER_COUNT; i++) {
-      riders[i].humanControlled = 1;
-      riders[i].finished = 1;
-      riders[i].movedThisRound = 1;
-    }
   }
   void TearDown() override { moveTimerHook = nullptr; }
+
+  // A track of that many rows without squares; every rider a person who
+  // has finished.
+  static void clearRoad(int rows) {
+    clearTestTrack(rows);
+    for (Rider& r : riders) r.humanControlled = r.finished = r.movedThisRound = 1;
+  }
+  // A rider still in the race who has moved this round.
+  static void enterMoved(int rider, int row, int lane) {
+    enterRider(rider, row, lane);
+    riders[rider].movedThisRound = 1;
+  }
+  // A rider parked off his square for the rest of the round.
+  static void park(int rider, int row, int lane) {
+    enterMoved(rider, row, lane);
+    trackOccupant[row][lane] = -1;
+    riders[rider].parked = 1;
+  }
 
   // The active rider ends his move where he stands.
   static void endMoveInPlace() {
@@ -89,16 +102,13 @@ TEST_F(TurnSequenceTest, ATurnLiftsTheRiderAndRecordsHisStart) {
 
 TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
   setSquare(56, 2, SQUARE_PASS_THROUGH);
-  enterRider(0, 58, 2);  // has just moved here
-  enterRider(1, 57, 2);
-  enterRider(2, 55, 2);  // behind the pass-through square
-  enterRider(3, 53, 2);  // row 54 is empty: he stays
-  enterRider(4, 57, 3);  // beyond the line in another lane: stays
+  enterMoved(0, 58, 2);  // has just moved here
+  enterMoved(1, 57, 2);
+  enterMoved(2, 55, 2);  // behind the pass-through square
+  enterMoved(3, 53, 2);  // row 54 is empty: he stays
+  enterMoved(4, 57, 3);  // beyond the line in another lane: stays
   enterRider(5, 20, 0);
-  riders[1].movedThisRound = riders[2].movedThisRound = 1;
-  riders[3].movedThisRound = riders[4].movedThisRound = 1;
   activeRider = 0;
-  riders[0].movedThisRound = 1;
   nextTurn();
   for (int r = 0; r < 5; r++) EXPECT_EQ(riders[r].finished, r < 3 ? 1 : 0) << r;
   for (int row : {58, 57, 55}) EXPECT_EQ(trackOccupant[row][2], -1) << row;
@@ -107,8 +117,7 @@ TEST_F(TurnSequenceTest, AFinisherTakesTheRidersQueuedBehindHimBeyondTheLine) {
 }
 
 TEST_F(TurnSequenceTest, TheLastFinisherEndsTheRaceWithoutAnotherTurn) {
-  enterRider(7, 60, 1);
-  riders[7].movedThisRound = 1;
+  enterMoved(7, 60, 1);
   activeRider = 7;
   nextTurn();
   EXPECT_EQ(riders[7].finished, 1);
@@ -165,13 +174,9 @@ TEST_F(TurnSequenceTest, AChosenRiderWithATurnToSitOutSitsItOut) {
 }
 
 TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
-  enterRider(0, 20, 3);
-  trackOccupant[20][3] = -1;
-  riders[0].parked = 1;
-  riders[0].movedThisRound = 1;
-  enterRider(1, 20, 3);
-  enterRider(2, 20, 2);
-  riders[1].movedThisRound = riders[2].movedThisRound = 1;
+  park(0, 20, 3);
+  enterMoved(1, 20, 3);
+  enterMoved(2, 20, 2);
   nextTurn();
   EXPECT_EQ(riders[0].parked, 0);
   EXPECT_EQ(squareOf(0), std::make_pair(20, 1));
@@ -181,35 +186,22 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheHighestFreeLaneBelowInHisRow) {
 }
 
 TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
-  enterRider(0, 20, 3);
-  trackOccupant[20][3] = -1;
-  riders[0].parked = 1;
-  riders[0].movedThisRound = 1;
-  for (int lane = 0; lane <= 3; lane++) {
-    enterRider(1 + lane, 20, lane);
-    riders[1 + lane].movedThisRound = 1;
-  }
+  park(0, 20, 3);
+  for (int lane = 0; lane <= 3; lane++) enterMoved(1 + lane, 20, lane);
   // A rider on a later lap's copy of (19, 4) blocks it as well.
-  enterRider(5, 19 + 109, 4 + 3);
+  enterMoved(5, 19 + 109, 4 + 3);
   setSquare(19 + 109, 4 + 3, 0);
   trackRowCount = 200;
-  riders[5].movedThisRound = 1;
   lineRows[3] = 150;
   nextTurn();
   EXPECT_EQ(squareOf(0), std::make_pair(19, 3));
 }
 
 TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
-  enterRider(0, 20, 1);
-  enterRider(1, 21, 1);
-  for (int r : {0, 1}) {
-    trackOccupant[riders[r].row][riders[r].lane] = -1;
-    riders[r].parked = 1;
-    riders[r].movedThisRound = 1;
-  }
-  enterRider(2, 21, 1);  // takes rider 1's square
-  enterRider(3, 21, 0);
-  riders[2].movedThisRound = riders[3].movedThisRound = 1;
+  park(0, 20, 1);
+  park(1, 21, 1);
+  enterMoved(2, 21, 1);  // takes rider 1's square
+  enterMoved(3, 21, 0);
   nextTurn();
   // Rider 1 finds his row full below lane 1 and takes row 20, lane 4;
   // rider 0 then still finds his own square.
@@ -219,8 +211,7 @@ TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
 
 TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {
   // Carried over the line by drafting in another lane than the finisher.
-  enterRider(3, 55, 4);
-  riders[3].movedThisRound = 1;
+  enterMoved(3, 55, 4);
   nextTurn();
   EXPECT_EQ(riders[3].finished, 1);
   EXPECT_EQ(trackOccupant[55][4], -1);
@@ -230,22 +221,12 @@ TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {
 TEST_F(TurnSequenceTest, ParkedRiderBlockedByRidersLeftBeyondTheLineGetsBackOnce_TheyFinish) {
   // Lane 0 behind the parked rider, and its copies one lap on (3 lanes
   // across) beyond the finish, where riders were left standing.
-  clearTestTrack(200);
-  for (int i = 0; i < RIDER_COUNT; i++) {
-    riders[i].humanControlled = 1;
-    riders[i].finished = 1;
-  }
+  clearRoad(200);
   layRoad(0, 5, 0, 0);
   layRoad(100, 120, 3, 3);
   lineRows[3] = 100;
-  enterRider(0, 5, 0);
-  trackOccupant[5][0] = -1;
-  riders[0].parked = 1;
-  for (int r = 0; r <= 5; r++) {
-    enterRider(1 + r, r + 109, 3);
-    riders[1 + r].movedThisRound = 1;
-  }
-  riders[0].movedThisRound = 1;
+  park(0, 5, 0);
+  for (int r = 0; r <= 5; r++) enterMoved(1 + r, r + 109, 3);
   nextTurn();
   for (int r = 1; r <= 6; r++) EXPECT_EQ(riders[r].finished, 1) << r;
   EXPECT_EQ(riders[0].parked, 0);
@@ -255,18 +236,11 @@ TEST_F(TurnSequenceTest, ParkedRiderBlockedByRidersLeftBeyondTheLineGetsBackOnce
 
 TEST_F(TurnSequenceTest, ARiderWhoCanNeverBePutBackLeavesTheRaceAndTheRaceEnds) {
   // Nothing but pass-through squares at and behind the parked rider.
-  clearTestTrack(81);
-  for (int i = 0; i < RIDER_COUNT; i++) {
-    riders[i].humanControlled = 1;
-    riders[i].finished = 1;
-  }
+  clearRoad(81);
   layRoad(0, 2, 0, 0, SQUARE_PASS_THROUGH);
   layRoad(3, 80, 0, 0);
   lineRows[3] = 50;
-  enterRider(0, 2, 0);
-  trackOccupant[2][0] = -1;
-  riders[0].parked = 1;
-  riders[0].movedThisRound = 1;
+  park(0, 2, 0);
   int roundBefore = roundNumber;
   nextTurn();
   EXPECT_EQ(riders[0].finished, 1);
@@ -277,16 +251,10 @@ TEST_F(TurnSequenceTest, ARiderWhoCanNeverBePutBackLeavesTheRaceAndTheRaceEnds) 
 
 TEST_F(TurnSequenceTest, AParkedRiderWithoutASquareIsNotGivenATurn) {
   layRoad(0, 2, 4, 4, SQUARE_PASS_THROUGH);
-  enterRider(0, 2, 4);  // no real square at or behind him in lanes 0..4 of row 2 and below... except lanes 0..3
-  trackOccupant[2][4] = -1;
-  riders[0].parked = 1;
-  riders[0].movedThisRound = 1;
+  // No real square at or behind him in lane 4; lanes 0..3 of rows 0..2 are taken.
+  park(0, 2, 4);
   for (int r = 0; r <= 2; r++)
-    for (int lane = 0; lane <= 3; lane++) {
-      int rider = 1 + r * 4 + lane;
-      enterRider(rider, r, lane);
-      riders[rider].movedThisRound = 1;
-    }
+    for (int lane = 0; lane <= 3; lane++) enterMoved(1 + r * 4 + lane, r, lane);
   nextTurn();
   EXPECT_EQ(riders[0].parked, 1);
   EXPECT_EQ(riders[0].movedThisRound, 1);
