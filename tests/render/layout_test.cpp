@@ -96,6 +96,8 @@ TEST(ScreenRatio, DetectedOnceTheScreenHasSpokenAndNeverOverAChosenOne) {
       // keep the ratio.
       {"the window as created does not fix the ratio", -1, -1,
        {{1280, 960, 1920, 1080, 4, 3, 1}, {1920, 1080, 1920, 1080, 16, 10, 0}, {1280, 1024, 1920, 1080, 16, 10, 0}}},
+      {"a window as wide as the screen but lower is not yet full screen", -1, -1,
+       {{1280, 800, 1280, 1024, 16, 10, 1}, {1280, 1024, 1280, 1024, 5, 4, 0}}},
       {"a provisional ratio falls back to none", -1, -1,
        {{1280, 960, 1920, 1080, 4, 3, 1}, {1152, 768, 1920, 1080, -1, -1, 0}}},
       {"without a screen size the first detection is final", -1, -1,

@@ -90,6 +90,11 @@ TEST_F(CrashChainTest, WhoFallsAroundTheCauser) {
       // rider 3 is reached from the victim only through a pass-through square.
       {"a pass-through square beside keeps the crash in its lane", {{20, 1}, {19, 3}}, {},
        {{20, 2}, {19, 2}, {19, 1}, {18, 3}}, "DDD."},
+      // The square behind the causer is (18, 2): lane 1 would be searched
+      // from row 20 back to row 19, but its square at the crash row is
+      // only ridden over.
+      {"a pass-through square on the left keeps the crash out of that lane", {{20, 1}, {19, 2}}, {},
+       {{20, 2}, {19, 1}}, "D."},
       {"a divider blocks up to and including its last row", {}, {{10, 20, 1}, {5, 19, 2}},
        {{20, 2}, {20, 1}, {19, 2}, {19, 3}}, "D.D."},
       {"a divider ending before the row does not block", {}, {{10, 19, 1}}, {{20, 2}, {20, 1}}, "DD"},

@@ -198,15 +198,15 @@ TEST_F(TurnSequenceTest, ParkedRiderGoesToTheRowBehindWhenHisRowIsTaken) {
 }
 
 TEST_F(TurnSequenceTest, TheFrontMostParkedRiderIsPutBackFirst) {
-  park(0, 20, 1);
+  park(0, 20, 4);
   park(1, 21, 1);
   enterMoved(2, 21, 1);  // takes rider 1's square
   enterMoved(3, 21, 0);
   nextTurn();
-  // Rider 1 finds his row full below lane 1 and takes row 20, lane 4;
-  // rider 0 then still finds his own square.
+  // Rider 1 finds his row full below lane 1 and takes row 20, lane 4, the
+  // square rider 0 left; rider 0 then takes the next lane down.
   EXPECT_EQ(squareOf(1), std::make_pair(20, 4));
-  EXPECT_EQ(squareOf(0), std::make_pair(20, 1));
+  EXPECT_EQ(squareOf(0), std::make_pair(20, 3));
 }
 
 TEST_F(TurnSequenceTest, ARiderLeftBeyondTheLineFinishesWhenNobodyElseCanPlay) {
