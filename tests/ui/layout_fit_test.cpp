@@ -131,17 +131,16 @@ TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
         EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H)
             << where << b.where << " \"" << b.label << "\" leaves the drawing area";
       }
-      // The buttons of a screen apart (one rectangle with two labels is one
+      // A screen's buttons apart (one rectangle with two labels is one
       // button), and the designer's lap frame, four laps high, off them.
       const CourseLapList& laps = designLapList;
-      buttons.push_back({"course designer", "lap frame", laps.frameX, laps.frameY, LAP_LIST_FRAME_WIDTH, 8 * laps.lineStep});
-      for (size_t i = 0; i < buttons.size(); ++i)
-        for (size_t j = i + 1; j < buttons.size(); ++j) {
-          const DrawnButton &a = buttons[i], &b = buttons[j];
-          if (a.where != b.where || (a.x == b.x && a.y == b.y && a.w == b.w)) continue;
-          EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
-              << where << a.where << " \"" << a.label << "\" on \"" << b.label << "\"";
-        }
+      buttons.push_back({"course designer", "laps", laps.frameX, laps.frameY, LAP_LIST_FRAME_WIDTH, 8 * laps.lineStep});
+      for (const DrawnButton& a : buttons)
+        for (const DrawnButton& b : buttons)
+          if (&a < &b && a.where == b.where && (a.x != b.x || a.y != b.y || a.w != b.w)) {
+            EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
+                << where << a.where << " \"" << a.label << "\" on \"" << b.label << "\"";
+          }
       // Every dialog text as the panel wraps it, and the team setup's errors
       // unwrapped with the widest race name and highest rider number.
       std::vector<std::string> lines;

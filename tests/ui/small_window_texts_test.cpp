@@ -34,8 +34,7 @@ class SmallWindowTextsTest : public ScreenTest {
   KeptBytes names{teamNames}, keptRiders{riders}, doping{dopingNumber}, laps{riderLap};
 };
 
-// Boxes that share an edge, up to the rounding of the sums that place them,
-// do not meet.
+// Boxes that share an edge (up to rounding) do not meet.
 bool boxesMeet(const PositionsTextBox& a, const PositionsTextBox& b) {
   const float e = 1e-3f;
   return a.left < b.right - e && b.left < a.right - e && a.top < b.bottom - e && b.top < a.bottom - e;
