@@ -30,6 +30,9 @@ CourseLapList designLapList, savedCoursesLapList;
 
 namespace {
 
+// Least room between the lap list's frame and the undo button.
+const float LAP_FRAME_BUTTON_GAP = 2;
+
 bool courseEmpty() { return courseSpec[0] == 0; }
 
 // The section's map as the board is seen from the current camera: its
@@ -118,7 +121,14 @@ void computeCourseDesignerLayout() {
   saveCourseButtonX = 0.8f * W - 0.5f * buttonWidth;
   undoSectionButtonY = addSectionButtonY = saveCourseButtonY = 0.9f * H;
   designButtonWidth = 0.13f * W;
-  designLapList = placeCourseLapList(0.1f * W, 0.1f * W - 6, 0.78f * H);
+  const char* const labels[] = {textUndoSection, textAdd, "OK", textSaveCourse};
+  for (const char* label : labels)
+    designButtonWidth = fittedButtonWidth(designButtonWidth, label);
+  // The lap list moves left just as far as its frame, four laps high, must
+  // to keep clear of the undo button beside it.
+  const float frameX = 0.1f * W - 6;
+  const float shift = std::min(0.0f, undoSectionButtonX - LAP_FRAME_BUTTON_GAP - frameX - LAP_LIST_FRAME_WIDTH);
+  designLapList = placeCourseLapList(0.1f * W + shift, frameX + shift, 0.78f * H);
 }
 
 void drawCourseDesigner() {

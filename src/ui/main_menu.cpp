@@ -50,7 +50,7 @@ void mainMenuButtonRect(int button, float* x, float* y, float* w, float* h) {
   if (button == MENU_EXIT) {
     *x = menuExitButtonX;
     *y = menuExitButtonY;
-    *w = buttonWidth;
+    *w = fittedButtonWidth(buttonWidth, textExit);  // wider, to the right, where its label needs it
     *h = buttonHeight;
     return;
   }

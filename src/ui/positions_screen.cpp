@@ -1,5 +1,6 @@
 #include "ui/positions_screen.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -226,9 +227,18 @@ void layOutPositions(PositionsLayout* layout) {
   *layout = PositionsLayout();
   const float W = static_cast<float>(drawAreaWidth);
   const float H = static_cast<float>(drawAreaHeight);
-  layout->mapWidth = 0.8f * W;
-  layout->mapHeight = boardPictureHeight(layout->mapWidth);
+  // The map narrows about its centre where a side team's computer line,
+  // kept inside the window, would reach it.
   layout->mapX = 0.1f * W;
+  for (int team = 1; team < TEAM_COUNT; team += 2) {
+    if (riders[team * TEAM_SIZE].humanControlled) continue;
+    PositionsText line;
+    placeText(&line, textComputerPlayer, FONT_SMALL, 0.05f * W, 0);
+    keepInsideWindow(&line);
+    layout->mapX = std::max(layout->mapX, positionsTextBox(line).right + TEXT_GAP);
+  }
+  layout->mapWidth = 0.8f * W - 2 * (layout->mapX - 0.1f * W);
+  layout->mapHeight = boardPictureHeight(layout->mapWidth);
   layout->mapY = 0.46f * H - 0.5f * layout->mapHeight;
   for (int team = 0; team < TEAM_COUNT; ++team) layOutTeam(layout, team);
 

@@ -202,6 +202,12 @@ void drawThrowButtons() {
 void computeRacePanelLayout() {
   for (const char* label : {textScorecard, textPositions, textDoping, textSettings, textQuit})
     footerButtonWidth = fittedButtonWidth(footerButtonWidth, label);
+  // A column widened past the drawing area's right edge moves left until it
+  // ends there, the view buttons over it with it.
+  const float shift = std::max(0.0f, quitButtonX + footerButtonWidth - static_cast<float>(drawAreaWidth));
+  for (float* x : {&viewSwitchX, &cameraButtonX, &scorecardButtonX, &positionsButtonX, &dopingButtonX,
+                   &settingsButtonX, &quitButtonX})
+    *x -= shift;
   throwButtonWidth = fittedButtonWidth(fittedButtonWidth(throwButtonWidth, textThrow), textNextTeam);
   breakawayBoxX = std::max(breakawayBoxX, throwButtonX + throwButtonWidth + dieGap);
   // The check box is drawn at whole pixels, its box as wide as a 5:4 area

@@ -25,7 +25,7 @@
 #include "ui/screen_switch.h"
 
 float scorePanelX = 0, scorePanelY = 0, scorePanelWidth = 0, scorePanelHeight = 0;
-float scoreOkButtonX = 0, scoreOkButtonY = 0;
+float scoreOkButtonX = 0, scoreOkButtonY = 0, scoreOkButtonWidth = 0;
 float exportButtonX = 0, exportButtonY = 0, exportButtonWidth = 0;
 float generalTabX = 0, generalTabY = 0, generalTabWidth = 0;
 float stageTabX = 0, stageTabY = 0, stageTabWidth = 0;
@@ -81,7 +81,7 @@ char stageTabLetter() {
 }
 
 bool okHit(float x, float y) {
-  return pointInRect(x, y, scoreOkButtonX, scoreOkButtonY, buttonWidth, buttonHeight);
+  return pointInRect(x, y, scoreOkButtonX, scoreOkButtonY, scoreOkButtonWidth, buttonHeight);
 }
 
 void redraw() { onDisplay(); }
@@ -153,9 +153,13 @@ void drawExportMessage() {
 
 void placeScorePanelButtons() {
   const float W = static_cast<float>(drawAreaWidth);
-  exportButtonWidth = generalTabWidth = stageTabWidth = 0.08f * W;
+  generalTabWidth = stageTabWidth = 0.08f * W;
   stagePrevButtonWidth = stageNextButtonWidth = 0.016f * W;
-  scoreOkButtonX = scorePanelX + 0.85f * scorePanelWidth - 0.5f * buttonWidth;
+  // OK (Quit on the stage standings) and Export widen about their centres
+  // where their labels need more than the panel gives them.
+  exportButtonWidth = fittedButtonWidth(0.08f * W, textExport);
+  scoreOkButtonWidth = fittedButtonWidth(fittedButtonWidth(buttonWidth, textQuit), okLabel);
+  scoreOkButtonX = scorePanelX + 0.85f * scorePanelWidth - 0.5f * scoreOkButtonWidth;
   scoreOkButtonY = scorePanelY + scorePanelHeight - 1.2f * buttonHeight;
   exportButtonX = scorePanelX + 0.645f * scorePanelWidth - 0.5f * exportButtonWidth;
   generalTabX = scorePanelX + 0.05f * scorePanelWidth;
@@ -251,10 +255,10 @@ void drawScorePanel() {
   if (view.tour) drawTourControls(screen, view);
   drawExportMessage();
   if (screen == SCREEN_STAGE_STANDINGS)
-    drawButton(scoreOkButtonX, scoreOkButtonY, buttonWidth, buttonHeight, 1, textQuit,
+    drawButton(scoreOkButtonX, scoreOkButtonY, scoreOkButtonWidth, buttonHeight, 1, textQuit,
                hotKeyOf(HOTKEY_STANDINGS_QUIT));
   else
-    drawButton(scoreOkButtonX, scoreOkButtonY, buttonWidth, buttonHeight, 1, okLabel, 0);
+    drawButton(scoreOkButtonX, scoreOkButtonY, scoreOkButtonWidth, buttonHeight, 1, okLabel, 0);
   drawButton(exportButtonX, exportButtonY, exportButtonWidth, buttonHeight, 1, textExport,
              hotKeyOf(HOTKEY_EXPORT));
 }

@@ -10,7 +10,7 @@
 // Body of the panel (the title strip lies panelTitleHeight above
 // scorePanelY) and its controls, in drawing-area pixels.
 extern float scorePanelX, scorePanelY, scorePanelWidth, scorePanelHeight;
-extern float scoreOkButtonX, scoreOkButtonY;
+extern float scoreOkButtonX, scoreOkButtonY, scoreOkButtonWidth;
 extern float exportButtonX, exportButtonY, exportButtonWidth;
 extern float generalTabX, generalTabY, generalTabWidth;
 extern float stageTabX, stageTabY, stageTabWidth;

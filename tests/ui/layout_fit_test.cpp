@@ -50,7 +50,7 @@ class LayoutFit : public ScreenTest {
   // Every button of every screen and dialog with the label it shows.
   std::vector<DrawnButton> drawnButtons() {
     std::vector<DrawnButton> buttons;
-    auto add = [&buttons](const char* screen, const std::string& label, const float* r) {
+    auto add = [&buttons](const std::string& screen, const std::string& label, const float* r) {
       buttons.push_back({screen, label, r[0], r[1], r[2], r[3]});
     };
     float r[4];
@@ -76,8 +76,8 @@ class LayoutFit : public ScreenTest {
       float right[4];
       dialogButtonRect(DIALOG_BUTTON_LEFT, q.first, r);
       dialogButtonRect(DIALOG_BUTTON_RIGHT, q.second, right);
-      add("dialog question", q.first, r);
-      add("dialog question", q.second, right);
+      add(std::string("dialog question ") + q.first, q.first, r);
+      add(std::string("dialog question ") + q.first, q.second, right);
       EXPECT_LT(r[0] + r[2], right[0]) << where << q.first << " / " << q.second << " overlap";
     }
     const float bh = buttonHeight, bw = buttonWidth, tw = throwButtonWidth, th = throwButtonHeight,
@@ -108,7 +108,7 @@ class LayoutFit : public ScreenTest {
         {"saved races", textScorecard, savedRacesScorecardButtonX, savedRacesScorecardButtonY,
          savedRacesScorecardButtonWidth, bh},
         {"saved races", textBack, savedRacesBackButtonX, savedRacesBackButtonY, bw, bh},
-        {"score panel", textQuit, scoreOkButtonX, scoreOkButtonY, bw, bh},
+        {"score panel", textQuit, scoreOkButtonX, scoreOkButtonY, scoreOkButtonWidth, bh},
         {"score panel", textExport, exportButtonX, exportButtonY, exportButtonWidth, bh},
         {"score panel", textGeneral, generalTabX, generalTabY, generalTabWidth, bh},
         {"score panel", textStageTab, stageTabX, stageTabY, stageTabWidth, bh}};
@@ -122,14 +122,25 @@ class LayoutFit : public ScreenTest {
 
 TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
   const float textWidth = dialogPanelWidth - 2 * DIALOG_TEXT_MARGIN;
-  for (const GameWindow& size : gameWindows) {
+  for (const GameWindow& size : gameMonitors) {
     for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
       layOut(size, lang);
-      for (const DrawnButton& b : drawnButtons()) {
+      std::vector<DrawnButton> buttons = drawnButtons();
+      for (const DrawnButton& b : buttons) {
         EXPECT_LE(width(b.label) + 2 * BUTTON_LABEL_PADDING, b.w) << where << b.where << " \"" << b.label << "\"";
         EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H)
             << where << b.where << " \"" << b.label << "\" leaves the drawing area";
       }
+      // A screen's buttons apart (one rectangle with two labels is one
+      // button), and the designer's lap frame, four laps high, off them.
+      const CourseLapList& laps = designLapList;
+      buttons.push_back({"course designer", "laps", laps.frameX, laps.frameY, LAP_LIST_FRAME_WIDTH, 8 * laps.lineStep});
+      for (const DrawnButton& a : buttons)
+        for (const DrawnButton& b : buttons)
+          if (&a < &b && a.where == b.where && (a.x != b.x || a.y != b.y || a.w != b.w)) {
+            EXPECT_FALSE(a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h)
+                << where << a.where << " \"" << a.label << "\" on \"" << b.label << "\"";
+          }
       // Every dialog text as the panel wraps it, and the team setup's errors
       // unwrapped with the widest race name and highest rider number.
       std::vector<std::string> lines;
