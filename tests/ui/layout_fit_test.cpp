@@ -131,6 +131,36 @@ TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
         EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= W && b.y + b.h <= H)
             << where << b.where << " \"" << b.label << "\" leaves the drawing area";
       }
+      // Controls between the strips, and the texts that crowded them clear.
+      std::vector<DrawnButton> controls = buttons;
+      float rows[4][4];
+      for (int team = 0; team < 4; ++team) {
+        computerBoxRect(team, rows[team]);
+        controls.push_back({"team setup", textComputerPlayer, 0, rows[team][1], 0, rows[team][3]});
+        EXPECT_EQ(rows[team][1], static_cast<float>(static_cast<int>(teamNameFieldY + team * teamRowPitch)));
+      }
+      for (int team = 1; team < 4; ++team)
+        EXPECT_GE(rows[team][1] - rows[team - 1][1] - rows[team - 1][3], 2) << where << "computer boxes meet";
+      controls.push_back({"race panel", textBreakaway, 0, breakawayBoxY, 0, breakawayBoxSize});
+      for (const DrawnButton& c : controls)
+        EXPECT_TRUE(c.y >= BAND_STRIP_HEIGHT && c.y + c.h <= H - BAND_STRIP_HEIGHT) << where << c.where << c.label;
+      EXPECT_GE(handInOkButtonY, handInSlotsY + cardHeight) << where << "hand-in OK on its slots";
+      EXPECT_GE(activeRiderBoxX + TOKEN_RADIUS * (1 - tokenAspect()), extraDieX + dieSize) << where << "rider on die";
+      // A lap's letters and, a line lower, its marks inside their row.
+      for (const CourseLapList& list : {designLapList, savedCoursesLapList}) {
+        const float baseline = list.textY + TEXT_BASELINE_DROP, s = list.lineStep;
+        EXPECT_GE(list.textX + 1 - list.frameX, LAP_TEXT_CLEARANCE) << where << "lap text on the left line";
+        EXPECT_GE(baseline - FIXED_FONT_ASCENT - list.frameY, LAP_TEXT_CLEARANCE) << where << "on the top line";
+        EXPECT_LE(baseline + s, list.frameY + 2 * s - LAP_TEXT_CLEARANCE) << where << "marks on the next line";
+      }
+      // Three digits with the room before them after them too, then the unit.
+      const SettingsLayout set = settingsLayout();
+      const float before = TEXT_FIELD_INSET + 1, frameRight = set.movementFrame[0] + set.movementFrame[2];
+      for (const auto& unit : {std::make_pair(set.delayUnitX, set.fields[0]), {set.stepUnitX, set.fields[2]}}) {
+        EXPECT_GE(unit.second[2] - (before + SETTINGS_FIELD_DIGITS * FIXED_FONT_ADVANCE - 2), before) << where;
+        EXPECT_GE(unit.first, unit.second[0] + unit.second[2] + 2) << where << "unit on its field";
+        EXPECT_LE(unit.first + width("ms"), frameRight) << where << "unit on the frame";
+      }
       // A screen's buttons apart (one rectangle with two labels is one
       // button), and the designer's lap frame, four laps high, off them.
       const CourseLapList& laps = designLapList;
@@ -180,44 +210,6 @@ TEST_F(LayoutFit, EveryLabelTextAndPanelFitsAtEverySizeRatioAndLanguage) {
       EXPECT_TRUE(scorePanelY - panelTitleHeight >= 0 && scorePanelY + scorePanelHeight <= H && scorePanelX >= 0 &&
                   scorePanelX + scorePanelWidth <= W)
           << where << "score panel or its title strip leaves the window";
-    }
-  }
-}
-
-// Controls between the strips, and the texts that crowded them clear.
-TEST_F(LayoutFit, ControlsAndTextsKeepClearOnEveryMonitor) {
-  for (const GameWindow& size : gameMonitors) {
-    for (int lang = 0; lang < LANGUAGE_COUNT; ++lang) {
-      layOut(size, lang);
-      std::vector<DrawnButton> controls = drawnButtons();
-      float rows[4][4];
-      for (int team = 0; team < 4; ++team) {
-        computerBoxRect(team, rows[team]);
-        controls.push_back({"team setup", textComputerPlayer, 0, rows[team][1], 0, rows[team][3]});
-        EXPECT_EQ(rows[team][1], static_cast<float>(static_cast<int>(teamNameFieldY + team * teamRowPitch)));
-      }
-      for (int team = 1; team < 4; ++team)
-        EXPECT_GE(rows[team][1] - rows[team - 1][1] - rows[team - 1][3], 2) << where << "computer boxes meet";
-      controls.push_back({"race panel", textBreakaway, 0, breakawayBoxY, 0, breakawayBoxSize});
-      for (const DrawnButton& c : controls)
-        EXPECT_TRUE(c.y >= BAND_STRIP_HEIGHT && c.y + c.h <= H - BAND_STRIP_HEIGHT) << where << c.where << c.label;
-      EXPECT_GE(handInOkButtonY, handInSlotsY + cardHeight) << where << "hand-in OK on its slots";
-      EXPECT_GE(activeRiderBoxX + TOKEN_RADIUS * (1 - tokenAspect()), extraDieX + dieSize) << where << "rider on die";
-      // A lap's letters and, a line lower, its marks inside their row.
-      for (const CourseLapList& list : {designLapList, savedCoursesLapList}) {
-        const float baseline = list.textY + TEXT_BASELINE_DROP, s = list.lineStep;
-        EXPECT_GE(list.textX + 1 - list.frameX, LAP_TEXT_CLEARANCE) << where << "lap text on the left line";
-        EXPECT_GE(baseline - FIXED_FONT_ASCENT - list.frameY, LAP_TEXT_CLEARANCE) << where << "on the top line";
-        EXPECT_LE(baseline + s, list.frameY + 2 * s - LAP_TEXT_CLEARANCE) << where << "marks on the next line";
-      }
-      // Three digits with the room before them after them too, then the unit.
-      const SettingsLayout set = settingsLayout();
-      const float before = TEXT_FIELD_INSET + 1, frameRight = set.movementFrame[0] + set.movementFrame[2];
-      for (const auto& unit : {std::make_pair(set.delayUnitX, set.fields[0]), {set.stepUnitX, set.fields[2]}}) {
-        EXPECT_GE(unit.second[2] - (before + SETTINGS_FIELD_DIGITS * FIXED_FONT_ADVANCE - 2), before) << where;
-        EXPECT_GE(unit.first, unit.second[0] + unit.second[2] + 2) << where << "unit on its field";
-        EXPECT_LE(unit.first + width("ms"), frameRight) << where << "unit on the frame";
-      }
     }
   }
 }
